@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+class CliUserInterface;
+class DataManager;
+class QCommandLineParser;
+
+// Exit statuses of the batch tool.
+enum ExitStatus { ExitOk = 0, ExitFileError = 1, ExitUsage = 2 };
+
+// What every command works with: the parsed command line (its positional arguments after the
+// command's name), the data kinds and the user seam.
+struct CommandContext
+{
+    const QCommandLineParser& parser;
+    QStringList arguments;
+    DataManager& kinds;
+    CliUserInterface& ui;
+};
+
+int RunConvert(CommandContext& context);
+int RunKinds(CommandContext& context);

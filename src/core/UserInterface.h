@@ -1,0 +1,24 @@
+#pragma once
+
+#include "table/LoadOptions.h"
+
+#include <QString>
+
+#include <optional>
+
+// Where the core needs the user: a message, a Yes/No question, a modal choice. The desktop
+// application shows dialogs, the batch tool prints and answers from its arguments, tests script it.
+class UserInterface
+{
+public:
+    enum class Icon { None, Error, Warning, Information, Question };
+
+    virtual ~UserInterface() = default;
+
+    // A message with an OK button.
+    virtual void ShowMessage(const QString& text, Icon icon) = 0;
+    // A question with Yes and No buttons; true only for Yes.
+    virtual bool AskYesNo(const QString& text) = 0;
+    // The load options of a data file about to be opened; nothing when the user cancels.
+    virtual std::optional<LoadOptions> ChooseLoadOptions(const LoadOptionsRequest& request) = 0;
+};

@@ -1,0 +1,248 @@
+#include "table/DataFile.h"
+
+#include "data/DataManager.h"
+#include "table/NumberText.h"
+#include "table/Table.h"
+#include "table/TextCodec.h"
+#include "UserInterface.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("DataFile", text);
+}
+
+// Stores one field of a file into a cell. A number written with the file's decimal separator is
+// rewritten with the program's separator first; anything else goes in as it stands.
+void StoreField(TTable& table, int c, int r, QStringView field, QChar decimalSeparator)
+{
+    field = TrimControl(field);
+    if (decimalSeparator != DecimalSeparator && ParseNumber(field, decimalSeparator)) {
+        QString converted = field.toString();
+        if (const qsizetype at = converted.indexOf(decimalSeparator); at >= 0)
+            converted[at] = DecimalSeparator;
+        table.SetCellText(c, r, converted);
+        return;
+    }
+    table.SetCellText(c, r, field);
+}
+
+// Maps every file column to a table column (−1: skipped) and prepares the table's size for the
+// mode; returns the first row to fill, or 0 when the load must end. `skipped` tells whether a
+// warning is due.
+int PrepareColumns(TTable& table, LoadMode mode, const std::vector<QStringView>& names, int fileColumns,
+                   int dataLines, std::vector<int>& map, bool& skipped)
+{
+    map.assign(std::size_t(fileColumns), -1);
+    skipped = false;
+    switch (mode) {
+    case LoadMode::NewTable:
+    case LoadMode::Replace:
+        if (mode == LoadMode::Replace)
+            table.ClearDataCells();
+        table.SetColCount(fileColumns + 1);
+        table.SetRowCount(dataLines + 1);   // a file without data lines leaves one empty row
+        for (int i = 0; i < fileColumns; ++i)
+            map[std::size_t(i)] = i + 1;
+        return 1;
+    case LoadMode::AppendColumns: {
+        int next = table.ColCount();
+        for (int i = 0; i < fileColumns; ++i) {
+            const QStringView name = names.empty() ? QStringView() : names[std::size_t(i)];
+            if (!name.isEmpty() && table.ColumnIndexOf(name) >= 0)
+                skipped = true;
+            else
+                map[std::size_t(i)] = next++;
+        }
+        if (dataLines >= table.RowCount()) {
+            const int oldRows = table.RowCount();
+            table.SetRowCount(dataLines + 1);
+            for (int r = oldRows; r <= dataLines; ++r)
+                table.SetRowLabel(r);
+        }
+        table.SetColCount(next);
+        return 1;
+    }
+    case LoadMode::AppendRows: {
+        for (int i = 0; i < fileColumns; ++i) {
+            const QStringView name = names[std::size_t(i)];
+            const int c = name.isEmpty() ? -1 : table.ColumnIndexOf(name);
+            if (c >= 1)
+                map[std::size_t(i)] = c;
+            else
+                skipped = true;
+        }
+        const int start = table.RowCount();
+        table.SetRowCount(start + dataLines);
+        return start;
+    }
+    }
+    return 0;
+}
+
+}   // namespace
+
+bool ReadDataFile(const QString& path, DataFileText& file)
+{
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly))
+        return false;
+    file.text = DecodeText(input.readAll());
+    file.lines = SplitLines(file.text);
+    return true;
+}
+
+int FirstNonEmptyLine(const std::vector<QStringView>& lines)
+{
+    int i = 0;
+    while (i < int(lines.size()) && lines[std::size_t(i)].isEmpty())
+        ++i;
+    return i;
+}
+
+QChar DetectDataSeparator(QStringView line)
+{
+    for (QChar candidate : {QChar(u'\t'), QChar(u';'), QChar(u' '), QChar(u',')}) {
+        if (candidate == DecimalSeparator)
+            candidate = QChar(u'\t');
+        if (line.contains(candidate))
+            return candidate;
+    }
+    return QChar();
+}
+
+void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields)
+{
+    fields.clear();
+    if (separator.isNull()) {
+        fields.push_back(line);
+        return;
+    }
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == separator) {
+            fields.push_back(line.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
+    fields.push_back(line.sliced(start));
+}
+
+bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator)
+{
+    for (const QStringView field : fields)
+        if (ParseNumber(field, decimalSeparator))
+            return false;
+    return true;
+}
+
+bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first,
+                   LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
+                   UserInterface& ui)
+{
+    if (mode == LoadMode::Replace && !ui.AskYesNo(Tr("Czy na pewno chcesz usunąć zawartość tabeli ?")))
+        return false;
+    if (mode == LoadMode::NewTable || mode == LoadMode::Replace)
+        table.BindFile(path);
+
+    std::vector<QStringView> fields;
+    SplitFields(lines[std::size_t(first)], dataSeparator, fields);
+    const int fileColumns = int(fields.size());
+    const bool header = IsHeaderLine(fields, decimalSeparator);
+    std::vector<QStringView> names;
+    if (header) {
+        for (const QStringView field : fields)
+            names.push_back(TrimControl(field));
+        ++first;
+    } else if (mode == LoadMode::AppendRows) {
+        ui.ShowMessage(Tr("Plik nie zawiera wiersza nagłówków - nie można go wczytać przy pomocy tej opcji !"),
+                       UserInterface::Icon::Error);
+        return false;
+    }
+
+    TableUpdate update(table);
+    const int dataLines = int(lines.size()) - first;
+    std::vector<int> map;
+    bool skipped = false;
+    int r = PrepareColumns(table, mode, names, fileColumns, dataLines, map, skipped);
+    if (skipped) {
+        const char* warning =
+            mode == LoadMode::AppendColumns
+                ? "Przy odczycie danych z pliku pominięte zostały kolumny nazywające się tak samo, jak jakaś kolumna "
+                  "tabeli !"
+                : "Przy odczycie danych z pliku pominięte zostały kolumny nie posiadające w tabeli odpowiedników o "
+                  "takiej samej nazwie !";
+        ui.ShowMessage(Tr(warning), UserInterface::Icon::Warning);
+    }
+    if (header)
+        for (int i = 0; i < fileColumns; ++i)
+            if (const int c = map[std::size_t(i)]; c >= 1)
+                table.BindHeader(c, names[std::size_t(i)], kinds);
+
+    for (int line = first; line < int(lines.size()); ++line, ++r) {
+        SplitFields(lines[std::size_t(line)], dataSeparator, fields);
+        const int count = std::min(int(fields.size()), fileColumns);
+        for (int i = 0; i < count; ++i)
+            if (const int c = map[std::size_t(i)]; c >= 1)
+                StoreField(table, c, r, fields[std::size_t(i)], decimalSeparator);
+        table.SetRowLabel(r);
+    }
+
+    if (table.DataSeparator().isNull())
+        table.SetDataSeparator(dataSeparator);
+    if (mode == LoadMode::AppendColumns || mode == LoadMode::AppendRows)
+        table.SetModified(true);
+    return true;
+}
+
+bool WriteTableFile(const TTable& table, const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    const QChar separator = table.DataSeparator().isNull() ? QChar(u'\t') : table.DataSeparator();
+    QString line;
+    QByteArray buffer;
+    constexpr qsizetype FlushSize = 1 << 20;
+    bool ok = file.open(QIODevice::WriteOnly);
+    for (int r = 0; ok && r < table.RowCount(); ++r) {
+        line.clear();
+        if (r > 0)
+            line += QStringLiteral("\r\n");
+        for (int c = 1; c < table.ColCount(); ++c) {
+            if (c > 1)
+                line += separator;
+            line += r == 0 ? table.HeaderText(c) : table.ExportText(c, r);
+        }
+        buffer += line.toUtf8();
+        if (buffer.size() >= FlushSize || r == table.RowCount() - 1) {
+            ok = file.write(buffer) == buffer.size();
+            buffer.clear();
+        }
+    }
+    ok = ok && file.commit();
+    if (!ok && error)
+        *error = file.errorString();
+    return ok;
+}
+
+bool SaveTable(TTable& table, UserInterface& ui)
+{
+    Q_ASSERT(!table.FileName().isEmpty());
+    if (!WriteTableFile(table, table.FileName())) {
+        ui.ShowMessage(Tr("Błąd podczas zapisu do pliku ") + table.FileName() + QStringLiteral(" !"),
+                       UserInterface::Icon::Error);
+        return false;
+    }
+    table.SetModified(false);
+    return true;
+}
+
+bool SaveTableAs(TTable& table, const QString& path, UserInterface& ui)
+{
+    table.BindFile(path);
+    return SaveTable(table, ui);
+}

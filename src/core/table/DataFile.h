@@ -1,0 +1,56 @@
+#pragma once
+
+#include "table/LoadOptions.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+class DataManager;
+class TTable;
+class UserInterface;
+
+// The text of a data file and its lines (views into the text).
+struct DataFileText
+{
+    QString text;
+    std::vector<QStringView> lines;
+};
+
+// Reads a whole data file (see DecodeText for the encodings). False when it cannot be read.
+bool ReadDataFile(const QString& path, DataFileText& file);
+
+// Index of the first line that is not empty (has any character at all); the line count when none.
+int FirstNonEmptyLine(const std::vector<QStringView>& lines);
+
+// The data separator of a reference line: the first of tab, ";", blank and "," found in it, where
+// the candidate equal to the program's decimal separator counts as tab; the zero character when
+// none occurs (a line is then one field).
+QChar DetectDataSeparator(QStringView line);
+
+// The fields of a line: everything between two separators; the zero character gives one field.
+void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields);
+
+// Whether a reference line is a header: none of its fields is a number with `decimalSeparator`.
+bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator);
+
+// Fills `table` from `lines`, starting at the reference line `first`, in one of the four load
+// modes. Numbers are read with `decimalSeparator` and stored with the program's own. Header names
+// bind columns to kinds. Asks before replacing and warns about skipped columns through `ui`.
+// False when nothing was loaded (replacing refused, appending rows without a header).
+bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first,
+                   LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
+                   UserInterface& ui);
+
+// Writes the table to `path`: the header line, then one line per data row, fields separated by
+// the table's data separator (tab when it has none), CR LF between lines and none after the last,
+// UTF-8. The file is replaced only when every byte was written. False with `error` set on failure.
+bool WriteTableFile(const TTable& table, const QString& path, QString* error = nullptr);
+
+// The Save command: writes the table to its FileName and clears Modified. On failure shows "Błąd
+// podczas zapisu do pliku … !", keeps Modified and leaves the old file untouched.
+bool SaveTable(TTable& table, UserInterface& ui);
+// Save As with a chosen path: binds the table to it, then SaveTable.
+bool SaveTableAs(TTable& table, const QString& path, UserInterface& ui);

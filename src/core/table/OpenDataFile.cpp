@@ -1,0 +1,50 @@
+#include "table/OpenDataFile.h"
+
+#include "table/DataFile.h"
+#include "table/RecentFiles.h"
+#include "table/TableSet.h"
+#include "UserInterface.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("OpenDataFile", text);
+}
+
+}   // namespace
+
+TTable* OpenDataFile(const QString& path, TableSet& tables, TTable* current, const DataManager& kinds,
+                     UserInterface& ui, RecentFiles& recent)
+{
+    if (!QFileInfo::exists(path)) {
+        ui.ShowMessage(Tr("Nie mogę znaleźć pliku "), UserInterface::Icon::Error);
+        return nullptr;
+    }
+    DataFileText file;
+    if (!QFileInfo(path).isFile() || !ReadDataFile(path, file)) {
+        ui.ShowMessage(Tr("Nie mogę odczytać pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+        return nullptr;
+    }
+    const int first = FirstNonEmptyLine(file.lines);
+    if (first == int(file.lines.size())) {
+        ui.ShowMessage(Tr("Plik ") + path + Tr(" nie zawiera danych !"), UserInterface::Icon::Error);
+        return nullptr;
+    }
+
+    const LoadOptionsRequest request{path, DetectDataSeparator(file.lines[std::size_t(first)]), current != nullptr};
+    const std::optional<LoadOptions> options = ui.ChooseLoadOptions(request);
+    TTable* target = nullptr;
+    if (options) {
+        const LoadMode mode = current ? options->mode : LoadMode::NewTable;
+        target = mode == LoadMode::NewTable ? tables.NewTable() : current;
+        if (!LoadIntoTable(*target, path, file.lines, first, mode, options->DataSeparatorChar(request.detectedSeparator),
+                           options->DecimalSeparatorChar(), kinds, ui))
+            target = nullptr;
+    }
+    recent.AddRecentFile(path);
+    return target;
+}

@@ -1,0 +1,393 @@
+#include "table/Table.h"
+
+#include "data/AbstractData.h"
+#include "data/DataManager.h"
+#include "UserInterface.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString EmptyText;
+const TCellData EmptyCell;
+
+}   // namespace
+
+TTable::TTable(int tableNumber, QObject* parent) : QObject(parent), m_tableNumber(tableNumber)
+{
+    m_columns.resize(1);
+    m_columns[0].cells.resize(1);
+    m_labels.push_back(1);
+    m_caption = tr("Tabela ") + QString::number(tableNumber);
+}
+
+TTable::~TTable() = default;
+
+QString TTable::NumberedText(int tableNumber, const QString& fileName)
+{
+    return QString::asprintf(tr("Tabela %2d (%s)").toUtf8().constData(), tableNumber, fileName.toUtf8().constData());
+}
+
+void TTable::BindFile(const QString& path)
+{
+    m_fileName = path;
+    // The caption is written anew; a table with unsaved changes keeps showing its marker.
+    QString caption = NumberedText(m_tableNumber, path);
+    if (m_modified)
+        caption += QStringLiteral(" (*)");
+    SetCaption(caption);
+}
+
+void TTable::SetModified(bool flag)
+{
+    const bool changed = m_modified != flag;
+    m_modified = flag;
+    const bool marked = m_caption.size() >= 2 && m_caption[m_caption.size() - 2] == QLatin1Char('*');
+    if (flag && !marked)
+        SetCaption(m_caption + QStringLiteral(" (*)"));
+    else if (!flag && marked)
+        SetCaption(m_caption.chopped(4));
+    if (changed)
+        emit modifiedChanged(flag);
+}
+
+void TTable::SetCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    emit captionChanged(m_caption);
+}
+
+const QString& TTable::HeaderText(int c) const
+{
+    return c >= 1 && c < ColCount() ? ColumnAt(c).name : EmptyText;
+}
+
+TAbstractData* TTable::ColumnKind(int c) const
+{
+    return c >= 1 && c < ColCount() ? ColumnAt(c).kind : nullptr;
+}
+
+void TTable::SetHeader(int c, const QString& name, TAbstractData* kind)
+{
+    Column& column = ColumnAt(c);
+    column.name = name;
+    column.kind = kind;
+    HeadersChanged(c, c);
+}
+
+void TTable::SetColumnHeader(int c, const QString& name, TAbstractData* kind)
+{
+    SetHeader(c, name, kind);
+    SetModified(true);
+}
+
+void TTable::BindHeader(int c, QStringView name, const DataManager& kinds)
+{
+    name = TrimControl(name);
+    if (TAbstractData* kind = kinds.FindByName(name))
+        SetHeader(c, kind->Name, kind);
+    else
+        SetHeader(c, name.toString(), nullptr);
+}
+
+QString TTable::RowLabel(int r) const
+{
+    if (r < 1 || r >= RowCount() || m_labels[std::size_t(r - 1)] == 0)
+        return QString();
+    return QString::number(m_labels[std::size_t(r - 1)]);
+}
+
+void TTable::SetRowLabel(int r)
+{
+    m_labels[std::size_t(r - 1)] = r;
+    LabelsChanged(r, r);
+}
+
+const TCellData& TTable::CellData(int c, int r) const
+{
+    if (c < 1 || c >= ColCount() || r < 1 || r >= RowCount())
+        return EmptyCell;
+    return ColumnAt(c).cells[std::size_t(r - 1)].value;
+}
+
+QString TTable::DisplayText(int c, int r) const
+{
+    if (r == 0)
+        return HeaderText(c);
+    if (c == 0)
+        return RowLabel(r);
+    if (c >= ColCount() || r >= RowCount())
+        return QString();
+    const Column& column = ColumnAt(c);
+    const StoredCell& cell = column.cells[std::size_t(r - 1)];
+    if (cell.decimals >= 0)
+        return FormatNumber(cell.value.Number, cell.decimals);
+    return column.texts.empty() ? QString() : column.texts[std::size_t(r - 1)];
+}
+
+QString TTable::NumberOrShown(int c, int r, int decimals) const
+{
+    const TAbstractData* kind = ColumnKind(c);
+    const TCellData& cell = CellData(c, r);
+    if (cell.NoValidValue || (kind && kind->IsTextual))
+        return DisplayText(c, r);
+    return FormatNumber(cell.Number, kind && kind->IsInteger ? 0 : decimals);
+}
+
+QString TTable::EditText(int c, int r) const
+{
+    return NumberOrShown(c, r, 2);
+}
+
+QString TTable::ExportText(int c, int r) const
+{
+    return NumberOrShown(c, r, 6);
+}
+
+float TTable::CellNumber(int c, int r) const
+{
+    const TCellData& cell = CellData(c, r);
+    return cell.NoValidValue ? NoValue : cell.Number;
+}
+
+void TTable::Store(int c, int r, ShownText&& shown)
+{
+    Column& column = ColumnAt(c);
+    const auto index = std::size_t(r - 1);
+    StoredCell& cell = column.cells[index];
+    if (shown.IsNumber() || shown.Text().isEmpty()) {
+        cell.decimals = qint8(std::max(shown.Decimals(), -1));
+        if (!column.texts.empty())
+            column.texts[index] = QString();
+    } else {
+        cell.decimals = -1;
+        if (column.texts.empty())
+            column.texts.resize(column.cells.size());
+        column.texts[index] = shown.TakeText();
+    }
+    CellsChanged(c, r, c, r);
+}
+
+void TTable::SetCellText(int c, int r, QStringView text)
+{
+    Column& column = ColumnAt(c);
+    Store(c, r, ParseCellText(column.kind, column.cells[std::size_t(r - 1)].value, text));
+}
+
+void TTable::SetCellNumber(int c, int r, float value)
+{
+    Column& column = ColumnAt(c);
+    Store(c, r, SetCellValueFor(column.kind, column.cells[std::size_t(r - 1)].value, value));
+}
+
+void TTable::CopyCellFrom(int c, int r, const TTable& source, int sc, int sr)
+{
+    SetCellText(c, r, source.ExportText(sc, sr));
+}
+
+int TTable::ColumnIndexOf(QStringView name) const
+{
+    if (name.isEmpty())
+        return 0;   // the empty corner cell
+    for (int c = 1; c < ColCount(); ++c)
+        if (QStringView(ColumnAt(c).name).compare(name, Qt::CaseInsensitive) == 0)
+            return c;
+    return -1;
+}
+
+int TTable::AddColumn(const QString& name, TAbstractData* kind)
+{
+    const int c = ColCount();
+    SetColCount(c + 1);
+    SetHeader(c, name, kind);
+    SetModified(true);
+    return c;
+}
+
+void TTable::AppendRows(int n)
+{
+    if (n <= 0)
+        return;
+    const int first = RowCount();
+    SetRowCount(first + n);
+    for (int r = first; r < first + n; ++r)
+        m_labels[std::size_t(r - 1)] = r;
+    LabelsChanged(first, first + n - 1);
+    SetModified(true);
+}
+
+void TTable::SetColCount(int count)
+{
+    count = std::max(count, 2);
+    const int old = ColCount();
+    if (count > old) {
+        emit columnsAboutToBeInserted(old, count - 1);
+        m_columns.resize(std::size_t(count - 1));
+        for (int c = old; c < count; ++c)
+            ColumnAt(c).cells.resize(m_labels.size());
+        emit columnsInserted(old, count - 1);
+    } else if (count < old) {
+        emit columnsAboutToBeRemoved(count, old - 1);
+        m_columns.resize(std::size_t(count - 1));
+        emit columnsRemoved(count, old - 1);
+    }
+}
+
+void TTable::SetRowCount(int count)
+{
+    count = std::max(count, 2);
+    const int old = RowCount();
+    if (count == old)
+        return;
+    if (count > old)
+        emit rowsAboutToBeInserted(old, count - 1);
+    else
+        emit rowsAboutToBeRemoved(count, old - 1);
+    const auto rows = std::size_t(count - 1);
+    m_labels.resize(rows);
+    for (Column& column : m_columns) {
+        column.cells.resize(rows);
+        if (!column.texts.empty())
+            column.texts.resize(rows);
+    }
+    if (count > old)
+        emit rowsInserted(old, count - 1);
+    else
+        emit rowsRemoved(count, old - 1);
+}
+
+void TTable::ClearDataCells()
+{
+    for (Column& column : m_columns) {
+        std::fill(column.cells.begin(), column.cells.end(), StoredCell());
+        column.texts.clear();
+    }
+    CellsChanged(1, 1, ColCount() - 1, RowCount() - 1);
+}
+
+void TTable::MarkKindsPresent(KindFlags& flags) const
+{
+    for (const Column& column : m_columns)
+        if (column.kind && column.kind->Id >= 0 && column.kind->Id < int(flags.size()))
+            flags[std::size_t(column.kind->Id)] = true;
+}
+
+void TTable::RefreshColumnKinds(bool namesChanged, bool rangesChanged, const DataManager& kinds, UserInterface& ui)
+{
+    if (!namesChanged && !rangesChanged)
+        return;
+    bool notice = false;
+    for (Column& column : m_columns) {
+        TAbstractData* kind = column.kind;
+        const bool newlyFound = kind == nullptr;
+        if (newlyFound)
+            kind = kinds.FindByName(column.name);
+        if (!kind || !kind->Marked)
+            continue;
+        bool recheck = rangesChanged;
+        if (namesChanged) {
+            column.name = kind->Name;
+            if (newlyFound) {
+                column.kind = kind;
+                recheck = true;
+                notice = true;
+            }
+        }
+        if (recheck)
+            for (StoredCell& cell : column.cells)
+                RangeCheck(kind, cell.value);
+    }
+    HeadersChanged(1, ColCount() - 1);
+    CellsChanged(1, 1, ColCount() - 1, RowCount() - 1);
+    if (notice)
+        ui.ShowMessage(tr("Niektóre kolumny, które przed zmianą opcji danych nie były kolumnami danych, teraz się nimi "
+                          "stały !"),
+                       UserInterface::Icon::Error);
+}
+
+void TTable::ReplaceDecimalSeparator(QChar from, QChar to)
+{
+    // Numbers shown by their decimals follow the program's separator by themselves; only where the
+    // old separator could also stand for a digit or the sign does the replacement differ, and there
+    // the replaced text is kept.
+    const bool numbersNeedText = from.isDigit() || from == QLatin1Char('-');
+    for (Column& column : m_columns) {
+        for (std::size_t i = 0; i < column.cells.size(); ++i) {
+            StoredCell& cell = column.cells[i];
+            if (cell.value.NoValidValue)
+                continue;
+            if (cell.decimals >= 0) {
+                if (!numbersNeedText)
+                    continue;
+                if (column.texts.empty())
+                    column.texts.resize(column.cells.size());
+                column.texts[i] = FormatNumber(cell.value.Number, cell.decimals, from);
+                cell.decimals = -1;
+            }
+            if (column.texts.empty())
+                continue;
+            QString& text = column.texts[i];
+            if (const qsizetype at = text.indexOf(from); at >= 0)
+                text[at] = to;
+        }
+    }
+    CellsChanged(1, 1, ColCount() - 1, RowCount() - 1);
+}
+
+void TTable::BeginUpdate()
+{
+    ++m_updateDepth;
+}
+
+void TTable::EndUpdate()
+{
+    if (--m_updateDepth > 0)
+        return;
+    if (!m_dirtyHeaders.IsEmpty())
+        emit headerChanged(m_dirtyHeaders.left, m_dirtyHeaders.right);
+    if (!m_dirtyLabels.IsEmpty())
+        emit rowLabelsChanged(m_dirtyLabels.top, m_dirtyLabels.bottom);
+    if (!m_dirtyCells.IsEmpty())
+        emit cellsChanged(m_dirtyCells.left, m_dirtyCells.top, m_dirtyCells.right, m_dirtyCells.bottom);
+    m_dirtyHeaders = Dirty();
+    m_dirtyLabels = Dirty();
+    m_dirtyCells = Dirty();
+}
+
+void TTable::CellsChanged(int left, int top, int right, int bottom)
+{
+    if (m_updateDepth > 0)
+        m_dirtyCells.Add(left, top, right, bottom);
+    else
+        emit cellsChanged(left, top, right, bottom);
+}
+
+void TTable::HeadersChanged(int first, int last)
+{
+    if (m_updateDepth > 0)
+        m_dirtyHeaders.Add(first, 0, last, 0);
+    else
+        emit headerChanged(first, last);
+}
+
+void TTable::LabelsChanged(int first, int last)
+{
+    if (m_updateDepth > 0)
+        m_dirtyLabels.Add(0, first, 0, last);
+    else
+        emit rowLabelsChanged(first, last);
+}
+
+void TTable::Dirty::Add(int l, int t, int r, int b)
+{
+    if (IsEmpty()) {
+        left = l, top = t, right = r, bottom = b;
+        return;
+    }
+    left = std::min(left, l);
+    top = std::min(top, t);
+    right = std::max(right, r);
+    bottom = std::max(bottom, b);
+}

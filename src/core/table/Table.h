@@ -1,0 +1,181 @@
+#pragma once
+
+#include "data/Catalogue.h"
+#include "table/CellData.h"
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+class DataManager;
+class TAbstractData;
+class UserInterface;
+
+// A table: the program's document. A grid of ColCount × RowCount cells addressed column first:
+// row 0 holds the column names, each bound to a data kind or to none; column 0 holds the row
+// labels; every other cell is a data cell with its shown text and its value object (TCellData).
+// A bound column's cells are parsed, range-checked and formatted by its kind. A table has at least
+// one data column and one data row.
+//
+// Every change is announced once it is complete, by one signal per operation: cellsChanged for
+// texts and values (one range per operation, or per update bracket), headerChanged and
+// rowLabelsChanged, before/after pairs for rows and columns added or removed, captionChanged,
+// modifiedChanged.
+class TTable : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A new table: one unnamed data column, one data row labelled 1, caption "Tabela n".
+    explicit TTable(int tableNumber, QObject* parent = nullptr);
+    ~TTable() override;
+
+    int ColCount() const { return int(m_columns.size()) + 1; }
+    int RowCount() const { return int(m_labels.size()) + 1; }
+    int TableNumber() const { return m_tableNumber; }
+    const QString& Caption() const { return m_caption; }
+    const QString& FileName() const { return m_fileName; }
+    bool Modified() const { return m_modified; }
+    // Separator of the file the table came from; the zero character until a file is loaded.
+    QChar DataSeparator() const { return m_dataSeparator; }
+    void SetDataSeparator(QChar separator) { m_dataSeparator = separator; }
+
+    // Binds the table to a file: FileName := path, caption "Tabela %2d (%s)".
+    void BindFile(const QString& path);
+    // Sets Modified and the caption's " (*)" marker.
+    void SetModified(bool flag);
+    // "Tabela %2d (%s)": how tables with a file are captioned and listed in dialogs.
+    static QString NumberedText(int tableNumber, const QString& fileName);
+
+    // Header row and row labels.
+    const QString& HeaderText(int c) const;
+    TAbstractData* ColumnKind(int c) const;
+    // Exactly this text and kind for the header of column c; marks the table modified.
+    void SetColumnHeader(int c, const QString& name, TAbstractData* kind);
+    // The kind whose Name is the trimmed `name` (letter case ignored), with its Name as header
+    // text; otherwise no kind and the trimmed name. Cell texts are not parsed again.
+    void BindHeader(int c, QStringView name, const DataManager& kinds);
+    // The label of row r: the decimal number it was last labelled with, empty when none.
+    QString RowLabel(int r) const;
+    void SetRowLabel(int r);
+
+    // Data cells (c, r ≥ 1).
+    const TCellData& CellData(int c, int r) const;
+    // The text of any grid cell as shown: a header, a row label or a data cell's shown text.
+    QString DisplayText(int c, int r) const;
+    // The text the in-place editor starts with: a valid number with 2 decimals (0 for integer
+    // kinds); otherwise, and for textual kinds, the shown text.
+    QString EditText(int c, int r) const;
+    // The text written to files and the clipboard: a valid number with 6 decimals (0 for integer
+    // kinds); otherwise, and for textual kinds, the shown text.
+    QString ExportText(int c, int r) const;
+    // The cell's number; NoValue when it has no valid number or lies outside the table.
+    float CellNumber(int c, int r) const;
+    // Stores text (parsed through the column's kind, or plainly); does not touch Modified.
+    void SetCellText(int c, int r, QStringView text);
+    // Stores a number through the column's kind (NoValue empties the cell); does not touch Modified.
+    void SetCellNumber(int c, int r, float value);
+    // SetCellText of the source cell's export text.
+    void CopyCellFrom(int c, int r, const TTable& source, int sc, int sr);
+
+    // Structure.
+    // The first column whose header equals `name` ignoring case, scanning from column 0 (whose
+    // header is empty); −1 when there is none.
+    int ColumnIndexOf(QStringView name) const;
+    // Appends a column with this header; marks the table modified; returns its index.
+    int AddColumn(const QString& name, TAbstractData* kind);
+    // Appends n labelled data rows; marks the table modified.
+    void AppendRows(int n);
+    // The grid's size, header row and label column included (at least 2 each). Columns and rows
+    // are added or cut at the end; added ones are unnamed, unlabelled and empty.
+    void SetColCount(int count);
+    void SetRowCount(int count);
+    // Every data cell empty and without a valid value; headers and labels stay.
+    void ClearDataCells();
+
+    // Sets flags[kind's Id] for every data column bound to a kind.
+    void MarkKindsPresent(KindFlags& flags) const;
+    // After the data options changed: columns bound to a Marked kind, or whose header now names
+    // one, take its new Name and are range-checked again. Shows a notice when a plain column became
+    // a data column. The kinds' marks are left for the caller to clear (every table must see them).
+    void RefreshColumnKinds(bool namesChanged, bool rangesChanged, const DataManager& kinds, UserInterface& ui);
+    // After the program's decimal separator changed: the first `from` in the text of every cell
+    // with a valid number becomes `to`. Texts of other cells stay.
+    void ReplaceDecimalSeparator(QChar from, QChar to);
+
+    // Cell and header changes between BeginUpdate and EndUpdate are announced once, at the end.
+    void BeginUpdate();
+    void EndUpdate();
+
+signals:
+    void cellsChanged(int left, int top, int right, int bottom);
+    void headerChanged(int first, int last);
+    void rowLabelsChanged(int first, int last);
+    void rowsAboutToBeInserted(int first, int last);
+    void rowsInserted(int first, int last);
+    void rowsAboutToBeRemoved(int first, int last);
+    void rowsRemoved(int first, int last);
+    void columnsAboutToBeInserted(int first, int last);
+    void columnsInserted(int first, int last);
+    void columnsAboutToBeRemoved(int first, int last);
+    void columnsRemoved(int first, int last);
+    void captionChanged(const QString& caption);
+    void modifiedChanged(bool modified);
+
+private:
+    struct StoredCell
+    {
+        TCellData value;
+        qint8 decimals = -1;   // ≥ 0: shows its number with this many decimals; else its kept text
+    };
+    struct Column
+    {
+        QString name;
+        TAbstractData* kind = nullptr;
+        std::vector<StoredCell> cells;   // data rows 1…, at index r − 1
+        std::vector<QString> texts;      // kept texts at index r − 1; empty until one is kept
+    };
+    // A range of changed cells, accumulated while updates are bracketed.
+    struct Dirty
+    {
+        int left = 0, top = 0, right = -1, bottom = -1;
+        void Add(int l, int t, int r, int b);
+        bool IsEmpty() const { return right < left; }
+    };
+
+    Column& ColumnAt(int c) { return m_columns[std::size_t(c - 1)]; }
+    const Column& ColumnAt(int c) const { return m_columns[std::size_t(c - 1)]; }
+    void Store(int c, int r, ShownText&& shown);
+    QString NumberOrShown(int c, int r, int decimals) const;
+    void SetHeader(int c, const QString& name, TAbstractData* kind);
+    void SetCaption(const QString& caption);
+    void CellsChanged(int left, int top, int right, int bottom);
+    void HeadersChanged(int first, int last);
+    void LabelsChanged(int first, int last);
+
+    std::vector<Column> m_columns;
+    std::vector<int> m_labels;   // rows 1…, at index r − 1; 0 for an unlabelled row
+    int m_tableNumber;
+    QString m_caption;
+    QString m_fileName;
+    QChar m_dataSeparator;
+    bool m_modified = false;
+    int m_updateDepth = 0;
+    Dirty m_dirtyCells;
+    Dirty m_dirtyHeaders;
+    Dirty m_dirtyLabels;
+};
+
+// Brackets a run of cell changes so that they are announced once.
+class TableUpdate
+{
+public:
+    explicit TableUpdate(TTable& table) : m_table(table) { m_table.BeginUpdate(); }
+    ~TableUpdate() { m_table.EndUpdate(); }
+    TableUpdate(const TableUpdate&) = delete;
+    TableUpdate& operator=(const TableUpdate&) = delete;
+
+private:
+    TTable& m_table;
+};

@@ -1,0 +1,133 @@
+// The batch tool as a user runs it: a process with arguments, files, standard error and an exit status.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CliTest : public testing::Test
+{
+protected:
+    QTemporaryDir dir;
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QString Data(const char* name) const { return QStringLiteral(SALVENTO_TEST_DATA "/") + QString::fromLatin1(name); }
+    void Write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray Read(const QString& name) const
+    {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Runs salvento-cli with a configuration of its own in the scratch directory.
+    CliRun Cli(QStringList arguments) const
+    {
+        arguments.prepend(dir.path());
+        arguments.prepend(QStringLiteral("--home"));
+        QProcess process;
+        process.start(QStringLiteral(SALVENTO_CLI), arguments);
+        process.waitForFinished(60000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+};
+
+TEST_F(CliTest, ConvertsAnExcelCsvWithDecimalCommas)
+{
+    const CliRun run = Cli({QStringLiteral("convert"), Data("excel_utf8.csv"), Path(QStringLiteral("out.txt")),
+                         QStringLiteral("--dec-sep"), QStringLiteral(",")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(Read(QStringLiteral("out.txt"))),
+              QStringLiteral("stacja;t;f;v;N8\r\n"
+                             "Kraków;12.500000;80.000000;3.200000;4\r\n"
+                             "Zakopane;-3.250000;95.000000;;8\r\n"
+                             "Łeba;0.000000;100.000000;12.750000;0"));
+}
+
+TEST_F(CliTest, ConvertsAWindows1250FileToUtf8)
+{
+    const CliRun run = Cli({QStringLiteral("--decimal-separator"), QStringLiteral(","), QStringLiteral("convert"),
+                         Data("station_cp1250.txt"), Path(QStringLiteral("out.txt")), QStringLiteral("--dec-sep"),
+                         QStringLiteral(".")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(Read(QStringLiteral("out.txt"))),
+              QStringLiteral("miejscowość\tt\ttd\tuwagi\r\n"
+                             "Łódź\t21,500000\t12,250000\tżar\r\n"
+                             "Świnoujście\t18,000000\t16,500000\tmgła, wiatr\r\n"
+                             "Gdańsk\t-1,750000\t-4,000000\t"));
+}
+
+TEST_F(CliTest, DecimalSeparatorComesFromTheOptions)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Options]\nDecimalSepPoint=1\n");
+    Write(QStringLiteral("in.txt"), "a b\n1.5 2");
+    ASSERT_EQ(Cli({QStringLiteral("convert"), Path(QStringLiteral("in.txt")), Path(QStringLiteral("out.txt"))}).status, 0);
+    EXPECT_EQ(Read(QStringLiteral("out.txt")), QByteArray("a b\r\n1.500000 2.000000"));
+}
+
+TEST_F(CliTest, ReportsMissingFilesAndBadUsage)
+{
+    CliRun run = Cli({QStringLiteral("convert"), Path(QStringLiteral("none.txt")), Path(QStringLiteral("out.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Nie mogę znaleźć pliku \n"));
+
+    Write(QStringLiteral("blank.txt"), "\n\n");
+    run = Cli({QStringLiteral("convert"), Path(QStringLiteral("blank.txt")), Path(QStringLiteral("out.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral(" nie zawiera danych !")));
+
+    Write(QStringLiteral("in.txt"), "a;b\n1;2");
+    run = Cli({QStringLiteral("convert"), Path(QStringLiteral("in.txt")), Path(QStringLiteral("no/such/dir/out.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Błąd podczas zapisu do pliku ")));
+
+    run = Cli({QStringLiteral("convert"), Path(QStringLiteral("in.txt")), Path(QStringLiteral("out.txt")),
+               QStringLiteral("--data-sep"), QStringLiteral(";"), QStringLiteral("--dec-sep"), QStringLiteral(";")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, QStringLiteral("Separator danych nie może być taki sam, jak separator dziesiętny !\n"));
+
+    EXPECT_EQ(Cli({QStringLiteral("convert"), Path(QStringLiteral("in.txt"))}).status, 2);
+    EXPECT_EQ(Cli({QStringLiteral("frobnicate")}).status, 2);
+    EXPECT_EQ(Cli({}).status, 2);
+    EXPECT_EQ(Cli({QStringLiteral("--decimal-separator"), QStringLiteral(",,"), QStringLiteral("kinds")}).status, 2);
+}
+
+TEST_F(CliTest, HelpListsEveryCommand)
+{
+    const CliRun run = Cli({QStringLiteral("--help")});
+    EXPECT_EQ(run.status, 0);
+    for (const char* word : {"convert", "kinds", "--home", "--decimal-separator", "--data-sep", "--dec-sep"})
+        EXPECT_TRUE(run.out.contains(QString::fromLatin1(word))) << word;
+}
+
+TEST_F(CliTest, KindsListsTheConfiguration)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Names]\nt=Ta\n[Minima]\nt=-90\n[Maxima]\nt=60\n[Typicals]\nt=20\n"
+                                          "[Defaults]\np=1013.25\n");
+    const CliRun run = Cli({QStringLiteral("kinds")});
+    ASSERT_EQ(run.status, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 108);
+    EXPECT_EQ(lines[0], QStringLiteral("0\tt\tTa\t0\t0\t-90.00\t60.00\t\t20.00"));
+    EXPECT_EQ(lines[5], QStringLiteral("5\tp\tp\t0\t0\t\t\t1013.25\t"));
+    EXPECT_EQ(lines[88], QStringLiteral("88\tWeather\tWeather\t0\t1\t\t\t\t"));
+    EXPECT_EQ(lines[107], QStringLiteral("107\tmS_w\tmS_w\t0\t0\t\t\t\t"));
+}
+
+}   // namespace

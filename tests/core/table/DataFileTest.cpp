@@ -1,0 +1,361 @@
+#include "support/TestSupport.h"
+
+#include "data/DataManager.h"
+#include "table/DataFile.h"
+#include "table/Table.h"
+#include "table/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DataFileTest : public testing::Test
+{
+protected:
+    TempHome home{QByteArray()};
+    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    ScriptedUi ui;
+
+    // Loads `text` (lines as a file would give them) into `table`.
+    bool Load(TTable& table, const QString& text, LoadMode mode, QChar dataSeparator, QChar decimalSeparator)
+    {
+        m_text = text;
+        const std::vector<QStringView> lines = SplitLines(m_text);
+        return LoadIntoTable(table, QStringLiteral("/data/file.txt"), lines, FirstNonEmptyLine(lines), mode,
+                             dataSeparator, decimalSeparator, kinds, ui);
+    }
+
+    // A table of `rows` data rows and two named columns a and b holding r and 10·r.
+    void Fill(TTable& table, int rows)
+    {
+        table.SetColCount(3);
+        table.SetRowCount(rows + 1);
+        table.SetColumnHeader(1, QStringLiteral("a"), nullptr);
+        table.SetColumnHeader(2, QStringLiteral("b"), nullptr);
+        for (int r = 1; r <= rows; ++r) {
+            table.SetRowLabel(r);
+            table.SetCellNumber(1, r, float(r));
+            table.SetCellNumber(2, r, float(10 * r));
+        }
+        table.SetModified(false);
+    }
+
+private:
+    QString m_text;
+};
+
+TEST(DetectDataSeparator, TriesTabSemicolonBlankCommaInThatOrder)
+{
+    EXPECT_EQ(DetectDataSeparator(u"a;b\tc"), QChar(u'\t'));
+    EXPECT_EQ(DetectDataSeparator(u"a b;c"), QChar(u';'));
+    EXPECT_EQ(DetectDataSeparator(u"a,b c"), QChar(u' '));
+    EXPECT_EQ(DetectDataSeparator(u"a,b"), QChar(u','));
+    EXPECT_TRUE(DetectDataSeparator(u"abc").isNull());
+    SeparatorScope comma(QLatin1Char(','));
+    EXPECT_TRUE(DetectDataSeparator(u"1,5").isNull());   // the decimal comma is never a data separator
+}
+
+TEST(SplitFields, KeepsEmptyFieldsAndNeverQuotes)
+{
+    std::vector<QStringView> fields;
+    SplitFields(u";a;;\"b;c\";", QChar(u';'), fields);
+    EXPECT_EQ(fields, (std::vector<QStringView>{u"", u"a", u"", u"\"b", u"c\"", u""}));
+    SplitFields(u"a;b", QChar(), fields);
+    EXPECT_EQ(fields, std::vector<QStringView>{u"a;b"});
+}
+
+TEST(TextCodec, ReadsUtf8ElseWindows1250)
+{
+    EXPECT_EQ(DecodeText(QByteArray("\xEF\xBB\xBFZa\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87")), QStringLiteral("Zażółć"));
+    EXPECT_EQ(DecodeText(QByteArray("\xA3\xF3\x64\x9F \xB9\xEA \x8C\x8F \x80")), QStringLiteral("Łódź ąę ŚŹ €"));
+    EXPECT_EQ(DecodeText(QByteArray("ab\0cd", 5)), QStringLiteral("ab"));   // NUL ends the text
+}
+
+TEST(TextCodec, SplitsAtEveryKindOfLineEnd)
+{
+    const QString text = QStringLiteral("a\r\nb\nc\rd\r\n\r\ne");
+    EXPECT_EQ(SplitLines(text), (std::vector<QStringView>{u"a", u"b", u"c", u"d", u"", u"e"}));
+    EXPECT_EQ(SplitLines(u"a\n").size(), 1u);
+    EXPECT_TRUE(SplitLines(u"").empty());
+}
+
+TEST_F(DataFileTest, FileWithDecimalCommaBindsItsHeader)
+{
+    TTable table(1);
+    ASSERT_TRUE(Load(table, QStringLiteral("t;f;v\n12,5;80;3"), LoadMode::NewTable, QChar(u';'), QChar(u',')));
+    EXPECT_EQ(table.ColCount(), 4);
+    EXPECT_EQ(table.RowCount(), 2);
+    EXPECT_EQ(table.ColumnKind(1), kinds.GetById(kind::t));
+    EXPECT_EQ(table.ColumnKind(2), kinds.GetById(kind::f));
+    EXPECT_EQ(table.ColumnKind(3), kinds.GetById(kind::v));
+    EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("12.50"));
+    EXPECT_EQ(table.DisplayText(2, 1), QStringLiteral("80.00"));
+    EXPECT_EQ(table.DisplayText(3, 1), QStringLiteral("3.00"));
+    EXPECT_EQ(table.FileName(), QStringLiteral("/data/file.txt"));
+    EXPECT_EQ(table.Caption(), QStringLiteral("Tabela  1 (/data/file.txt)"));
+    EXPECT_EQ(table.DataSeparator(), QChar(u';'));
+    EXPECT_FALSE(table.Modified());
+}
+
+TEST_F(DataFileTest, NumbersOfTheProgramsOwnSeparatorStillCount)
+{
+    // A point number in a file read with a decimal comma is not a number of the file, but the
+    // cell, stored with the program's point, takes it all the same.
+    TTable table(1);
+    ASSERT_TRUE(Load(table, QStringLiteral("x;y\n1.5;2,5"), LoadMode::NewTable, QChar(u';'), QChar(u',')));
+    EXPECT_EQ(table.CellNumber(1, 1), 1.5f);
+    EXPECT_EQ(table.CellNumber(2, 1), 2.5f);
+}
+
+TEST_F(DataFileTest, HeaderIsALineWithoutAnyNumber)
+{
+    TTable headerless(1);
+    ASSERT_TRUE(Load(headerless, QStringLiteral("\n\nKraków;5\nŁeba;6"), LoadMode::NewTable, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(headerless.RowCount(), 3);   // empty lines at the top are skipped; "5" makes it data
+    EXPECT_EQ(headerless.HeaderText(1), QString());
+    EXPECT_EQ(headerless.DisplayText(1, 1), QStringLiteral("Kraków"));
+
+    TTable named(2);
+    ASSERT_TRUE(Load(named, QStringLiteral("Kraków;Łeba;Hel\n1;2;3"), LoadMode::NewTable, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(named.HeaderText(2), QStringLiteral("Łeba"));
+    EXPECT_EQ(named.RowCount(), 2);
+}
+
+TEST_F(DataFileTest, ShortAndLongLinesFillWhatTheyHave)
+{
+    TTable table(1);
+    ASSERT_TRUE(Load(table, QStringLiteral("a;b;c\n1;2;3;4;5\n7\n\n8;;9"), LoadMode::NewTable, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(table.ColCount(), 4);
+    EXPECT_EQ(table.RowCount(), 5);
+    EXPECT_EQ(table.CellNumber(3, 1), 3.0f);
+    EXPECT_EQ(table.CellNumber(1, 2), 7.0f);
+    EXPECT_TRUE(table.CellData(2, 2).NoValidValue);
+    EXPECT_EQ(table.DisplayText(1, 3), QString());   // an empty line is an empty row
+    EXPECT_EQ(table.RowLabel(4), QStringLiteral("4"));
+    EXPECT_EQ(table.CellNumber(3, 4), 9.0f);
+}
+
+TEST_F(DataFileTest, HeaderWithoutDataLeavesOneEmptyRow)
+{
+    TTable table(1);
+    ASSERT_TRUE(Load(table, QStringLiteral("t;v"), LoadMode::NewTable, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(table.ColCount(), 3);
+    EXPECT_EQ(table.RowCount(), 2);
+    EXPECT_EQ(table.HeaderText(2), QStringLiteral("v"));
+}
+
+TEST_F(DataFileTest, ReplaceAsksFirst)
+{
+    TTable table(1);
+    Fill(table, 3);
+    table.SetModified(true);
+    ui.answers = {false};
+    EXPECT_FALSE(Load(table, QStringLiteral("x\n1"), LoadMode::Replace, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(ui.questions, std::vector<QString>{QStringLiteral("Czy na pewno chcesz usunąć zawartość tabeli ?")});
+    EXPECT_EQ(table.RowCount(), 4);
+    EXPECT_TRUE(table.FileName().isEmpty());
+
+    ui.answers = {true};
+    ASSERT_TRUE(Load(table, QStringLiteral("5\n6"), LoadMode::Replace, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(table.ColCount(), 2);
+    EXPECT_EQ(table.RowCount(), 3);
+    EXPECT_EQ(table.HeaderText(1), QStringLiteral("a"));   // a headerless file leaves the names
+    EXPECT_EQ(table.CellNumber(1, 2), 6.0f);
+    EXPECT_EQ(table.FileName(), QStringLiteral("/data/file.txt"));
+    EXPECT_TRUE(table.Modified());   // replacing leaves Modified as it was
+    EXPECT_TRUE(table.Caption().endsWith(QStringLiteral(" (*)")));
+}
+
+TEST_F(DataFileTest, AppendColumnsGrowsToTheLongerFile)
+{
+    TTable table(1);
+    Fill(table, 5);
+    ASSERT_TRUE(Load(table, QStringLiteral("c\n1\n2\n3\n4\n5\n6\n7\n8"), LoadMode::AppendColumns, QChar(u';'),
+                     QChar(u'.')));
+    EXPECT_EQ(table.RowCount(), 9);
+    EXPECT_EQ(table.RowLabel(8), QStringLiteral("8"));
+    EXPECT_EQ(table.CellNumber(3, 8), 8.0f);
+    EXPECT_TRUE(table.CellData(1, 8).NoValidValue);
+    EXPECT_TRUE(table.Modified());
+    EXPECT_TRUE(table.FileName().isEmpty());   // appending never binds the file
+    EXPECT_TRUE(ui.messages.empty());
+
+    TTable shorter(2);
+    Fill(shorter, 5);
+    ASSERT_TRUE(Load(shorter, QStringLiteral("c\n1\n2\n3"), LoadMode::AppendColumns, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(shorter.RowCount(), 6);
+    EXPECT_EQ(shorter.CellNumber(3, 3), 3.0f);
+    EXPECT_TRUE(shorter.CellData(3, 4).NoValidValue);
+}
+
+TEST_F(DataFileTest, AppendColumnsSkipsNamesTheTableHas)
+{
+    TTable table(1);
+    Fill(table, 2);
+    ASSERT_TRUE(Load(table, QStringLiteral("A;t;;x\n1;2;3;4"), LoadMode::AppendColumns, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(table.ColCount(), 6);   // t, an unnamed column and x; "A" is the table's "a"
+    EXPECT_EQ(table.HeaderText(3), QStringLiteral("t"));
+    EXPECT_EQ(table.ColumnKind(3), kinds.GetById(kind::t));
+    EXPECT_EQ(table.CellNumber(4, 1), 3.0f);
+    EXPECT_EQ(table.CellNumber(1, 1), 1.0f);   // the skipped column did not overwrite a
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].icon, UserInterface::Icon::Warning);
+    EXPECT_TRUE(ui.messages[0].text.contains(QStringLiteral("nazywające się tak samo")));
+}
+
+TEST_F(DataFileTest, AppendRowsGoesBelowSameNamedColumns)
+{
+    TTable table(1);
+    Fill(table, 2);
+    ASSERT_TRUE(Load(table, QStringLiteral("B;z\n7;8\n9;10"), LoadMode::AppendRows, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(table.RowCount(), 5);
+    EXPECT_EQ(table.CellNumber(2, 3), 7.0f);
+    EXPECT_EQ(table.CellNumber(2, 4), 9.0f);
+    EXPECT_TRUE(table.CellData(1, 3).NoValidValue);
+    EXPECT_EQ(table.HeaderText(2), QStringLiteral("B"));   // the file's name binds the column again
+    EXPECT_EQ(table.RowLabel(4), QStringLiteral("4"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.contains(QStringLiteral("nie posiadające w tabeli odpowiedników")));
+}
+
+TEST_F(DataFileTest, AppendRowsNeedsAHeader)
+{
+    TTable table(1);
+    Fill(table, 2);
+    EXPECT_FALSE(Load(table, QStringLiteral("1;2"), LoadMode::AppendRows, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(table.RowCount(), 3);
+    EXPECT_FALSE(table.Modified());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].icon, UserInterface::Icon::Error);
+}
+
+TEST_F(DataFileTest, SavedTableIsHeaderAndRowsWithoutFinalLineBreak)
+{
+    TTable table(1);
+    Fill(table, 3);
+    table.SetCellText(2, 2, u"n/a");
+    ASSERT_TRUE(SaveTableAs(table, home.Path(QStringLiteral("out.dat")), ui));
+    EXPECT_EQ(home.Read(QStringLiteral("out.dat")),
+              QByteArray("a\tb\r\n1.000000\t10.000000\r\n2.000000\tn/a\r\n3.000000\t30.000000"));
+    EXPECT_FALSE(table.Modified());
+    EXPECT_EQ(table.Caption(), TTable::NumberedText(1, home.Path(QStringLiteral("out.dat"))));
+}
+
+TEST_F(DataFileTest, SavingKeepsTheFilesSeparatorAndWritesUtf8)
+{
+    TTable table(1);
+    ASSERT_TRUE(Load(table, QStringLiteral("miejscowość;N8\nŁódź;3,7"), LoadMode::NewTable, QChar(u';'), QChar(u',')));
+    SeparatorScope comma(QLatin1Char(','));
+    ASSERT_TRUE(SaveTableAs(table, home.Path(QStringLiteral("out.txt")), ui));
+    EXPECT_EQ(QString::fromUtf8(home.Read(QStringLiteral("out.txt"))), QStringLiteral("miejscowość;N8\r\nŁódź;4"));
+}
+
+TEST_F(DataFileTest, TextHoldingTheSeparatorSplitsWhenReadBack)
+{
+    TTable table(1);
+    table.SetColCount(3);
+    table.SetCellText(1, 1, u"a;b");
+    table.SetCellNumber(2, 1, 1.0f);
+    table.SetDataSeparator(QChar(u';'));
+    ASSERT_TRUE(SaveTableAs(table, home.Path(QStringLiteral("split.txt")), ui));
+    EXPECT_EQ(home.Read(QStringLiteral("split.txt")), QByteArray(";\r\na;b;1.000000"));
+}
+
+TEST_F(DataFileTest, FailedSaveKeepsModifiedAndTellsWhy)
+{
+    TTable table(1);
+    Fill(table, 2);
+    table.SetModified(true);
+    const QString target = home.Path(QStringLiteral("missing-dir/out.txt"));
+    EXPECT_FALSE(SaveTableAs(table, target, ui));
+    EXPECT_TRUE(table.Modified());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("Błąd podczas zapisu do pliku ") + target + QStringLiteral(" !"));
+    EXPECT_EQ(ui.messages[0].icon, UserInterface::Icon::Error);
+
+    QDir(home.Path(QString())).mkdir(QStringLiteral("a-directory"));
+    EXPECT_FALSE(SaveTableAs(table, home.Path(QStringLiteral("a-directory")), ui));
+    EXPECT_TRUE(QFileInfo(home.Path(QStringLiteral("a-directory"))).isDir());
+}
+
+// Every cell survives saving and loading again, whatever the two separators.
+TEST_F(DataFileTest, RoundTripKeepsEveryCell)
+{
+    const std::vector<std::vector<QString>> rows = {
+        {QStringLiteral("12.5"), QStringLiteral("Kraków"), QStringLiteral(""), QStringLiteral("-40.125")},
+        {QStringLiteral(""), QStringLiteral("0"), QStringLiteral("1013.25"), QStringLiteral("Łeba-Hel")},
+        {QStringLiteral("-0.5"), QStringLiteral(""), QStringLiteral("x"), QStringLiteral("7")},
+    };
+    for (const QChar decimal : {QChar(u'.'), QChar(u',')}) {
+        for (const QChar data : {QChar(u'\t'), QChar(u';'), QChar(u' '), QChar(u',')}) {
+            if (data == decimal)
+                continue;   // a comma table saved with decimal commas could not be read back by anyone
+            SeparatorScope scope(decimal);
+            SCOPED_TRACE(QStringLiteral("decimal %1 data %2").arg(decimal).arg(data).toStdString());
+            TTable original(1);
+            original.SetColCount(5);
+            original.SetRowCount(4);
+            for (int c = 1; c <= 4; ++c)
+                original.SetColumnHeader(c, QStringLiteral("c%1").arg(c), nullptr);
+            original.BindHeader(4, u"t", kinds);
+            for (int r = 1; r <= 3; ++r) {
+                for (int c = 1; c <= 4; ++c) {
+                    QString text = rows[std::size_t(r - 1)][std::size_t(c - 1)];
+                    text.replace(QLatin1Char('.'), decimal);
+                    original.SetCellText(c, r, text);
+                }
+            }
+            original.SetDataSeparator(data);
+            const QString path = home.Path(QStringLiteral("round.txt"));
+            ASSERT_TRUE(SaveTableAs(original, path, ui));
+
+            DataFileText file;
+            ASSERT_TRUE(ReadDataFile(path, file));
+            ASSERT_EQ(DetectDataSeparator(file.lines[0]), data);
+            TTable loaded(2);
+            ASSERT_TRUE(LoadIntoTable(loaded, path, file.lines, 0, LoadMode::NewTable, data, decimal, kinds, ui));
+            ASSERT_EQ(loaded.ColCount(), original.ColCount());
+            ASSERT_EQ(loaded.RowCount(), original.RowCount());
+            for (int c = 1; c <= 4; ++c) {
+                EXPECT_EQ(loaded.HeaderText(c), original.HeaderText(c));
+                EXPECT_EQ(loaded.ColumnKind(c), original.ColumnKind(c));
+                for (int r = 1; r <= 3; ++r) {
+                    EXPECT_EQ(loaded.DisplayText(c, r), original.DisplayText(c, r)) << c << "," << r;
+                    EXPECT_EQ(loaded.CellNumber(c, r), original.CellNumber(c, r)) << c << "," << r;
+                    EXPECT_EQ(loaded.CellData(c, r).NoValidValue, original.CellData(c, r).NoValidValue);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(DataFileTest, ReadsExcelCsvAndWindows1250Files)
+{
+    DataFileText csv;
+    ASSERT_TRUE(ReadDataFile(QStringLiteral(SALVENTO_TEST_DATA "/excel_utf8.csv"), csv));
+    EXPECT_EQ(csv.lines[0], u"stacja;t;f;v;N8");   // the byte-order mark is gone
+    TTable excel(1);
+    ASSERT_TRUE(LoadIntoTable(excel, QStringLiteral("x"), csv.lines, 0, LoadMode::NewTable,
+                              DetectDataSeparator(csv.lines[0]), QChar(u','), kinds, ui));
+    EXPECT_EQ(excel.RowCount(), 4);
+    EXPECT_EQ(excel.DisplayText(1, 3), QStringLiteral("Łeba"));
+    EXPECT_EQ(excel.CellNumber(2, 2), -3.25f);
+    EXPECT_TRUE(excel.CellData(4, 2).NoValidValue);
+    EXPECT_EQ(excel.DisplayText(5, 1), QStringLiteral("4"));
+
+    DataFileText cp1250;
+    ASSERT_TRUE(ReadDataFile(QStringLiteral(SALVENTO_TEST_DATA "/station_cp1250.txt"), cp1250));
+    TTable station(2);
+    ASSERT_TRUE(LoadIntoTable(station, QStringLiteral("y"), cp1250.lines, 0, LoadMode::NewTable,
+                              DetectDataSeparator(cp1250.lines[0]), QChar(u'.'), kinds, ui));
+    EXPECT_EQ(station.HeaderText(1), QStringLiteral("miejscowość"));
+    EXPECT_EQ(station.DisplayText(1, 2), QStringLiteral("Świnoujście"));
+    EXPECT_EQ(station.DisplayText(4, 2), QStringLiteral("mgła, wiatr"));
+    EXPECT_EQ(station.ColumnKind(3), kinds.GetById(kind::td));
+    EXPECT_EQ(station.CellNumber(3, 1), 12.25f);
+}
+
+}   // namespace

@@ -1,0 +1,116 @@
+#include "support/TestSupport.h"
+
+#include "table/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cfloat>
+#include <string_view>
+
+namespace {
+
+struct ParseCase
+{
+    const char16_t* text;
+    char16_t separator;
+    std::optional<float> expected;
+};
+
+class ParseNumberTest : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseNumberTest, ReadsOnlyDecimalNumbers)
+{
+    const ParseCase& c = GetParam();
+    const std::optional<float> parsed = ParseNumber(QStringView(c.text), QChar(c.separator));
+    ASSERT_EQ(parsed.has_value(), c.expected.has_value()) << QString::fromUtf16(c.text).toStdString();
+    if (c.expected) {
+        EXPECT_EQ(*parsed, *c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumberTest,
+    testing::Values(
+        // With the comma: the first comma is the decimal point, a point is never accepted.
+        ParseCase{u"3,5", u',', 3.5f}, ParseCase{u"3.5", u',', std::nullopt}, ParseCase{u"1,2,3", u',', std::nullopt},
+        ParseCase{u"-0,25", u',', -0.25f},
+        // With the point.
+        ParseCase{u"  12  ", u'.', 12.0f}, ParseCase{u"\t7\r", u'.', 7.0f}, ParseCase{u"12abc", u'.', std::nullopt},
+        ParseCase{u"1e3", u'.', 1000.0f}, ParseCase{u"2.5E-1", u'.', 0.25f}, ParseCase{u"+4", u'.', 4.0f},
+        ParseCase{u".5", u'.', 0.5f}, ParseCase{u"5.", u'.', 5.0f}, ParseCase{u"1e", u'.', std::nullopt},
+        ParseCase{u"", u'.', std::nullopt}, ParseCase{u"   ", u'.', std::nullopt}, ParseCase{u"-", u'.', std::nullopt},
+        ParseCase{u".", u'.', std::nullopt}, ParseCase{u"1 000", u'.', std::nullopt},
+        ParseCase{u"0x10", u'.', std::nullopt}, ParseCase{u"12,5", u'.', std::nullopt},
+        // Words are not numbers, nor is anything beyond float32.
+        ParseCase{u"inf", u'.', std::nullopt}, ParseCase{u"-Infinity", u'.', std::nullopt},
+        ParseCase{u"nan", u'.', std::nullopt}, ParseCase{u"1e39", u'.', std::nullopt},
+        ParseCase{u"1e400", u'.', std::nullopt}, ParseCase{u"1e-400", u'.', 0.0f},
+        // The marker itself is a number; the cell then holds no valid value.
+        ParseCase{u"-715936", u'.', NoValue}),
+    [](const testing::TestParamInfo<ParseCase>& info) {
+        std::string name = std::to_string(info.index) + "_";
+        for (const char16_t c : std::u16string_view(info.param.text))
+            name += (c < 128 && std::isalnum(int(c))) ? char(c) : '_';
+        return name;
+    });
+
+TEST(ParseNumber, RoundsTheDoubleToFloat)
+{
+    // 0.1 is not exact in binary: the float nearest to the double nearest to 0.1.
+    EXPECT_EQ(*ParseNumber(u"0.1", QLatin1Char('.')), float(0.1));
+    EXPECT_EQ(*ParseNumber(u"16777217", QLatin1Char('.')), 16777216.0f);
+}
+
+TEST(ParseNumber, FollowsTheProgramSeparator)
+{
+    SeparatorScope comma(QLatin1Char(','));
+    EXPECT_EQ(ParseNumber(u"2,5"), 2.5f);
+    EXPECT_FALSE(ParseNumber(u"2.5"));
+}
+
+TEST(FormatNumber, PrintsFixedPointRoundedToNearest)
+{
+    EXPECT_EQ(FormatNumber(3.14159f, 2, QLatin1Char('.')), QStringLiteral("3.14"));
+    EXPECT_EQ(FormatNumber(3.7f, 0, QLatin1Char('.')), QStringLiteral("4"));
+    EXPECT_EQ(FormatNumber(1.5f, 6, QLatin1Char('.')), QStringLiteral("1.500000"));
+    EXPECT_EQ(FormatNumber(2.5f, -1, QLatin1Char('.')), QStringLiteral("2.50"));   // −1 stands for 2
+    EXPECT_EQ(FormatNumber(-0.25f, 2, QLatin1Char(',')), QStringLiteral("-0,25"));
+    EXPECT_EQ(FormatNumber(0.125f, 2, QLatin1Char('.')), QStringLiteral("0.12"));   // exact tie: to even, as printf
+    EXPECT_EQ(FormatNumber(NoValue, 2, QLatin1Char('.')), QString());
+}
+
+TEST(FormatNumber, PrintsHugeValuesInFull)
+{
+    const QString text = FormatNumber(FLT_MAX, 6, QLatin1Char('.'));
+    EXPECT_EQ(text, QStringLiteral("340282346638528859811704183484516925440.000000"));
+    EXPECT_EQ(*ParseNumber(text, QLatin1Char('.')), FLT_MAX);
+    EXPECT_EQ(FormatNumber(-1e30f, 2, QLatin1Char('.')).size(), 35);
+}
+
+TEST(FormatNumber, ParsesBackToTheSameFloatWithSixDecimals)
+{
+    for (const float value : {0.001f, 12.5f, -40.125f, 1013.25f, 123456.789f}) {
+        for (const QChar separator : {QChar(u'.'), QChar(u',')}) {
+            EXPECT_NEAR(*ParseNumber(FormatNumber(value, 6, separator), separator), value, 5e-7f * std::max(1.0f, std::abs(value)));
+        }
+    }
+}
+
+TEST(TrimControl, RemovesCodesUpTo32AtBothEnds)
+{
+    EXPECT_EQ(TrimControl(u"\x01 \tab c\r\n"), u"ab c");
+    EXPECT_EQ(TrimControl(u"   "), u"");
+}
+
+TEST(LeadingNumber, ReadsTheNumericStartWithAPoint)
+{
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"1013.25"), 1013.25);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u" -2.5abc"), -2.5);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"3,5"), 3.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"1e2x"), 100.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u"abc"), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(u""), 0.0);
+}
+
+}   // namespace

@@ -1,0 +1,125 @@
+#include "support/TestSupport.h"
+
+#include "data/DataManager.h"
+#include "settings/IniFile.h"
+#include "table/OpenDataFile.h"
+#include "table/RecentFiles.h"
+#include "table/TableSet.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class OpenDataFileTest : public testing::Test
+{
+protected:
+    TempHome home{QByteArray()};
+    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    ScriptedUi ui;
+    TableSet tables;
+    RecentFiles recent;
+
+    TTable* Open(const QString& name, TTable* current = nullptr)
+    {
+        return OpenDataFile(home.Path(name), tables, current, kinds, ui, recent);
+    }
+};
+
+TEST_F(OpenDataFileTest, MissingAndEmptyFilesOpenNothing)
+{
+    EXPECT_EQ(Open(QStringLiteral("nowhere.txt")), nullptr);
+    home.Write(QStringLiteral("empty.txt"), "\r\n\n\r");
+    EXPECT_EQ(Open(QStringLiteral("empty.txt")), nullptr);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("Nie mogę znaleźć pliku "));
+    EXPECT_EQ(ui.messages[1].text,
+              QStringLiteral("Plik ") + home.Path(QStringLiteral("empty.txt")) + QStringLiteral(" nie zawiera danych !"));
+    EXPECT_TRUE(ui.requests.empty());
+    EXPECT_TRUE(recent.Paths().isEmpty());
+    EXPECT_EQ(tables.Count(), 0);
+}
+
+TEST_F(OpenDataFileTest, DialogGetsTheDetectedSeparatorAndCancellingStillRemembersTheFile)
+{
+    home.Write(QStringLiteral("a.txt"), "\n\nt;v\t x\n1;2");
+    EXPECT_EQ(Open(QStringLiteral("a.txt")), nullptr);
+    ASSERT_EQ(ui.requests.size(), 1u);
+    EXPECT_EQ(ui.requests[0].detectedSeparator, QChar(u'\t'));   // found in the reference line
+    EXPECT_FALSE(ui.requests[0].hasCurrentTable);
+    EXPECT_EQ(recent.Paths(), QStringList{home.Path(QStringLiteral("a.txt"))});
+    EXPECT_EQ(tables.Count(), 0);
+}
+
+TEST_F(OpenDataFileTest, LoadsIntoANewOrTheCurrentTable)
+{
+    home.Write(QStringLiteral("a.txt"), "t;v\n1;2");
+    home.Write(QStringLiteral("b.txt"), "f\n80");
+    LoadOptions options;
+    options.dataSeparator = QStringLiteral(";");
+    options.decimalSeparator = QStringLiteral(".");
+    ui.loadOptions = options;
+    TTable* first = Open(QStringLiteral("a.txt"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->CellNumber(2, 1), 2.0f);
+
+    ui.loadOptions->mode = LoadMode::AppendColumns;
+    EXPECT_EQ(Open(QStringLiteral("b.txt"), first), first);
+    EXPECT_EQ(first->HeaderText(3), QStringLiteral("f"));
+
+    // Without a current table, any mode opens a new one.
+    TTable* opened = OpenDataFile(home.Path(QStringLiteral("b.txt")), tables, nullptr, kinds, ui, recent);
+    ASSERT_EQ(tables.Count(), 2);
+    EXPECT_EQ(opened, tables.At(1));
+    EXPECT_EQ(recent.Paths().first(), home.Path(QStringLiteral("b.txt")));
+}
+
+TEST_F(OpenDataFileTest, TypedSeparatorsReadTAsTabAndEmptyAsDefault)
+{
+    LoadOptions options;
+    options.dataSeparator = QStringLiteral("t");
+    EXPECT_EQ(options.DataSeparatorChar(QChar(u';')), QChar(u'\t'));
+    EXPECT_EQ(options.DecimalSeparatorChar(), DecimalSeparator);
+    options.dataSeparator.clear();
+    EXPECT_EQ(options.DataSeparatorChar(QChar(u';')), QChar(u';'));
+
+    const LoadOptions defaults = LoadOptions::Defaults({QStringLiteral("x"), QChar(u'\t'), true});
+    EXPECT_EQ(defaults.dataSeparator, QStringLiteral("t"));
+    EXPECT_EQ(defaults.decimalSeparator, QStringLiteral("."));
+    EXPECT_TRUE(defaults.Check().isEmpty());
+
+    options.dataSeparator = QStringLiteral(",");
+    options.decimalSeparator = QStringLiteral(",");
+    EXPECT_EQ(options.Check(), QStringLiteral("Separator danych nie może być taki sam, jak separator dziesiętny !"));
+}
+
+TEST(RecentFiles, MostRecentFirstWithoutDuplicatesAndAtMostTen)
+{
+    RecentFiles recent;
+    for (int i = 0; i < 11; ++i)
+        recent.AddRecentFile(QStringLiteral("/data/%1.txt").arg(i));
+    EXPECT_EQ(recent.Paths().size(), 10);
+    EXPECT_EQ(recent.Paths().first(), QStringLiteral("/data/10.txt"));
+    EXPECT_EQ(recent.Paths().last(), QStringLiteral("/data/1.txt"));   // the oldest was pushed out
+
+    recent.AddRecentFile(QStringLiteral("/DATA/5.TXT"));   // found ignoring case: moved, not added
+    EXPECT_EQ(recent.Paths().size(), 10);
+    EXPECT_EQ(recent.Paths().first(), QStringLiteral("/data/5.txt"));
+    EXPECT_EQ(recent.Paths()[1], QStringLiteral("/data/10.txt"));
+}
+
+TEST(RecentFiles, RoundTripsThroughTheIniFile)
+{
+    TempHome home(QByteArray("[LastOpened]\n0=/a\n2=/c\n1=/b\n9=/z\n"));
+    IniFile ini(home.IniPath());
+    RecentFiles recent;
+    recent.ReadFrom(ini);
+    EXPECT_EQ(recent.Paths(), (QStringList{QStringLiteral("/a"), QStringLiteral("/b"), QStringLiteral("/c"),
+                                           QStringLiteral("/z")}));
+    RecentFiles shorter;
+    shorter.AddRecentFile(QStringLiteral("/new"));
+    shorter.WriteTo(ini);
+    EXPECT_EQ(ini.ReadString(u"LastOpened", u"0"), QStringLiteral("/new"));
+    EXPECT_EQ(ini.ReadString(u"LastOpened", u"9"), QStringLiteral("/z"));   // keys beyond the list stay
+}
+
+}   // namespace

@@ -132,6 +132,21 @@ float TAbstractData::GetValue()
     return Value;
 }
 
+float TAbstractData::Input(int id) const
+{
+    return Kind(id).GetValue();
+}
+
+float TAbstractData::Stored(int id) const
+{
+    return Kind(id).Value;
+}
+
+TAbstractData& TAbstractData::Kind(int id) const
+{
+    return *Owner.GetById(id);
+}
+
 int TAbstractData::ClassIndex(float value) const
 {
     const int last = int(Thresholds.size()) - 1;

@@ -90,6 +90,13 @@ public:
     bool Ready = false;
     bool Marked = false;
 
+protected:
+    // The value of kind `id` for the current row, computed when needed (GetValue).
+    float Input(int id) const;
+    // The stored Value of kind `id`, read without computing anything.
+    float Stored(int id) const;
+    TAbstractData& Kind(int id) const;
+
 private:
     void LoadConfiguration();
     void SaveConfiguration() const;

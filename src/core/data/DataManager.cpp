@@ -11,8 +11,10 @@ constexpr int SnapshotSize = kind::Count - kind::FirstComputed;
 
 }   // namespace
 
-DataManager::DataManager(const QString& iniPath, const QString& languageCode)
-    : m_ini(iniPath), m_languageCode(languageCode)
+DataManager::DataManager(const QString& iniPath, const QString& languageCode, const QString& programDirectory)
+    : m_ini(iniPath),
+      m_languageCode(languageCode),
+      m_programDirectory(programDirectory)
 {
     const QString logPath = qEnvironmentVariable("SALVENTO_CALC_LOG");
     if (!logPath.isEmpty()) {
@@ -33,6 +35,11 @@ DataManager::~DataManager()
     m_log.close();
     for (auto& kind : m_kinds)
         kind.reset();
+}
+
+QString DataManager::ProgramDirectory() const
+{
+    return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDirectory;
 }
 
 QString DataManager::DefaultIniPath()

@@ -19,9 +19,10 @@ class DataManager
 {
 public:
     // `iniPath`: the configuration file; `languageCode`: "PL", "EN" or empty, the suffix of the
-    // language-dependent sections. The calculation log is written when the environment variable
-    // SALVENTO_CALC_LOG names a file.
-    DataManager(const QString& iniPath, const QString& languageCode);
+    // language-dependent sections; `programDirectory`: where the files that ship with the program
+    // lie (WSI.INI), the running program's directory when empty. The calculation log is written
+    // when the environment variable SALVENTO_CALC_LOG names a file.
+    DataManager(const QString& iniPath, const QString& languageCode, const QString& programDirectory = QString());
     ~DataManager();
 
     DataManager(const DataManager&) = delete;
@@ -34,6 +35,7 @@ public:
     const IniFile& Ini() const { return m_ini; }
     const QString& IniPath() const { return m_ini.Path(); }
     const QString& LanguageCode() const { return m_languageCode; }
+    QString ProgramDirectory() const;
 
     // The kind with this identifier; none outside 0…107.
     TAbstractData* GetById(int id) const;
@@ -67,6 +69,7 @@ private:
 
     IniFile m_ini;
     QString m_languageCode;
+    QString m_programDirectory;
     std::array<std::unique_ptr<TAbstractData>, kind::Count> m_kinds;
     QFile m_log;
 };

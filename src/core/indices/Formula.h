@@ -1,0 +1,98 @@
+#pragma once
+
+// What every formula of a computed kind shares: the precision of its arithmetic, the mathematics
+// library it is defined with, the wind floor, the what-if evaluation and the declaration of a kind
+// that only supplies its formula.
+
+#include "data/AbstractData.h"
+#include "data/Catalogue.h"
+#include "data/DataManager.h"
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+// Intermediate arithmetic runs in extended precision. Values obtained from other kinds are float32
+// and are widened on the spot (`const Real t = Input(kind::t);`, exact, NoValue included); constants
+// are double unless marked single (0.6f); every result is stored as float32.
+using Real = long double;
+
+// The mathematics library in double precision.
+inline double Pow(Real x, Real y) { return std::pow(double(x), double(y)); }
+inline double Pow10(Real x) { return std::pow(10.0, double(x)); }
+inline double Exp(Real x) { return std::exp(double(x)); }
+inline double Ln(Real x) { return std::log(double(x)); }
+inline double Sqrt(Real x) { return std::sqrt(double(x)); }
+inline double Sin(Real x) { return std::sin(double(x)); }
+inline double Cos(Real x) { return std::cos(double(x)); }
+inline double Asin(Real x) { return std::asin(double(x)); }
+
+// The result of a formula as float32. Anything that is not a finite float32 (a division by zero, a
+// power of a negative base, an overflow) is no value: a cell never shows inf or nan.
+inline float Result(Real value)
+{
+    const float single = float(value);
+    return std::isfinite(single) ? single : NoValue;
+}
+
+// Calmer air than 0.25 m/s counts as 0.25 m/s in the formulas that say so. NoValue stays NoValue.
+inline float WindFloor(float v)
+{
+    return v != NoValue && v < 0.25f ? 0.25f : v;
+}
+
+// Saturation vapour pressure over water [hPa] at the temperature t [°C] (Magnus form).
+inline Real SaturationVapourPressure(Real t)
+{
+    return 6.112 * Pow10(7.5 * t / (237.7 + t));
+}
+
+// A what-if evaluation: the values of the current row are saved when it begins and put back when
+// it ends, on every path out of the formula. In between, the formula clears what was computed and
+// writes chosen values straight into the Value of chosen kinds, so that everything depending on
+// them is computed again from them.
+class WhatIf
+{
+public:
+    explicit WhatIf(DataManager& kinds) : m_kinds(kinds) { m_kinds.SaveValues(m_snapshot); }
+    ~WhatIf()
+    {
+        for (auto it = m_inputs.rbegin(); it != m_inputs.rend(); ++it)
+            m_kinds.GetById(it->first)->Value = it->second;
+        m_kinds.RestoreValues(m_snapshot);
+    }
+    WhatIf(const WhatIf&) = delete;
+    WhatIf& operator=(const WhatIf&) = delete;
+
+    // Every computed kind not taken from a source is missing again.
+    void ClearComputed() { m_kinds.ClearComputed(); }
+
+    // Writes the value into the kind's Value, bypassing GetValue. An input kind (outside the
+    // snapshot) gets the value it had before its first override back at the end.
+    void Override(int id, float value)
+    {
+        TAbstractData& data = *m_kinds.GetById(id);
+        if (id < kind::FirstComputed) {
+            bool known = false;
+            for (const auto& input : m_inputs)
+                known = known || input.first == id;
+            if (!known)
+                m_inputs.emplace_back(id, data.Value);
+        }
+        data.Value = value;
+    }
+
+private:
+    DataManager& m_kinds;
+    std::vector<float> m_snapshot;
+    std::vector<std::pair<int, float>> m_inputs;
+};
+
+// Declares the class of a computed kind that supplies only its formula.
+#define SALVENTO_FORMULA_KIND(Class)                                                                                   \
+    class Class : public TAbstractData                                                                                 \
+    {                                                                                                                  \
+    public:                                                                                                            \
+        using TAbstractData::TAbstractData;                                                                            \
+        float Compute() override;                                                                                      \
+    }

@@ -1,0 +1,40 @@
+#pragma once
+
+// The closed-form thermal indices: clothing, effective temperatures, enthalpy, wind chill, Humidex,
+// cooling power, WBGT, heart rates, subjective temperature, predicted mean vote, and the regression
+// estimates of heat-balance terms from weather data alone.
+
+#include "indices/Formula.h"
+
+SALVENTO_FORMULA_KIND(TData_Icl);
+SALVENTO_FORMULA_KIND(TData_Tek);
+SALVENTO_FORMULA_KIND(TData_TE);
+SALVENTO_FORMULA_KIND(TData_TRE);
+SALVENTO_FORMULA_KIND(TData_i);
+SALVENTO_FORMULA_KIND(TData_SB);
+SALVENTO_FORMULA_KIND(TData_WCI);
+SALVENTO_FORMULA_KIND(TData_WCT);
+SALVENTO_FORMULA_KIND(TData_Humidex);
+SALVENTO_FORMULA_KIND(TData_H);
+SALVENTO_FORMULA_KIND(TData_WBGT);
+SALVENTO_FORMULA_KIND(TData_MHR);
+SALVENTO_FORMULA_KIND(TData_SST);
+SALVENTO_FORMULA_KIND(TData_Iclp);
+SALVENTO_FORMULA_KIND(TData_pC);
+SALVENTO_FORMULA_KIND(TData_pL);
+SALVENTO_FORMULA_KIND(TData_pE);
+SALVENTO_FORMULA_KIND(TData_pRes);
+SALVENTO_FORMULA_KIND(TData_pPhS);
+SALVENTO_FORMULA_KIND(TData_pHSI);
+SALVENTO_FORMULA_KIND(TData_pSTI);
+SALVENTO_FORMULA_KIND(TData_pHL);
+SALVENTO_FORMULA_KIND(TData_PMV);
+
+// Heart rate; values below 60 are shown as "normal".
+class TData_HR : public TAbstractData
+{
+public:
+    using TAbstractData::TAbstractData;
+    float Compute() override;
+    ShownText FormatValue(float value) const override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+// The Universal Thermal Climate Index [°C], by the published sixth-order regression polynomial of
+// the operational approximation.
+
+#include "indices/Formula.h"
+
+#include <array>
+
+// The 210 coefficients, one per monomial Ta^i·va^j·D^k·Pa^l with i + j + k + l ≤ 6, ordered by the
+// power of Pa (outermost, 0…6), then of D, then of va, then of Ta (innermost).
+extern const std::array<double, 210> UtciCoefficients;
+
+SALVENTO_FORMULA_KIND(TData_UTCI);

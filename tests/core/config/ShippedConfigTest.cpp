@@ -1,0 +1,3 @@
+#include "support/KindRow.h"
+
+#include <gtest/gtest.h>

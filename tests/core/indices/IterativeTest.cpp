@@ -1,0 +1,5 @@
+#include "support/KindRow.h"
+
+#include "indices/Iterative.h"
+
+#include <gtest/gtest.h>

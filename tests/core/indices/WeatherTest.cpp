@@ -1,0 +1,5 @@
+#include "support/KindRow.h"
+
+#include "indices/Weather.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "support/TestSupport.h"
+
+#include "data/DataManager.h"
+
+// One row of the data kinds, for testing formulas. A scratch directory holds the configuration
+// (SALVENTO.INI) and whatever else ships beside the program (WSI.INI); values are set as if a source
+// table gave them, and kinds are read through GetValue, as the calculation engine does.
+class KindRow
+{
+public:
+    explicit KindRow(const QByteArray& ini = QByteArray())
+        : home(ini), kinds(home.IniPath(), QStringLiteral("PL"), home.Path(QString()))
+    {
+        kinds.ResetAll();
+    }
+
+    // A new row: every value missing, nothing from a source.
+    void Reset() { kinds.ResetAll(); }
+    // The value as a source table column gives it (NoValue for an empty cell).
+    void Set(int id, float value)
+    {
+        TAbstractData& data = Kind(id);
+        data.Value = value;
+        data.FromSource = true;
+    }
+    // The value of the kind for the row, computed when needed.
+    float Get(int id) { return Kind(id).GetValue(); }
+    TAbstractData& Kind(int id) { return *kinds.GetById(id); }
+
+    TempHome home;
+    DataManager kinds;
+};

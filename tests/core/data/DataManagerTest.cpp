@@ -190,21 +190,19 @@ TEST(DataManager, ResetSnapshotAndRestore)
 
 TEST(DataManager, PossibleIndicesComeFromDefaultsAndTypicals)
 {
-    TempHome home(QByteArray("[Defaults]\nWBGT=20\nWeather=1\n[Typicals]\nt=20\n"));
+    TempHome home(QByteArray("[Defaults]\nWBGT=20\nWeather=1\n[Typicals]\nUTCI=20\n"));
     DataManager kinds(home.IniPath(), QStringLiteral("PL"));
     KindFlags have{};
     KindFlags possible{};
-    have[kind::t] = true;
     have[kind::UTCI] = true;   // present in the data, but tested as if absent
-    // Until the formulas exist every computed kind yields only its default.
     EXPECT_EQ(kinds.ComputePossible(have, possible), 7);
-    EXPECT_TRUE(possible[kind::WBGT]);
+    EXPECT_TRUE(possible[kind::WBGT]);      // its default makes it computable
     EXPECT_TRUE(possible[kind::Weather]);
     for (int id = kind::WSI_SB; id <= kind::WSI_ST; ++id)
         EXPECT_TRUE(possible[std::size_t(id)]);   // the suitability indices follow the weather type
     EXPECT_FALSE(possible[kind::UTCI]);
-    EXPECT_FALSE(possible[kind::t]);
-    EXPECT_EQ(kinds.GetById(kind::t)->Value, 20.0f);   // the trial's values stay
+    EXPECT_EQ(kinds.GetById(kind::UTCI)->Value, 20.0f);   // the present kind keeps its typical value
+    EXPECT_TRUE(kinds.GetById(kind::UTCI)->FromSource);
     EXPECT_FALSE(kinds.GetById(kind::WBGT)->Marked);
 
     TempHome bare(QByteArray("[Typicals]\nWeather=5\n"));

@@ -2,7 +2,9 @@
 
 // The closed-form thermal indices: clothing, effective temperatures, enthalpy, wind chill, Humidex,
 // cooling power, WBGT, heart rates, subjective temperature, predicted mean vote, and the regression
-// estimates of heat-balance terms from weather data alone.
+// estimates of heat-balance terms from weather data alone. Each formula obtains its inputs in a fixed
+// order and gives NoValue as soon as one is missing, and wherever its result would not be a finite
+// number; units and references are given with each formula.
 
 #include "indices/Formula.h"
 
@@ -30,7 +32,7 @@ SALVENTO_FORMULA_KIND(TData_pSTI);
 SALVENTO_FORMULA_KIND(TData_pHL);
 SALVENTO_FORMULA_KIND(TData_PMV);
 
-// Heart rate; values below 60 are shown as "normal".
+// Heart rate [beats/min]; a value below 60 is shown as "normal" (translated), a missing one as empty.
 class TData_HR : public TAbstractData
 {
 public:

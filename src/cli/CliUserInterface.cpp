@@ -1,5 +1,7 @@
 #include "CliUserInterface.h"
 
+#include "data/DataManager.h"
+
 #include <cstdio>
 
 void CliUserInterface::ShowMessage(const QString& text, Icon)
@@ -28,4 +30,29 @@ std::optional<LoadOptions> CliUserInterface::ChooseLoadOptions(const LoadOptions
         return std::nullopt;
     }
     return options;
+}
+
+std::optional<CalcChoices> CliUserInterface::ChooseCalculation(const CalcSettings&)
+{
+    return calcChoices;
+}
+
+std::optional<KindFlags> CliUserInterface::ChooseIndices(const KindFlags& possible, const KindFlags&)
+{
+    if (indexNames.isEmpty())
+        return possible;
+    KindFlags chosen{};
+    for (const QString& name : indexNames) {
+        const TAbstractData* data = kinds->FindByName(name);
+        if (!data || !possible[std::size_t(data->Id)]) {
+            ShowMessage(QStringLiteral("salvento-cli: %1: ").arg(name)
+                            + (data ? QStringLiteral("cannot be computed from these data")
+                                    : QStringLiteral("no such data kind")),
+                        Icon::Error);
+            indicesRefused = true;
+            return std::nullopt;
+        }
+        chosen[std::size_t(data->Id)] = true;
+    }
+    return chosen;
 }

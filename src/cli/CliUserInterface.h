@@ -2,6 +2,10 @@
 
 #include "UserInterface.h"
 
+#include <QStringList>
+
+class DataManager;
+
 // The batch tool's side of the user seam: messages go to standard error, questions are answered
 // No (nothing is ever destroyed without a person saying so), and the load options come from the
 // command line.
@@ -14,7 +18,17 @@ public:
     // Set when the load options were refused (equal separators).
     bool optionsRefused = false;
 
+    // The calculation set-up the command line describes, and the indices it names (empty: every
+    // computable one).
+    CalcChoices calcChoices;
+    QStringList indexNames;
+    // Set when a named index is unknown or cannot be computed.
+    bool indicesRefused = false;
+    const DataManager* kinds = nullptr;
+
     void ShowMessage(const QString& text, Icon icon) override;
     bool AskYesNo(const QString& text) override;
     std::optional<LoadOptions> ChooseLoadOptions(const LoadOptionsRequest& request) override;
+    std::optional<CalcChoices> ChooseCalculation(const CalcSettings& settings) override;
+    std::optional<KindFlags> ChooseIndices(const KindFlags& possible, const KindFlags& preselected) override;
 };

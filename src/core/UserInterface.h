@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/CalcChoices.h"
 #include "table/LoadOptions.h"
 
 #include <QString>
@@ -21,4 +22,10 @@ public:
     virtual bool AskYesNo(const QString& text) = 0;
     // The load options of a data file about to be opened; nothing when the user cancels.
     virtual std::optional<LoadOptions> ChooseLoadOptions(const LoadOptionsRequest& request) = 0;
+    // The set-up of a calculation (sources and destination), starting from the last settings;
+    // nothing when the user cancels.
+    virtual std::optional<CalcChoices> ChooseCalculation(const CalcSettings& settings) = 0;
+    // The indices to calculate among the `possible` ones, starting from `preselected`; nothing when
+    // the user cancels.
+    virtual std::optional<KindFlags> ChooseIndices(const KindFlags& possible, const KindFlags& preselected) = 0;
 };

@@ -40,6 +40,22 @@ public:
         requests.push_back(request);
         return loadOptions;
     }
+
+    std::optional<CalcChoices> calcChoices;   // nothing: the set-up is cancelled
+    std::optional<KindFlags> indices;         // the indices chosen; nothing: every possible one
+    bool cancelIndices = false;
+    KindFlags offeredIndices{};
+    KindFlags preselectedIndices{};
+
+    std::optional<CalcChoices> ChooseCalculation(const CalcSettings&) override { return calcChoices; }
+    std::optional<KindFlags> ChooseIndices(const KindFlags& possible, const KindFlags& preselected) override
+    {
+        offeredIndices = possible;
+        preselectedIndices = preselected;
+        if (cancelIndices)
+            return std::nullopt;
+        return indices ? *indices : possible;
+    }
 };
 
 // Sets the program's decimal separator for the life of the object.

@@ -118,7 +118,7 @@ QString TTable::DisplayText(int c, int r) const
         return HeaderText(c);
     if (c == 0)
         return RowLabel(r);
-    if (c >= ColCount() || r >= RowCount())
+    if (c < 0 || r < 0 || c >= ColCount() || r >= RowCount())
         return QString();
     const Column& column = ColumnAt(c);
     const StoredCell& cell = column.cells[std::size_t(r - 1)];

@@ -1,0 +1,268 @@
+#include "calc/CalcManager.h"
+
+#include "data/DataManager.h"
+#include "FileError.h"
+#include "table/TableSet.h"
+#include "UserInterface.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("CalcManager", text);
+}
+
+// How often the progress is told, in rows.
+constexpr int ProgressInterval = 1024;
+
+}   // namespace
+
+CalcManager::CalcManager(CalcSettings& settings, DataManager& kinds, TableSet& tables, UserInterface& ui)
+    : m_settings(settings), m_kinds(kinds), m_tables(tables), m_ui(ui)
+{
+}
+
+bool CalcManager::Calculate()
+{
+    const std::optional<CalcChoices> choices = m_ui.ChooseCalculation(m_settings);
+    if (!choices)
+        return false;
+    ReadChoices(*choices);
+    KindFlags possible{};
+    if (!CountPossible(possible)) {
+        m_ui.ShowMessage(Tr("Przykro mi, ale nie możesz policzyć żadnego wskaźnika !"), UserInterface::Icon::Error);
+        return false;
+    }
+    const std::optional<KindFlags> chosen = m_ui.ChooseIndices(possible, m_settings.LastSelection);
+    if (!chosen)
+        return false;
+    bool any = false;
+    for (std::size_t id = 0; id < possible.size(); ++id) {
+        possible[id] = possible[id] && (*chosen)[id];
+        any = any || possible[id];
+    }
+    if (!any) {
+        m_ui.ShowMessage(Tr("Nie wybrałeś żadnego wskaźnika !"), UserInterface::Icon::Error);
+        return false;
+    }
+    for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
+        m_routes[std::size_t(id)].Selected = possible[std::size_t(id)];
+        m_settings.LastSelection[std::size_t(id)] = possible[std::size_t(id)];
+    }
+    if (!m_destination)
+        m_destination = m_tables.NewTable();
+    PrepareDestination();
+    SaveChoices(*choices);
+    return true;
+}
+
+void CalcManager::TakeKindsFrom(TTable& table, int priority)
+{
+    for (int c = 1; c < table.ColCount(); ++c) {
+        const TAbstractData* data = table.ColumnKind(c);
+        if (!data || data->Id >= kind::ListedCount)
+            continue;
+        KindRoute& route = m_routes[std::size_t(data->Id)];
+        if (route.Found)
+            continue;
+        route.SourceTable = &table;
+        route.SourceColumn = c;
+        route.Found = true;
+        route.Priority = priority;
+    }
+}
+
+void CalcManager::ReadChoices(const CalcChoices& choices)
+{
+    m_simpleMode = choices.simple;
+    QString destination;
+    if (choices.simple) {
+        for (const QString& entry : choices.simpleSources)
+            if (TTable* table = m_tables.FindTableByNumber(TableNumberOfEntry(entry)))
+                TakeKindsFrom(*table, 0);
+        destination = choices.simpleDestination;
+    } else {
+        for (int p = 0; p < PriorityCount; ++p) {
+            const QString& source = choices.complexSources[std::size_t(p)];
+            TTable* table = source == NoneText() ? nullptr : m_tables.FindTableByNumber(TableNumberOfEntry(source));
+            if (!table)
+                continue;
+            TakeKindsFrom(*table, p);
+            const QString& description = choices.complexDescriptions[std::size_t(p)];
+            const int column = table->ColumnIndexOf(description);
+            m_descrSources[std::size_t(p)] = {table, column > 0 ? column : -1};
+            m_descrColumnNames[std::size_t(p)] = description;
+            m_descrModes[std::size_t(p)] = description.isEmpty() || description == NoneText() ? NoDescription
+                                           : description == RowNumberText()                   ? RowDescription
+                                                                                              : ColumnDescription;
+        }
+        destination = choices.complexDestination;
+    }
+    m_newDestination = destination == NewTableText();
+    m_destination = m_newDestination ? nullptr : m_tables.FindTableByNumber(TableNumberOfEntry(destination));
+}
+
+bool CalcManager::CountPossible(KindFlags& possible) const
+{
+    KindFlags have{};
+    for (std::size_t id = 0; id < have.size(); ++id)
+        have[id] = m_routes[id].Found;
+    return m_kinds.ComputePossible(have, possible) > 0;
+}
+
+int CalcManager::DestinationColumn(const QString& name, TAbstractData* kind, bool reheadFound)
+{
+    if (const int found = m_destination->ColumnIndexOf(name); found >= 1) {
+        if (reheadFound)
+            m_destination->SetColumnHeader(found, name, kind);
+        return found;
+    }
+    if (m_firstColumnFree) {
+        m_firstColumnFree = false;
+        m_destination->SetColumnHeader(1, name, kind);
+        return 1;
+    }
+    return m_destination->AddColumn(name, kind);
+}
+
+void CalcManager::PrepareDestination()
+{
+    m_firstColumnFree = m_newDestination;
+    for (int p = 0; p < PriorityCount; ++p) {
+        ColumnRef& target = m_descrTargets[std::size_t(p)];
+        target = {m_destination, -1};
+        if (m_descrModes[std::size_t(p)] == RowDescription) {
+            target.column = DestinationColumn(QStringLiteral("Group") + QString::number(p), nullptr, true);
+        } else if (m_descrModes[std::size_t(p)] == ColumnDescription) {
+            const QString& name = m_descrColumnNames[std::size_t(p)];
+            target.column = DestinationColumn(name, m_kinds.FindByName(name), true);
+        }
+    }
+    for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
+        KindRoute& route = m_routes[std::size_t(id)];
+        if (!route.Selected)
+            continue;
+        TAbstractData* data = m_kinds.GetById(id);
+        route.DestTable = m_destination;
+        route.DestColumn = DestinationColumn(data->Name, data, false);
+    }
+
+    m_rowCounts.fill(0);
+    for (const KindRoute& route : m_routes)
+        if (route.Found)
+            m_rowCounts[std::size_t(route.Priority)] =
+                std::max(m_rowCounts[std::size_t(route.Priority)], route.SourceTable->RowCount() - 1);
+    int needed = 1;
+    for (const int rows : m_rowCounts)
+        needed *= std::max(rows, 1);
+    const int dataRows = m_destination->RowCount() - 1;
+    if (needed > dataRows)
+        m_destination->AppendRows(needed - dataRows);
+
+    m_firstResultColumn = 10000;
+    for (const KindRoute& route : m_routes)
+        if (route.Selected)
+            m_firstResultColumn = std::min(m_firstResultColumn, route.DestColumn);
+}
+
+void CalcManager::SaveChoices(const CalcChoices& choices)
+{
+    const auto remembered = [this](const QString& destination) {
+        return destination == NewTableText() ? NewTableEntryText(m_destination->TableNumber()) : destination;
+    };
+    if (choices.simple) {
+        m_settings.SimpleSources = choices.simpleSources;
+        m_settings.SimpleDestination = remembered(choices.simpleDestination);
+    } else {
+        m_settings.ComplexSources = choices.complexSources;
+        m_settings.ComplexDescriptions = choices.complexDescriptions;
+        m_settings.ComplexDestination = remembered(choices.complexDestination);
+    }
+}
+
+float CalcManager::SourceValue(int id, int row) const
+{
+    const KindRoute& route = m_routes[std::size_t(id)];
+    return route.SourceTable->CellNumber(route.SourceColumn, row);
+}
+
+void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount>& rows)
+{
+    m_kinds.LogNewRow();
+    m_kinds.ResetAll();
+    for (int id = 0; id < kind::ListedCount; ++id) {
+        const KindRoute& route = m_routes[std::size_t(id)];
+        if (!route.Found)
+            continue;
+        TAbstractData& data = *m_kinds.GetById(id);
+        data.Value = SourceValue(id, rows[std::size_t(route.Priority)]);
+        data.FromSource = true;
+    }
+    for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
+        const KindRoute& route = m_routes[std::size_t(id)];
+        if (!route.Selected)
+            continue;
+        m_kinds.LogCalculating(QStringLiteral("+-+-+-+-+-+-+-+-"));
+        const float value = m_kinds.GetById(id)->GetValue();
+        route.DestTable->SetCellNumber(route.DestColumn, destinationRow, value);
+    }
+    if (m_simpleMode)
+        return;
+    for (int p = 0; p < PriorityCount; ++p) {
+        const ColumnRef& target = m_descrTargets[std::size_t(p)];
+        const ColumnRef& source = m_descrSources[std::size_t(p)];
+        const int row = rows[std::size_t(p)];
+        if (m_descrModes[std::size_t(p)] == RowDescription)
+            target.table->SetCellNumber(target.column, destinationRow, float(row));
+        else if (m_descrModes[std::size_t(p)] == ColumnDescription)
+            target.table->CopyCellFrom(target.column, destinationRow, *source.table, source.column, row);
+    }
+}
+
+bool CalcManager::Run(const CalcProgress& progress)
+{
+    std::array<int, PriorityCount> rows{1, 1, 1, 1};
+    int destinationRow = 1;
+    int total = 1;
+    for (const int count : m_rowCounts)
+        total *= std::max(count, 1);
+    if (m_simpleMode)
+        total = std::max(m_rowCounts[0], 1);
+
+    bool completed = true;
+    {
+        TableUpdate update(*m_destination);
+        try {
+            for (int done = 1;; ++done) {
+                RunRow(m_simpleMode ? rows[0] : destinationRow, rows);
+                if (progress && done % ProgressInterval == 0)
+                    progress(done, total);
+                if (m_simpleMode) {
+                    ++rows[0];
+                } else {
+                    // An odometer: the lowest priority varies fastest, and a priority carries into the
+                    // next higher one only when it runs over (one without rows counts as one row).
+                    ++destinationRow;
+                    for (int p = PriorityCount - 1; p > 0; --p) {
+                        if (++rows[std::size_t(p)] <= std::max(m_rowCounts[std::size_t(p)], 1))
+                            break;
+                        rows[std::size_t(p)] = 1;
+                        if (p == 1)
+                            ++rows[0];
+                    }
+                }
+                if (rows[0] > m_rowCounts[0])
+                    break;
+            }
+        } catch (const FileError& error) {
+            completed = false;
+            m_ui.ShowMessage(error.Message(), UserInterface::Icon::Error);
+        }
+    }
+    if (progress)
+        progress(total, total);
+    m_destination->SetModified(true);
+    return completed;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "calc/CalcChoices.h"
+#include "data/Catalogue.h"
+
+#include <array>
+#include <functional>
+
+class DataManager;
+class TAbstractData;
+class TableSet;
+class TTable;
+class UserInterface;
+
+// Where a kind comes from and where its results go.
+struct KindRoute
+{
+    TTable* SourceTable = nullptr;
+    int SourceColumn = 0;
+    TTable* DestTable = nullptr;
+    int DestColumn = 0;
+    bool Found = false;      // the kind was found in a source table
+    bool Selected = false;   // the kind is to be computed and written
+    int Priority = 0;        // rank of its source, 0 (highest) … 3; 0 in the simple way
+};
+
+// Told now and then how far a calculation has come: rows done and rows in all.
+using CalcProgress = std::function<void(int done, int total)>;
+
+// The calculation engine: takes the kinds from the source tables (simple way: tables in a list,
+// rows matched by number; complex way: up to four tables by priority, every combination of their
+// rows), prepares one destination column per chosen index and evaluates every row. Lives for one
+// calculation command.
+class CalcManager
+{
+public:
+    CalcManager(CalcSettings& settings, DataManager& kinds, TableSet& tables, UserInterface& ui);
+
+    // The calculation command up to the evaluation: the set-up and the choice of indices through
+    // the user interface, the destination prepared and the settings stored. True when Run is due.
+    bool Calculate();
+    // Evaluates every destination row and writes the results, then marks the destination modified.
+    // An error raised inside a formula (a missing file) ends the calculation at that row and is
+    // shown to the user; the rows already written stay. False when it ended so.
+    bool Run(const CalcProgress& progress = {});
+
+    // The steps of Calculate, in the order it takes them.
+    void ReadChoices(const CalcChoices& choices);
+    bool CountPossible(KindFlags& possible) const;
+    void PrepareDestination();
+    void SaveChoices(const CalcChoices& choices);
+    // The value of a kind in a row of its source: NoValue for an empty or invalid cell or a row
+    // beyond the end of the table; out-of-range values are used.
+    float SourceValue(int id, int row) const;
+
+    TTable* Destination() const { return m_destination; }
+    bool NewDestination() const { return m_newDestination; }
+    bool SimpleMode() const { return m_simpleMode; }
+    int FirstResultColumn() const { return m_firstResultColumn; }
+    const std::array<KindRoute, kind::ListedCount>& Routes() const { return m_routes; }
+    // Selects a kind 23…94 for calculation (what the index selection decides).
+    void Select(int id, bool selected) { m_routes[std::size_t(id)].Selected = selected; }
+
+private:
+    enum DescriptionMode { NoDescription = 0, RowDescription = 1, ColumnDescription = 2 };
+    struct ColumnRef
+    {
+        TTable* table = nullptr;
+        int column = -1;
+    };
+
+    void TakeKindsFrom(TTable& table, int priority);
+    int DestinationColumn(const QString& name, TAbstractData* kind, bool reheadFound);
+    void RunRow(int destinationRow, const std::array<int, PriorityCount>& rows);
+
+    CalcSettings& m_settings;
+    DataManager& m_kinds;
+    TableSet& m_tables;
+    UserInterface& m_ui;
+    TTable* m_destination = nullptr;
+    std::array<KindRoute, kind::ListedCount> m_routes{};
+    bool m_simpleMode = true;
+    bool m_newDestination = false;
+    bool m_firstColumnFree = false;
+    std::array<int, PriorityCount> m_rowCounts{};
+    std::array<ColumnRef, PriorityCount> m_descrTargets{};
+    std::array<ColumnRef, PriorityCount> m_descrSources{};
+    std::array<QString, PriorityCount> m_descrColumnNames{};
+    std::array<int, PriorityCount> m_descrModes{};
+    int m_firstResultColumn = 10000;
+};

@@ -200,15 +200,13 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
     return true;
 }
 
-bool WriteTableFile(const TTable& table, const QString& path, QString* error)
+bool WriteTable(const TTable& table, QIODevice& device)
 {
-    QSaveFile file(path);
     const QChar separator = table.DataSeparator().isNull() ? QChar(u'\t') : table.DataSeparator();
     QString line;
     QByteArray buffer;
     constexpr qsizetype FlushSize = 1 << 20;
-    bool ok = file.open(QIODevice::WriteOnly);
-    for (int r = 0; ok && r < table.RowCount(); ++r) {
+    for (int r = 0; r < table.RowCount(); ++r) {
         line.clear();
         if (r > 0)
             line += QStringLiteral("\r\n");
@@ -219,11 +217,18 @@ bool WriteTableFile(const TTable& table, const QString& path, QString* error)
         }
         buffer += line.toUtf8();
         if (buffer.size() >= FlushSize || r == table.RowCount() - 1) {
-            ok = file.write(buffer) == buffer.size();
+            if (device.write(buffer) != buffer.size())
+                return false;
             buffer.clear();
         }
     }
-    ok = ok && file.commit();
+    return true;
+}
+
+bool WriteTableFile(const TTable& table, const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    const bool ok = file.open(QIODevice::WriteOnly) && WriteTable(table, file) && file.commit();
     if (!ok && error)
         *error = file.errorString();
     return ok;

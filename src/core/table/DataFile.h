@@ -9,6 +9,7 @@
 #include <vector>
 
 class DataManager;
+class QIODevice;
 class TTable;
 class UserInterface;
 
@@ -43,6 +44,9 @@ bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator
 bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first,
                    LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
                    UserInterface& ui);
+
+// Writes the table as a data file to an open device (see WriteTableFile). False when a write failed.
+bool WriteTable(const TTable& table, QIODevice& device);
 
 // Writes the table to `path`: the header line, then one line per data row, fields separated by
 // the table's data separator (tab when it has none), CR LF between lines and none after the last,

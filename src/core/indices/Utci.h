@@ -11,4 +11,6 @@
 // power of Pa (outermost, 0…6), then of D, then of va, then of Ta (innermost).
 extern const std::array<double, 210> UtciCoefficients;
 
+// UTCI [°C] from air temperature t, vapour pressure e, mean radiant temperature Mrt and the wind at
+// 10 m (v10m, else v / 0.667); NoValue when any of them is missing.
 SALVENTO_FORMULA_KIND(TData_UTCI);

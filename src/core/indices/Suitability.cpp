@@ -18,7 +18,8 @@ constexpr int ScoreCount = 5;
 
 FileError CannotOpen(const QString& path)
 {
-    return FileError(QCoreApplication::translate("Suitability", "Nie mogę otworzyć pliku ") + path + QStringLiteral(" !"));
+    return FileError(QCoreApplication::translate("Suitability", "Nie mogę otworzyć pliku ") + path +
+                     QStringLiteral(" !"));
 }
 
 // A decimal integer after optional leading white space, with nothing after its digits; nothing
@@ -53,6 +54,7 @@ struct TSuitabilityScores
 TData_WSI_base::TData_WSI_base(DataManager& owner, QString shortName, int id, std::uint8_t column)
     : TAbstractData(owner, std::move(shortName), id, true), Column(column)
 {
+    // Kinds are created in identifier order: WSI_SB comes first and the others find it.
     if (id == kind::WSI_SB)
         m_scores = std::make_shared<TSuitabilityScores>();
     else

@@ -92,7 +92,8 @@ TEST(WeatherTest, ComponentClassesChangeAtTheirThresholds)
         row.Reset();
         for (const auto& [id, value] : c.inputs)
             Give(row, id, value);
-        EXPECT_EQ(row.Get(c.kind), c.expected) << row.Kind(c.kind).ShortName.toStdString() << " from " << c.inputs.back().second;
+        EXPECT_EQ(row.Get(c.kind), c.expected)
+            << row.Kind(c.kind).ShortName.toStdString() << " from " << c.inputs.back().second;
     }
 }
 

@@ -19,5 +19,10 @@ struct CommandContext
     CliUserInterface& ui;
 };
 
+// Prints a usage error and returns ExitUsage.
+int Usage(const QString& message);
+
+int RunCalc(CommandContext& context);
 int RunConvert(CommandContext& context);
 int RunKinds(CommandContext& context);
+int RunPossible(CommandContext& context);

@@ -8,16 +8,12 @@
 
 #include <QCommandLineParser>
 
-#include <cstdio>
-
 // convert IN OUT: opens IN as the Open command would, with the load dialog's defaults or what
 // --data-sep and --dec-sep say, and saves the table to OUT.
 int RunConvert(CommandContext& context)
 {
-    if (context.arguments.size() != 2) {
-        std::fputs("salvento-cli: convert needs IN and OUT\n", stderr);
-        return ExitUsage;
-    }
+    if (context.arguments.size() != 2)
+        return Usage(QStringLiteral("convert needs IN and OUT"));
     context.ui.dataSeparator = context.parser.value(QStringLiteral("data-sep"));
     context.ui.decimalSeparator = context.parser.value(QStringLiteral("dec-sep"));
 

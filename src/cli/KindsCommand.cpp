@@ -17,10 +17,8 @@ QString ConfigNumber(float value)
 // minimum, maximum, default and typical value (empty when none).
 int RunKinds(CommandContext& context)
 {
-    if (!context.arguments.isEmpty()) {
-        std::fputs("salvento-cli: kinds takes no arguments\n", stderr);
-        return ExitUsage;
-    }
+    if (!context.arguments.isEmpty())
+        return Usage(QStringLiteral("kinds takes no arguments"));
     for (int id = 0; id < kind::Count; ++id) {
         const TAbstractData& data = *context.kinds.GetById(id);
         const QStringList fields{QString::number(data.Id),

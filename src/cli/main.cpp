@@ -4,6 +4,7 @@
 #include "Commands.h"
 
 #include "data/DataManager.h"
+#include "FileError.h"
 #include "settings/IniFile.h"
 #include "settings/Options.h"
 #include "table/NumberText.h"
@@ -21,29 +22,35 @@ namespace {
 using Command = int (*)(CommandContext&);
 
 const std::map<QString, Command> Commands = {
+    {QStringLiteral("calc"), RunCalc},
     {QStringLiteral("convert"), RunConvert},
     {QStringLiteral("kinds"), RunKinds},
+    {QStringLiteral("possible"), RunPossible},
 };
 
 const char* const Description = R"(Salvento batch tool: the calculations of the workbench without windows.
 
 Commands:
+  calc [--complex] [--indices a,b,c | --all] [-o OUT] [--data-sep C] [--dec-sep C] IN...
+      Calculates indices for every row. Simple way (the default): the input files are the source
+      tables in the order given. --complex: they are priorities 1, 2, ... (at most four) and every
+      combination of their rows is calculated; IN::DESCR gives a priority a description column,
+      DESCR being "row" (the row number) or a column name of that file. --indices selects kinds by
+      name, --all (the default) every computable one. The destination table is saved to OUT (tab
+      separated, the program's decimal separator), or written to standard output.
   convert IN OUT [--data-sep C] [--dec-sep C]
       Opens the data file IN as the Open command does (detected data separator, the program's
       decimal separator, or what --data-sep and --dec-sep say, t standing for tab), binds the header
       to the data kinds and saves the table to OUT.
+  possible (--have a,b,c | IN...)
+      Lists the kinds that can be computed from the kinds named, or from those bound to the
+      columns of the input files, in identifier order.
   kinds
       Lists every data kind: identifier, short name, name, integer flag, textual flag, minimum,
       maximum, default and typical value, separated by tabs.
 
 Messages go to standard error. Exit status: 0 success, 1 a file could not be read or written,
 2 bad usage.)";
-
-int Usage(const QString& message)
-{
-    std::fputs(("salvento-cli: " + message + "\nTry 'salvento-cli --help'.\n").toUtf8().constData(), stderr);
-    return ExitUsage;
-}
 
 // "PL" when the stored language is Polish, otherwise "EN"; Polish, the program's own language, when
 // none was chosen yet.
@@ -56,6 +63,12 @@ QString LanguageCode(const IniFile& ini)
 }
 
 }   // namespace
+
+int Usage(const QString& message)
+{
+    std::fputs(("salvento-cli: " + message + "\nTry 'salvento-cli --help'.\n").toUtf8().constData(), stderr);
+    return ExitUsage;
+}
 
 int main(int argc, char* argv[])
 {
@@ -71,11 +84,16 @@ int main(int argc, char* argv[])
         {QStringLiteral("decimal-separator"),
          QStringLiteral("The program's decimal separator (default: from the Options of SALVENTO.INI)."),
          QStringLiteral("C")},
-        {QStringLiteral("data-sep"), QStringLiteral("convert: the file's data separator (t = tab)."), QStringLiteral("C")},
-        {QStringLiteral("dec-sep"), QStringLiteral("convert: the file's decimal separator (t = tab)."),
-         QStringLiteral("C")},
+        {QStringLiteral("data-sep"), QStringLiteral("The input files' data separator (t = tab)."), QStringLiteral("C")},
+        {QStringLiteral("dec-sep"), QStringLiteral("The input files' decimal separator (t = tab)."), QStringLiteral("C")},
+        {QStringLiteral("complex"), QStringLiteral("calc: the complex way, inputs as priorities 1, 2, ...")},
+        {QStringLiteral("indices"), QStringLiteral("calc: the kinds to calculate, by name."), QStringLiteral("a,b,c")},
+        {QStringLiteral("all"), QStringLiteral("calc: every computable kind (the default).")},
+        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("calc: the file to save the results to."),
+         QStringLiteral("OUT")},
+        {QStringLiteral("have"), QStringLiteral("possible: the kinds at hand, by name."), QStringLiteral("a,b,c")},
     });
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("convert or kinds"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("calc, convert, possible or kinds"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
     if (!parser.parse(QCoreApplication::arguments()))
@@ -110,5 +128,10 @@ int main(int argc, char* argv[])
 
     DataManager kinds(iniPath, LanguageCode(ini));
     CommandContext context{parser, arguments, kinds, ui};
-    return command->second(context);
+    try {
+        return command->second(context);
+    } catch (const FileError& error) {   // a file a formula needs (WSI.INI) could not be read
+        ui.ShowMessage(error.Message(), UserInterface::Icon::Error);
+        return ExitFileError;
+    }
 }

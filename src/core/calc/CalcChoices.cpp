@@ -29,6 +29,11 @@ QString RowNumberText()
     return Tr("Numer wiersza");
 }
 
+QString NothingComputableText()
+{
+    return Tr("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !");
+}
+
 QString TableEntryText(const TTable& table)
 {
     const QString name = table.FileName().isEmpty() ? QString() : QFileInfo(table.FileName()).fileName();

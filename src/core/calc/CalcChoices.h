@@ -16,6 +16,8 @@ inline constexpr int PriorityCount = 4;
 QString NewTableText();    // "Nowa": the destination is a table made for the calculation
 QString NoneText();        // "Żadna": no table, no description column
 QString RowNumberText();   // "Numer wiersza": the description is the source row's number
+// The message when the data at hand allow no index at all.
+QString NothingComputableText();
 
 // How the dialogs name an open table: "Tabela %2d (%s)" with its number and its file's name
 // without the directory (empty for a table never saved).

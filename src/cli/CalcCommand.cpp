@@ -1,0 +1,119 @@
+#include "CliUserInterface.h"
+#include "Commands.h"
+
+#include "calc/CalcManager.h"
+#include "data/DataManager.h"
+#include "table/DataFile.h"
+#include "table/OpenDataFile.h"
+#include "table/RecentFiles.h"
+#include "table/TableSet.h"
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// A progress bar on standard error, drawn once the calculation has run for a second, and only
+// when standard error is a terminal.
+class ProgressBar
+{
+public:
+    ProgressBar() : m_terminal(isatty(fileno(stderr)) != 0) { m_clock.start(); }
+    ~ProgressBar()
+    {
+        if (m_drawn)
+            std::fputc('\n', stderr);
+    }
+
+    void operator()(int done, int total)
+    {
+        if (!m_terminal || m_clock.elapsed() < 1000 || total <= 0)
+            return;
+        constexpr int Width = 40;
+        const int filled = int(qint64(done) * Width / total);
+        std::fprintf(stderr, "\r[%s%s] %3d%%", QByteArray(filled, '#').constData(),
+                     QByteArray(Width - filled, ' ').constData(), int(qint64(done) * 100 / total));
+        std::fflush(stderr);
+        m_drawn = true;
+    }
+
+private:
+    QElapsedTimer m_clock;
+    bool m_terminal;
+    bool m_drawn = false;
+};
+
+}   // namespace
+
+// calc IN...: the calculation without dialogs. Simple way: the inputs are the sources in order;
+// --complex: they are priorities 1, 2 …, and IN::DESCR gives a priority a description column
+// (DESCR is "row" or a column name of that file). The destination is a new table.
+int RunCalc(CommandContext& context)
+{
+    const QCommandLineParser& parser = context.parser;
+    const bool complex = parser.isSet(QStringLiteral("complex"));
+    if (context.arguments.isEmpty())
+        return Usage(QStringLiteral("calc needs at least one input file"));
+    if (complex && context.arguments.size() > PriorityCount)
+        return Usage(QStringLiteral("calc --complex takes at most four input files"));
+    if (parser.isSet(QStringLiteral("indices")) && parser.isSet(QStringLiteral("all")))
+        return Usage(QStringLiteral("choose either --indices or --all"));
+    context.ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
+    context.ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
+
+    TableSet tables;
+    RecentFiles recent;
+    CalcChoices& choices = context.ui.calcChoices;
+    choices.simple = !complex;
+    choices.simpleDestination = NewTableText();
+    choices.complexDestination = NewTableText();
+    choices.complexSources.fill(NoneText());
+    choices.complexDescriptions.fill(NoneText());
+    for (int i = 0; i < context.arguments.size(); ++i) {
+        QString path = context.arguments[i];
+        QString description;
+        if (const qsizetype at = path.lastIndexOf(QStringLiteral("::")); at >= 0) {
+            if (!complex)
+                return Usage(QStringLiteral("a description column (IN::DESCR) needs --complex"));
+            description = path.mid(at + 2);
+            path.truncate(at);
+        }
+        TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+        if (!table)
+            return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+        if (!complex) {
+            choices.simpleSources.append(TableEntryText(*table));
+            continue;
+        }
+        choices.complexSources[std::size_t(i)] = TableEntryText(*table);
+        if (description.compare(QStringLiteral("row"), Qt::CaseInsensitive) == 0)
+            choices.complexDescriptions[std::size_t(i)] = RowNumberText();
+        else if (!description.isEmpty() && table->ColumnIndexOf(description) < 1)
+            return Usage(QStringLiteral("%1 has no column named %2").arg(path, description));
+        else if (!description.isEmpty())
+            choices.complexDescriptions[std::size_t(i)] = description;
+    }
+
+    context.ui.kinds = &context.kinds;
+    context.ui.indexNames = parser.value(QStringLiteral("indices")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    CalcSettings settings;
+    CalcManager manager(settings, context.kinds, tables, context.ui);
+    if (!manager.Calculate())
+        return ExitFileError;
+    ProgressBar progress;
+    const bool completed = manager.Run([&progress](int done, int total) { progress(done, total); });
+
+    TTable& destination = *manager.Destination();
+    bool written = false;
+    if (parser.isSet(QStringLiteral("output"))) {
+        written = SaveTableAs(destination, parser.value(QStringLiteral("output")), context.ui);
+    } else {
+        QFile out;
+        written = out.open(stdout, QIODevice::WriteOnly) && WriteTable(destination, out) && out.write("\n") == 1;
+    }
+    return completed && written ? ExitOk : ExitFileError;
+}

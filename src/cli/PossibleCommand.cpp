@@ -1,0 +1,53 @@
+#include "CliUserInterface.h"
+#include "Commands.h"
+
+#include "data/DataManager.h"
+#include "table/OpenDataFile.h"
+#include "table/RecentFiles.h"
+#include "table/TableSet.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+// possible (--have a,b,c | IN...): the kinds that can be computed from the kinds named, or from
+// those bound to the columns of the files.
+int RunPossible(CommandContext& context)
+{
+    const bool named = context.parser.isSet(QStringLiteral("have"));
+    if (named == !context.arguments.isEmpty())
+        return Usage(QStringLiteral("possible needs either --have or input files"));
+
+    KindFlags have{};
+    if (named) {
+        for (const QString& name : context.parser.value(QStringLiteral("have")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const TAbstractData* data = context.kinds.FindByName(name.trimmed());
+            if (!data) {
+                context.ui.ShowMessage(QStringLiteral("salvento-cli: %1: no such data kind").arg(name), UserInterface::Icon::Error);
+                return ExitFileError;
+            }
+            have[std::size_t(data->Id)] = true;
+        }
+    } else {
+        context.ui.dataSeparator = context.parser.value(QStringLiteral("data-sep"));
+        context.ui.decimalSeparator = context.parser.value(QStringLiteral("dec-sep"));
+        TableSet tables;
+        RecentFiles recent;
+        for (const QString& path : context.arguments) {
+            TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+            if (!table)
+                return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+            table->MarkKindsPresent(have);
+        }
+    }
+
+    KindFlags possible{};
+    if (context.kinds.ComputePossible(have, possible) == 0) {
+        context.ui.ShowMessage(NothingComputableText(), UserInterface::Icon::Error);
+        return ExitFileError;
+    }
+    QStringList names;
+    context.kinds.AddNamesWhere(names, possible);
+    std::fputs((names.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    return ExitOk;
+}

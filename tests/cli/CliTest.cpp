@@ -112,7 +112,8 @@ TEST_F(CliTest, HelpListsEveryCommand)
 {
     const CliRun run = Cli({QStringLiteral("--help")});
     EXPECT_EQ(run.status, 0);
-    for (const char* word : {"convert", "kinds", "--home", "--decimal-separator", "--data-sep", "--dec-sep"})
+    for (const char* word : {"calc", "convert", "possible", "kinds", "--home", "--decimal-separator", "--data-sep",
+                             "--dec-sep", "--complex", "--indices", "--all", "--output", "--have"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(word))) << word;
 }
 
@@ -128,6 +129,70 @@ TEST_F(CliTest, KindsListsTheConfiguration)
     EXPECT_EQ(lines[5], QStringLiteral("5\tp\tp\t0\t0\t\t\t1013.25\t"));
     EXPECT_EQ(lines[88], QStringLiteral("88\tWeather\tWeather\t0\t1\t\t\t\t"));
     EXPECT_EQ(lines[107], QStringLiteral("107\tmS_w\tmS_w\t0\t0\t\t\t\t"));
+}
+
+TEST_F(CliTest, CalculatesTheSimpleWayToStandardOutput)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    Write(QStringLiteral("weather.txt"), "station;t;v\nHel;0;1\nHel;10;0.1");
+    const CliRun run = Cli({QStringLiteral("calc"), QStringLiteral("--indices"), QStringLiteral("WCI,sb"),
+                            Path(QStringLiteral("weather.txt"))});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    // SB = (1 − 0.04·t)·(1 + 0.272·v) with v floored to 0.25; WCI = 1.163·(10·√v + 10.45 − v)·(33 − t).
+    EXPECT_EQ(run.out.toStdString(), "SB\tWCI\r\n1.272000\t746.471558\r\n0.640800\t406.584808\n");
+}
+
+TEST_F(CliTest, CalculatesTheComplexWayWithDescriptionColumns)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    Write(QStringLiteral("t.txt"), "place\tt\nHel\t10\nZakopane\t-5\nŁeba\t20");
+    Write(QStringLiteral("v.txt"), "v\n1\n4");
+    const CliRun run = Cli({QStringLiteral("calc"), QStringLiteral("--complex"), QStringLiteral("--indices"),
+                            QStringLiteral("SB"), QStringLiteral("-o"), Path(QStringLiteral("out.txt")),
+                            Path(QStringLiteral("t.txt::place")), Path(QStringLiteral("v.txt::row"))});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(Read(QStringLiteral("out.txt"))).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[0], QStringLiteral("place\tGroup1\tSB"));
+    EXPECT_EQ(lines[3], QStringLiteral("Zakopane\t1.000000\t1.526400"));   // (1 + 0.2)·(1 + 0.272)
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Łeba\t2.000000\t")));
+}
+
+TEST_F(CliTest, RefusesIndicesItCannotCalculate)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    Write(QStringLiteral("weather.txt"), "t;v\n0;1");
+    CliRun run = Cli({QStringLiteral("calc"), QStringLiteral("--indices"), QStringLiteral("WBGT"),
+                      Path(QStringLiteral("weather.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("WBGT"))) << run.err.toStdString();
+    run = Cli({QStringLiteral("calc"), QStringLiteral("--indices"), QStringLiteral("nonsense"),
+               Path(QStringLiteral("weather.txt"))});
+    EXPECT_EQ(run.status, 1);
+    Write(QStringLiteral("names.txt"), "station\nHel");
+    run = Cli({QStringLiteral("calc"), Path(QStringLiteral("names.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Przykro mi, ale nie możesz policzyć żadnego wskaźnika !\n"));
+    EXPECT_EQ(Cli({QStringLiteral("calc"), Path(QStringLiteral("weather.txt::row"))}).status, 2);
+    EXPECT_EQ(Cli({QStringLiteral("calc"), QStringLiteral("--complex"), Path(QStringLiteral("weather.txt::nope"))}).status, 2);
+}
+
+TEST_F(CliTest, TellsWhatIsPossible)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    CliRun run = Cli({QStringLiteral("possible"), QStringLiteral("--have"), QStringLiteral("t,V")});
+    ASSERT_EQ(run.status, 0);
+    const QStringList names = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_TRUE(names.contains(QStringLiteral("WCI")));
+    EXPECT_FALSE(names.contains(QStringLiteral("t")));
+    EXPECT_FALSE(names.contains(QStringLiteral("WBGT")));
+    EXPECT_LT(names.indexOf(QStringLiteral("SB")), names.indexOf(QStringLiteral("WCT")));   // identifier order
+
+    Write(QStringLiteral("wind.txt"), "v;x\n1;2");
+    run = Cli({QStringLiteral("possible"), Path(QStringLiteral("wind.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !\n"));
+    EXPECT_EQ(Cli({QStringLiteral("possible")}).status, 2);
 }
 
 }   // namespace

@@ -1,0 +1,94 @@
+// Rows per second of the calculation engine.
+
+#include "BenchSupport.h"
+
+#include "table/DataFile.h"
+#include "table/OpenDataFile.h"
+#include "table/RecentFiles.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+// Calculates the chosen indices (every possible one when none are named) from `source` into a
+// new table, once per benchmark iteration.
+void Calculate(benchmark::State& state, TableSet& tables, TTable& source, const std::optional<KindFlags>& indices)
+{
+    BenchUi ui;
+    ui.choices.simpleSources = {TableEntryText(source)};
+    ui.choices.simpleDestination = NewTableText();
+    ui.indices = indices;
+    int rows = 0;
+    for (auto _ : state) {
+        CalcSettings settings;
+        CalcManager manager(settings, ShippedKinds(), tables, ui);
+        if (!manager.Calculate()) {
+            state.SkipWithError("nothing to calculate");
+            return;
+        }
+        manager.Run();
+        rows = source.RowCount() - 1;
+        state.PauseTiming();
+        tables.Close(manager.Destination());
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    state.counters["rows/s"] = benchmark::Counter(double(rows), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+TTable& ExampleYear(TableSet& tables)
+{
+    BenchUi ui;
+    RecentFiles recent;
+    TTable* table = OpenDataFile(ShippedFile("examples/station-year.txt"), tables, nullptr, ShippedKinds(), ui, recent);
+    return *table;
+}
+
+KindFlags Only(std::initializer_list<int> ids)
+{
+    KindFlags flags{};
+    for (const int id : ids)
+        flags[std::size_t(id)] = true;
+    return flags;
+}
+
+void BM_EveryIndexOnTheExampleYear(benchmark::State& state)
+{
+    TableSet tables;
+    Calculate(state, tables, ExampleYear(tables), std::nullopt);
+}
+BENCHMARK(BM_EveryIndexOnTheExampleYear)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+void BM_HeatBalanceGroupOnTheExampleYear(benchmark::State& state)
+{
+    TableSet tables;
+    Calculate(state, tables, ExampleYear(tables), Only({kind::mS, kind::STI, kind::PST, kind::HL, kind::STE, kind::ECI}));
+}
+BENCHMARK(BM_HeatBalanceGroupOnTheExampleYear)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+void BM_UtciOnAMillionRows(benchmark::State& state)
+{
+    TableSet tables;
+    TTable& source = *tables.NewTable();
+    constexpr int Rows = 1'000'000;
+    source.SetColCount(5);
+    source.SetRowCount(Rows + 1);
+    const char* names[] = {"t", "e", "Mrt", "v10m"};
+    for (int c = 1; c <= 4; ++c)
+        source.BindHeader(c, QString::fromLatin1(names[c - 1]), ShippedKinds());
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> temperature(-30, 40), wind(0.5f, 15), radiant(-10, 30), vapour(1, 30);
+    for (int r = 1; r <= Rows; ++r) {
+        const float t = temperature(random);
+        source.SetCellNumber(1, r, t);
+        source.SetCellNumber(2, r, vapour(random));
+        source.SetCellNumber(3, r, t + radiant(random));
+        source.SetCellNumber(4, r, wind(random));
+    }
+    Calculate(state, tables, source, Only({kind::UTCI}));
+}
+BENCHMARK(BM_UtciOnAMillionRows)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+}   // namespace

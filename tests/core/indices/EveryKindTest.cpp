@@ -1,0 +1,121 @@
+// Every computed kind together, with the configuration and the suitability scores that ship with
+// the program: all of them computable from a complete row, and a row's values independent of the
+// order in which the kinds are asked for (the what-if evaluations leave the row as it was).
+
+#include "support/KindRow.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+
+namespace {
+
+QByteArray Shipped(const char* name)
+{
+    QFile file(QStringLiteral(SALVENTO_RESOURCES "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A row of kinds with the shipped SALVENTO.INI and WSI.INI.
+struct ShippedRow : KindRow
+{
+    ShippedRow() : KindRow(Shipped("SALVENTO.INI")) { home.Write(QStringLiteral("WSI.INI"), Shipped("WSI.INI")); }
+};
+
+// A plausible row of observations and personal parameters.
+std::array<float, kind::FirstComputed> RandomInputs(std::mt19937& random)
+{
+    auto uniform = [&random](float low, float high) { return std::uniform_real_distribution<float>(low, high)(random); };
+    auto whole = [&random](int low, int high) { return float(std::uniform_int_distribution<int>(low, high)(random)); };
+    std::array<float, kind::FirstComputed> in{};
+    in[kind::t] = uniform(-35, 42);
+    in[kind::td] = in[kind::t] - uniform(0, 25);
+    in[kind::N8] = whole(0, 9);
+    in[kind::v] = uniform(0, 20);
+    in[kind::v10m] = in[kind::v] * uniform(1.2f, 1.8f);
+    in[kind::p] = uniform(950, 1050);
+    in[kind::M] = uniform(60, 400);
+    in[kind::ac] = uniform(15, 45);
+    in[kind::sex] = whole(0, 1);
+    in[kind::vprim] = uniform(0, 3);
+    in[kind::ag] = uniform(5, 80);
+    in[kind::hour] = whole(0, 23);
+    in[kind::min] = whole(0, 59);
+    in[kind::month] = whole(1, 12);
+    in[kind::day] = whole(1, 28);
+    in[kind::lat] = uniform(-70, 70);
+    in[kind::Kdir] = uniform(0, 900);
+    in[kind::Kdif] = uniform(0, 400);
+    in[kind::tmax] = in[kind::t] + uniform(0, 12);
+    in[kind::tmin] = in[kind::t] - uniform(0, 12);
+    in[kind::prec] = whole(0, 30);
+    in[kind::snow] = whole(0, 40);
+    in[kind::vis] = uniform(100, 50000);
+    return in;
+}
+
+void SetInputs(KindRow& row, const std::array<float, kind::FirstComputed>& inputs)
+{
+    row.Reset();
+    for (int id = 0; id < kind::FirstComputed; ++id)
+        row.Set(id, inputs[std::size_t(id)]);
+}
+
+TEST(EveryKind, AllComputableWhenEveryInputIsAtHand)
+{
+    ShippedRow row;
+    KindFlags have{};
+    for (int id = 0; id < kind::FirstComputed; ++id)
+        have[std::size_t(id)] = true;
+    KindFlags possible{};
+    EXPECT_EQ(row.kinds.ComputePossible(have, possible), kind::ListedCount - kind::FirstComputed);
+    for (int id = kind::FirstComputed; id < kind::ListedCount; ++id)
+        EXPECT_TRUE(possible[std::size_t(id)]) << row.Kind(id).ShortName.toStdString();
+}
+
+TEST(EveryKind, ATypicalRowGivesEveryIndex)
+{
+    ShippedRow row;
+    std::array<float, kind::FirstComputed> typical{};
+    for (int id = 0; id < kind::FirstComputed; ++id)
+        typical[std::size_t(id)] = row.Kind(id).TypicalValue;
+    SetInputs(row, typical);
+    for (int id = kind::FirstComputed; id < kind::ListedCount; ++id)
+        EXPECT_NE(row.Get(id), NoValue) << row.Kind(id).ShortName.toStdString();
+}
+
+TEST(EveryKind, RowValuesDoNotDependOnTheOrderOfAsking)
+{
+    ShippedRow row;
+    std::mt19937 random(2024);
+    for (int sample = 0; sample < 2000; ++sample) {
+        const auto inputs = RandomInputs(random);
+        SetInputs(row, inputs);
+        std::array<float, kind::Count> forward{};
+        for (int id = kind::FirstComputed; id < kind::Count; ++id)
+            forward[std::size_t(id)] = row.Get(id);
+        for (int id = kind::FirstComputed; id < kind::Count; ++id) {
+            const float again = row.Get(id);
+            ASSERT_EQ(std::memcmp(&again, &forward[std::size_t(id)], sizeof again), 0)
+                << "sample " << sample << ": " << row.Kind(id).ShortName.toStdString() << " changed";
+            ASSERT_TRUE(again == NoValue || std::isfinite(again)) << row.Kind(id).ShortName.toStdString();
+        }
+        for (int id = 0; id < kind::FirstComputed; ++id)
+            ASSERT_EQ(row.Kind(id).Value, inputs[std::size_t(id)]) << row.Kind(id).ShortName.toStdString();
+        if (sample % 20 != 0)
+            continue;
+        // Each kind alone in a fresh row gives what it gave among all the others.
+        for (int id = kind::Count - 1; id >= kind::FirstComputed; --id) {
+            SetInputs(row, inputs);
+            const float alone = row.Get(id);
+            ASSERT_EQ(std::memcmp(&alone, &forward[std::size_t(id)], sizeof alone), 0)
+                << "sample " << sample << ": " << row.Kind(id).ShortName.toStdString() << " alone";
+        }
+    }
+}
+
+}   // namespace

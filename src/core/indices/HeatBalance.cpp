@@ -81,7 +81,7 @@ float TData_Ie::Compute()
 }
 
 // Permeation efficiency of the clothing for convection and radiation: dprim / (dprim + d + T3/hc).
-// Without convection (hc = 0) it is undefined and gives no value.
+// Without convection (hc = 0) nothing passes: 0.
 float TData_Irc::Compute()
 {
     const Real hc = Input(kind::hc);                // convective coefficient
@@ -94,7 +94,7 @@ float TData_Irc::Compute()
     if (d == NoValue)
         return NoValue;
     const Real t3 = Input(kind::T3);                // radiative coefficient
-    if (t3 == NoValue || hc == 0)
+    if (t3 == NoValue)
         return NoValue;
     return Result((hc * dprim) / (hc * dprim + hc * d + t3));
 }

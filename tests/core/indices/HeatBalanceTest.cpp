@@ -101,7 +101,9 @@ TEST_F(HeatBalanceTest, DivisionsByZeroGiveNoValue)
     using namespace kind;
     EXPECT_EQ(Compute(dprim, {{v, 1}, {vprim, 0}, {Icl, 0}}), NoValue);
     EXPECT_EQ(Compute(Ie, {{hc, 0}, {dprim, 0.7f}, {d, 1}}), NoValue);
-    EXPECT_EQ(Compute(Irc, {{hc, 0}, {dprim, 0.7f}, {d, 1}, {T3, 5.6f}}), NoValue);
+    // Without convection the combined coefficient is 0/T3: no exchange, and no division by zero.
+    EXPECT_EQ(Compute(Irc, {{hc, 0}, {dprim, 0.7f}, {d, 1}, {T3, 5.6f}}), 0.0f);
+    EXPECT_EQ(Compute(Irc, {{hc, 0}, {dprim, 0.7f}, {d, 1}, {T3, 0}}), NoValue);
 }
 
 TEST_F(HeatBalanceTest, MissingInputStopsBeforeTheRestIsObtained)

@@ -1,11 +1,14 @@
 // The batch tool as a user runs it: a process with arguments, files, standard error and an exit status.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -40,6 +43,12 @@ protected:
     {
         arguments.prepend(dir.path());
         arguments.prepend(QStringLiteral("--home"));
+        return Shipped(arguments);
+    }
+
+    // Runs salvento-cli as it ships: with the configuration beside it.
+    static CliRun Shipped(const QStringList& arguments)
+    {
         QProcess process;
         process.start(QStringLiteral(SALVENTO_CLI), arguments);
         process.waitForFinished(60000);
@@ -193,6 +202,32 @@ TEST_F(CliTest, TellsWhatIsPossible)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, QStringLiteral("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !\n"));
     EXPECT_EQ(Cli({QStringLiteral("possible")}).status, 2);
+}
+
+// The example year with the shipped configuration: every index 23…94 in every row, and the result
+// reads back unchanged.
+TEST_F(CliTest, CalculatesEveryIndexForTheExampleYear)
+{
+    const QString example = QFileInfo(QStringLiteral(SALVENTO_CLI)).dir().filePath(QStringLiteral("examples/station-year.txt"));
+    const CliRun run = Shipped({QStringLiteral("calc"), example, QStringLiteral("-o"), Path(QStringLiteral("year.txt"))});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(Read(QStringLiteral("year.txt"))).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 8761);
+    const QStringList header = lines[0].split(QLatin1Char('\t'));
+    EXPECT_EQ(header.size(), 72);
+    EXPECT_EQ(header.first(), QStringLiteral("Tg"));
+    EXPECT_EQ(header.last(), QStringLiteral("UTCI"));
+    for (int c = 0; c < header.size(); ++c) {
+        int empty = 0;
+        for (int r = 1; r < lines.size(); ++r)
+            empty += lines[r].split(QLatin1Char('\t'))[c].isEmpty();
+        if (empty > 0)
+            std::printf("%s: %d of 8760 rows empty\n", header[c].toUtf8().constData(), empty);
+        EXPECT_LE(empty, 87) << header[c].toStdString();   // at most 1 %
+    }
+
+    ASSERT_EQ(Shipped({QStringLiteral("convert"), Path(QStringLiteral("year.txt")), Path(QStringLiteral("again.txt"))}).status, 0);
+    EXPECT_EQ(Read(QStringLiteral("again.txt")), Read(QStringLiteral("year.txt")));
 }
 
 }   // namespace

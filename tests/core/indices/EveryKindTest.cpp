@@ -118,4 +118,41 @@ TEST(EveryKind, RowValuesDoNotDependOnTheOrderOfAsking)
     }
 }
 
+// The balancing skin temperature and clothing found by the searches do balance the heat budget of the
+// standard person within the tolerance of ±3 W/m².
+TEST(EveryKind, IterativeIndicesBalanceTheBudget)
+{
+    ShippedRow row;
+    const float standardIcl = row.Kind(kind::Icl).DefaultValue;
+    const float standardTs = row.Kind(kind::Ts).DefaultValue;
+    const float standardM = row.Kind(kind::M).DefaultValue;
+    std::mt19937 random(7);
+    int balanced = 0;
+    for (int sample = 0; sample < 300; ++sample) {
+        const auto inputs = RandomInputs(random);
+        SetInputs(row, inputs);
+        const float ste = row.Get(kind::STE);
+        SetInputs(row, inputs);
+        const float eci = row.Get(kind::ECI);
+        if (ste != NoValue) {
+            SetInputs(row, inputs);
+            row.Set(kind::Ts, ste);
+            row.Set(kind::Icl, standardIcl);
+            row.Set(kind::M, standardM);
+            EXPECT_LE(std::fabs(row.Get(kind::mS)), 3.0f) << "STE " << ste << " in sample " << sample;
+            ++balanced;
+        }
+        if (eci != NoValue && eci != -1) {
+            SetInputs(row, inputs);
+            row.Set(kind::Icl, eci);
+            row.Set(kind::Ts, standardTs);
+            row.Set(kind::M, standardM);
+            EXPECT_LE(std::fabs(row.Get(kind::mS)), 3.0f) << "ECI " << eci << " in sample " << sample;
+            EXPECT_GE(eci, 0.0f);
+            ++balanced;
+        }
+    }
+    EXPECT_GT(balanced, 300);   // most rows balance one way or the other
+}
+
 }   // namespace

@@ -228,6 +228,27 @@ TEST_F(CalcManagerTest, FirstRowIsAlwaysProcessed)
     EXPECT_EQ(manager.Destination()->CellNumber(1, 1), 21.0f);
 }
 
+TEST_F(CalcManagerTest, AFileErrorEndsTheRunButKeepsTheRowsWritten)
+{
+    // The program directory of these kinds holds no WSI.INI.
+    TTable* source = tables.NewTable();
+    source->BindHeader(1, u"Weather", kinds);
+    source->AppendRows(2);
+    source->SetCellText(1, 1, u"nonsense");      // no weather type: no score, no file needed
+    source->SetCellText(1, 2, u"-1_2T1_010");
+    source->SetCellText(1, 3, u"0_2T1_010");
+    ui.calcChoices = Simple({source});
+    ui.indices = Only({kind::WSI_SB});
+    CalcManager manager(settings, kinds, tables, ui);
+    ASSERT_TRUE(manager.Calculate());
+    EXPECT_FALSE(manager.Run());
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_TRUE(ui.messages.back().text.contains(QStringLiteral("WSI.INI"))) << ui.messages.back().text.toStdString();
+    EXPECT_TRUE(manager.Destination()->Modified());   // the rows written are results worth keeping
+    EXPECT_EQ(manager.Destination()->RowCount(), 4);
+    EXPECT_TRUE(manager.Destination()->CellData(1, 1).NoValidValue);
+}
+
 TEST_F(CalcManagerTest, AnalysisOfTemperatureAndWind)
 {
     KindFlags possible{};

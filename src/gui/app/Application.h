@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object with the program's general error report: an error that escapes a command
+// (a file a formula needs, for example) is shown in a message box and the program goes on.
+class TApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    TApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // The title of the program's message boxes.
+    static QString Title();
+};

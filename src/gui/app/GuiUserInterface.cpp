@@ -1,0 +1,68 @@
+#include "app/GuiUserInterface.h"
+
+#include "app/Application.h"
+
+#include "calc/CalcMainForm.h"
+#include "calc/PossibleIdxsSelForm.h"
+#include "table/LoadOptionsForm.h"
+
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon BoxIcon(UserInterface::Icon icon)
+{
+    switch (icon) {
+    case UserInterface::Icon::Error:
+        return QMessageBox::Critical;
+    case UserInterface::Icon::Warning:
+        return QMessageBox::Warning;
+    case UserInterface::Icon::Information:
+        return QMessageBox::Information;
+    case UserInterface::Icon::Question:
+        return QMessageBox::Question;
+    case UserInterface::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Message texts keep the line ends they were written with; a box needs plain line feeds.
+QString BoxText(const QString& text)
+{
+    QString box = text;
+    return box.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}   // namespace
+
+GuiUserInterface::GuiUserInterface(QWidget* window, TableSet& tables) : m_window(window), m_tables(tables) {}
+
+void GuiUserInterface::ShowMessage(const QString& text, Icon icon)
+{
+    QMessageBox box(BoxIcon(icon), TApplication::Title(), BoxText(text), QMessageBox::Ok, m_window);
+    box.exec();
+}
+
+bool GuiUserInterface::AskYesNo(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, TApplication::Title(), BoxText(text),
+                    QMessageBox::Yes | QMessageBox::No, m_window);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<LoadOptions> GuiUserInterface::ChooseLoadOptions(const LoadOptionsRequest& request)
+{
+    return TLoadOptionsForm::Choose(request, m_window);
+}
+
+std::optional<CalcChoices> GuiUserInterface::ChooseCalculation(const CalcSettings& settings)
+{
+    return TCalcMainForm::Choose(settings, m_tables, *this, m_window);
+}
+
+std::optional<KindFlags> GuiUserInterface::ChooseIndices(const KindFlags& possible, const KindFlags& preselected)
+{
+    return TPossibleIdxsSelForm::Choose(possible, preselected, *m_kinds, m_window);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "UserInterface.h"
+
+class QWidget;
+class TableSet;
+class DataManager;
+
+// The desktop side of the user seam: message boxes and the program's modal dialogs, owned by the
+// main window.
+class GuiUserInterface : public UserInterface
+{
+public:
+    GuiUserInterface(QWidget* window, TableSet& tables);
+
+    // The data kinds, once the main window has made them (the index selection shows descriptions).
+    void SetKinds(const DataManager* kinds) { m_kinds = kinds; }
+
+    void ShowMessage(const QString& text, Icon icon) override;
+    bool AskYesNo(const QString& text) override;
+    std::optional<LoadOptions> ChooseLoadOptions(const LoadOptionsRequest& request) override;
+    std::optional<CalcChoices> ChooseCalculation(const CalcSettings& settings) override;
+    std::optional<KindFlags> ChooseIndices(const KindFlags& possible, const KindFlags& preselected) override;
+
+private:
+    QWidget* m_window;
+    TableSet& m_tables;
+    const DataManager* m_kinds = nullptr;
+};

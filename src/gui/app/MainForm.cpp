@@ -1,0 +1,198 @@
+#include "app/MainForm.h"
+
+#include "data/DataManager.h"
+#include "table/OpenDataFile.h"
+#include "table/Table.h"
+#include "table/TableWin.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+
+TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QWidget* parent)
+    : QMainWindow(parent), m_programDirectory(programDirectory), m_ini(iniPath), m_ui(this, m_tables)
+{
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(tr("Salvento dla Windows"));
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    ReadOptions();
+
+    connect(&m_tables, &TableSet::tableAdded, this, &TMainForm::TableAdded);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::ActiveWindowChanged);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::UpdateContinuousCommands);
+    connect(&m_recent, &RecentFiles::changed, this, &TMainForm::RebuildRecentMenus);
+    RebuildRecentMenus();
+    UpdateTableCommands(false);
+    resize(900, 600);
+}
+
+TMainForm::~TMainForm()
+{
+    // The table windows go first: they hand their tables back to the set of open tables. Then the
+    // data kinds write their changed configuration.
+    delete m_mdiArea;
+    m_kinds.reset();
+}
+
+void TMainForm::SetLanguage(int language)
+{
+    m_language = language;
+    m_kinds = std::make_unique<DataManager>(m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"),
+                                            m_programDirectory);
+    m_ui.SetKinds(m_kinds.get());
+}
+
+QAction* TMainForm::Action(const char* name) const
+{
+    const auto found = m_actions.find(QString::fromLatin1(name));
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+TTableWin* TMainForm::ActiveTableWin() const
+{
+    QMdiSubWindow* window = m_mdiArea->currentSubWindow();
+    return window ? qobject_cast<TTableWin*>(window->widget()) : nullptr;
+}
+
+TTableWin* TMainForm::WindowOf(const TTable* table) const
+{
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (auto* tableWin = qobject_cast<TTableWin*>(window->widget()); tableWin && &tableWin->Table() == table)
+            return tableWin;
+    return nullptr;
+}
+
+void TMainForm::TableAdded(TTable* table)
+{
+    auto* tableWin = new TTableWin(*table, m_tables, m_ui);
+    QMdiSubWindow* window = m_mdiArea->addSubWindow(tableWin);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(tableWin->size());
+    connect(table, &TTable::modifiedChanged, this, [this, table](bool modified) {
+        if (TTableWin* active = ActiveTableWin(); active && &active->Table() == table)
+            Action("acZapisz")->setEnabled(modified);
+    });
+    connect(window, &QObject::destroyed, this, [this] {
+        UpdateTableCommands(!m_mdiArea->subWindowList().isEmpty());
+        UpdateContinuousCommands();
+    });
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+    UpdateContinuousCommands();
+}
+
+void TMainForm::ActiveWindowChanged()
+{
+    if (const TTableWin* active = ActiveTableWin())
+        Action("acZapisz")->setEnabled(active->Table().Modified());
+    QAction* maximize = Action("acMaksNorm");
+    const bool maximized = m_mdiArea->currentSubWindow() && m_mdiArea->currentSubWindow()->isMaximized();
+    maximize->setText(maximized ? tr("Nor&malna wielkość") : tr("&Maksymalizuj"));
+    const QString hint = maximized ? tr("Normalna wielkość|Przywraca bieżącemu oknu tabeli normalną wielkość")
+                                   : tr("Maksymalizuj|Maksymalizuje bieżące okno tabeli");
+    maximize->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+    maximize->setStatusTip(hint.section(QLatin1Char('|'), 1));
+    UpdateContinuousCommands();
+}
+
+void TMainForm::UpdateTableCommands(bool tablesOpen)
+{
+    for (QMenu* menu : {m_editMenu, m_windowMenu}) {
+        menu->menuAction()->setVisible(tablesOpen);
+        menu->menuAction()->setEnabled(tablesOpen);
+    }
+    for (const char* name : {"acWstaw", "acUsun", "acOpcjeKolumny", "acZamknij", "acZapisz", "acZapiszJako", "acUsun2",
+                             "acObliczenia", "acZapiszBlok", "acMaksNorm"})
+        Action(name)->setEnabled(tablesOpen);
+    if (tablesOpen)
+        if (const TTableWin* active = ActiveTableWin())
+            Action("acZapisz")->setEnabled(active->Table().Modified());
+    UpdateContinuousCommands();
+}
+
+void TMainForm::UpdateContinuousCommands()
+{
+    const bool tables = !m_mdiArea->subWindowList().isEmpty();
+    const bool text = QApplication::clipboard()->mimeData() && QApplication::clipboard()->mimeData()->hasText();
+    for (const char* name : {"acKopiuj", "acWytnij", "acUsun2", "acKopiujZNagl"})
+        Action(name)->setEnabled(tables);
+    for (const char* name : {"acWklej", "acWklejZNagl"})
+        Action(name)->setEnabled(tables && text);
+}
+
+void TMainForm::OpenFiles(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        TTableWin* current = ActiveTableWin();
+        OpenDataFile(path, m_tables, current ? &current->Table() : nullptr, *m_kinds, m_ui, m_recent);
+    }
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    setAcceptDrops(true);
+    if (m_language == 1033) {
+        m_helpAction->setText(QStringLiteral("&Help contents ..."));
+        m_helpAction->setToolTip(QStringLiteral("Help contents"));
+        m_helpAction->setStatusTip(QStringLiteral("Displays the Salvento's Help contents"));
+    }
+    OpenFiles(m_startupFiles);
+    UpdateTableCommands(m_tables.Count() > 0);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (auto* tableWin = qobject_cast<TTableWin*>(window->widget()); tableWin && !tableWin->MayClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    WriteOptions();
+    setAcceptDrops(false);
+    event->accept();
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        RefreshSystemDecimalSeparator();
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    event->acceptProposedAction();
+    OpenFiles(paths);
+    UpdateTableCommands(m_tables.Count() > 0);
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "app/GuiUserInterface.h"
+#include "calc/CalcChoices.h"
+#include "settings/IniFile.h"
+#include "settings/Options.h"
+#include "table/RecentFiles.h"
+#include "table/TableSet.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class DataManager;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolButton;
+class TTableWin;
+
+// The program's frame: a multiple-document window whose children are the table windows, with the
+// menu, the tool bar, the status bar and the actions from which every command is reached. It owns
+// the program-wide state: the options, the recent files, the data kinds, the open tables and the
+// calculation settings.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `iniPath`: the configuration in use; `programDirectory`: where the files that ship with the
+    // program lie (WSI.INI, help, language modules). Reads the options and the recent files.
+    TMainForm(const QString& iniPath, const QString& programDirectory, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The interface language (1045 Polish, 1033 English): its suffix selects the description
+    // sections, and only then are the data kinds made.
+    void SetLanguage(int language);
+    int Language() const { return m_language; }
+
+    // Files named on the command line, opened when the window is first shown.
+    void SetStartupFiles(const QStringList& paths) { m_startupFiles = paths; }
+
+    DataManager& Kinds() const { return *m_kinds; }
+    TableSet& Tables() { return m_tables; }
+    RecentFiles& Recent() { return m_recent; }
+    ProgramOptions& Options() { return m_options; }
+    IniFile& Ini() { return m_ini; }
+    const QString& ProgramDirectory() const { return m_programDirectory; }
+    UserInterface& Ui() { return m_ui; }
+    CalcSettings& CalculationSettings() { return m_calcSettings; }
+    QMdiArea* MdiArea() const { return m_mdiArea; }
+    QAction* Action(const char* name) const;
+
+    // The active table window, or none.
+    TTableWin* ActiveTableWin() const;
+    // The window of an open table.
+    TTableWin* WindowOf(const TTable* table) const;
+
+    // Opens data files as the Open command does, one after the other.
+    void OpenFiles(const QStringList& paths);
+    // Sets the enabled and visible states of every command that needs a table.
+    void UpdateTableCommands(bool tablesOpen);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Built once: the actions, then the menus and the tool bar that show them.
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    QAction* AddAction(const char* name, const QString& caption, const QString& hint,
+                       const QKeySequence& shortcut = QKeySequence());
+
+    void TableAdded(TTable* table);
+    void ActiveWindowChanged();
+    void UpdateContinuousCommands();
+    void RebuildRecentMenus();
+
+    // File commands.
+    void NewTable();
+    void OpenWithDialog();
+    void SaveActive();
+    void SaveActiveAs();
+    // Window commands.
+    void TileOneAboveAnother();
+    void TileSideBySide();
+    void MinimizeAll();
+    void ArrangeIcons();
+    void ToggleMaximized();
+    // Calculation commands.
+    void Calculate();
+    void WhatCanBeComputed();
+    // Options.
+    void ReadOptions();
+    void WriteOptions();
+    void RefreshSystemDecimalSeparator();
+    void ShowOptions();
+    void ShowDataOptions();
+    void ChangeLanguage();
+    // Help.
+    void ShowAbout();
+    void ShowHelp(int topic);
+
+    QString m_programDirectory;
+    IniFile m_ini;
+    TableSet m_tables;
+    GuiUserInterface m_ui;
+    RecentFiles m_recent;
+    ProgramOptions m_options;
+    CalcSettings m_calcSettings;
+    std::unique_ptr<DataManager> m_kinds;
+    int m_language = 1033;
+    int m_languageCommandLanguage = 0;
+    QStringList m_startupFiles;
+    bool m_shown = false;
+
+    QMdiArea* m_mdiArea = nullptr;
+    std::map<QString, QAction*> m_actions;
+    QMenu* m_editMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;    // "Otwórz &poprzedni" in the File menu
+    QMenu* m_recentPopup = nullptr;   // the drop-down of the Open button
+    QAction* m_helpAction = nullptr;
+};

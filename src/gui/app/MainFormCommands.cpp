@@ -1,0 +1,99 @@
+// Calculation, options, language and help commands of the main window.
+
+#include "app/MainForm.h"
+
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
+#include "app/LanguageForm.h"
+#include "app/OptionsForm.h"
+#include "calc/CalcManager.h"
+#include "calc/PossibleIndexesForm.h"
+#include "data/DataOptionsForm.h"
+#include "table/Table.h"
+#include "table/TableWin.h"
+
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressDialog>
+#include <QTableView>
+
+void TMainForm::Calculate()
+{
+    CalcManager manager(m_calcSettings, *m_kinds, m_tables, m_ui);
+    if (!manager.Calculate())
+        return;
+    {
+        QProgressDialog progress(tr("Obliczenia ..."), QString(), 0, 1, this);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        progress.setCancelButton(nullptr);
+        manager.Run([&progress](int done, int total) {
+            progress.setMaximum(total);
+            progress.setValue(done);
+        });
+    }
+    // The destination is shown with its first result column leftmost, also after an error ended
+    // the run: the rows written are results.
+    TTableWin* destination = WindowOf(manager.Destination());
+    if (!destination)
+        return;
+    const QModelIndex first = destination->Grid()->model()->index(0, manager.FirstResultColumn() - 1);
+    destination->Grid()->setCurrentIndex(first);
+    destination->Grid()->scrollTo(first, QAbstractItemView::PositionAtTop);
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (window->widget() == destination)
+            m_mdiArea->setActiveSubWindow(window);
+    UpdateTableCommands(true);
+}
+
+void TMainForm::WhatCanBeComputed()
+{
+    TPossibleIndexesForm::Show(*m_kinds, m_tables, m_ui, this);
+}
+
+void TMainForm::ShowOptions()
+{
+    bool point = m_options.DecimalSepPoint;
+    if (!TOptionsForm::Edit(m_options.Record, &point, this))
+        return;
+    if (point == m_options.DecimalSepPoint)
+        return;
+    m_options.DecimalSepPoint = point;
+    const QChar old = DecimalSeparator;
+    DecimalSeparator = m_options.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), m_ui);
+    if (DecimalSeparator != old)
+        m_tables.ReplaceDecimalSeparator(old, DecimalSeparator);
+}
+
+void TMainForm::ShowDataOptions()
+{
+    TDataOptionsForm::Show(*m_kinds, m_tables, m_ui, this);
+}
+
+void TMainForm::ChangeLanguage()
+{
+    if (m_languageCommandLanguage == 0)
+        m_languageCommandLanguage = m_language;
+    const int chosen = TLanguageForm::Ask(m_languageCommandLanguage, this);
+    if (chosen == 0)
+        return;
+    const bool changed = chosen != m_languageCommandLanguage;
+    m_languageCommandLanguage = chosen;
+    m_ini.WriteString(u"Options", u"Language", chosen == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"));
+    if (changed)
+        m_ui.ShowMessage(QStringLiteral("The change of the language version of Salvento will be applied after you "
+                                        "restart the program.\n\nZmiana wersji językowej Salvento zostanie dokonana "
+                                        "dopiero przy ponownym uruchomieniu programu."),
+                         UserInterface::Icon::Information);
+}
+
+void TMainForm::ShowAbout()
+{
+    TAboutBox::Show(this);
+}
+
+void TMainForm::ShowHelp(int topic)
+{
+    THelpWindow::ShowTopic(m_programDirectory, m_language, topic, this);
+}

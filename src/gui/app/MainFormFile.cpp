@@ -1,0 +1,72 @@
+// File commands and the program options of the main window.
+
+#include "app/MainForm.h"
+
+#include "table/DataFile.h"
+#include "table/Table.h"
+#include "table/TableWin.h"
+#include "UserInterface.h"
+
+#include <QFileDialog>
+#include <QLocale>
+
+void TMainForm::NewTable()
+{
+    m_tables.NewTable();
+    UpdateTableCommands(true);
+}
+
+void TMainForm::OpenWithDialog()
+{
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        this, tr("Otwórz pliki"), QString(), tr("Pliki danych (*.txt *.dat);;Wszystkie pliki (*)"));
+    OpenFiles(paths);
+    UpdateTableCommands(m_tables.Count() > 0);
+}
+
+void TMainForm::SaveActive()
+{
+    TTableWin* active = ActiveTableWin();
+    if (!active)
+        return;
+    if (active->Table().FileName().isEmpty())
+        SaveActiveAs();
+    else
+        SaveTable(active->Table(), m_ui);
+}
+
+void TMainForm::SaveActiveAs()
+{
+    TTableWin* active = ActiveTableWin();
+    if (!active)
+        return;
+    QFileDialog dialog(this, tr("Zapisz"), active->Table().FileName(), tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    SaveTableAs(active->Table(), dialog.selectedFiles().first(), m_ui);
+}
+
+void TMainForm::ReadOptions()
+{
+    m_options.Read(m_ini);
+    DecimalSeparator = m_options.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), m_ui);
+    m_recent.ReadFrom(m_ini);
+}
+
+void TMainForm::WriteOptions()
+{
+    m_options.Write(m_ini);
+    m_recent.WriteTo(m_ini);
+}
+
+void TMainForm::RefreshSystemDecimalSeparator()
+{
+    if (m_options.DecimalSepPoint)
+        return;
+    const QChar old = DecimalSeparator;
+    DecimalSeparator = m_options.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), m_ui);
+    if (DecimalSeparator != old)
+        m_tables.ReplaceDecimalSeparator(old, DecimalSeparator);
+}

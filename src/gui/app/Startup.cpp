@@ -1,0 +1,67 @@
+#include "app/Startup.h"
+
+#include "app/Application.h"
+#include "app/LanguageForm.h"
+#include "app/MainForm.h"
+#include "settings/ConfigLocation.h"
+#include "settings/IniFile.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+// The stored interface language, asked for when none was chosen yet (closing the question without
+// a choice starts in English and asks again next time).
+int InterfaceLanguage(IniFile& ini)
+{
+    const QString stored = ini.ReadString(u"Options", u"Language", QString(), 260);
+    if (stored.compare(QStringLiteral("PL"), Qt::CaseInsensitive) == 0)
+        return 1045;
+    if (!stored.isEmpty())
+        return 1033;
+    switch (TLanguageForm::Ask(1033, nullptr)) {
+    case 1045:
+        ini.WriteString(u"Options", u"Language", QStringLiteral("PL"));
+        return 1045;
+    case 1033:
+        ini.WriteString(u"Options", u"Language", QStringLiteral("EN"));
+        return 1033;
+    default:
+        return 1033;
+    }
+}
+
+// The program's texts in the language, when a module for it lies beside the program (Polish is
+// built in), and the toolkit's own texts (standard buttons) in the same language.
+void LoadLanguageModule(QApplication& app, int language)
+{
+    const QString module = FindLanguageModule(QApplication::applicationFilePath(), language);
+    if (!module.isEmpty()) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(module))
+            QApplication::installTranslator(translator);
+    }
+    auto* toolkit = new QTranslator(&app);
+    if (toolkit->load(QLocale(language == 1045 ? QLocale::Polish : QLocale::English), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(toolkit);
+}
+
+}   // namespace
+
+int RunSalvento(int argc, char* argv[])
+{
+    TApplication app(argc, argv);
+    const QString programDirectory = QApplication::applicationDirPath();
+    const QString iniPath = ConfigPath(programDirectory);
+    IniFile ini(iniPath);
+    const int language = InterfaceLanguage(ini);
+    LoadLanguageModule(app, language);
+
+    TMainForm mainForm(iniPath, programDirectory);
+    mainForm.SetLanguage(language);
+    mainForm.SetStartupFiles(QApplication::arguments().mid(1));
+    mainForm.show();
+    return app.exec();
+}

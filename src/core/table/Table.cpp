@@ -11,6 +11,17 @@ namespace {
 const QString EmptyText;
 const TCellData EmptyCell;
 
+// The element at `from` moves to `to`; those between close up.
+template <typename T>
+void MoveElement(std::vector<T>& items, int from, int to)
+{
+    const auto at = [&items](int index) { return items.begin() + std::ptrdiff_t(index); };
+    if (from < to)
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    else
+        std::rotate(at(to), at(from), at(from + 1));
+}
+
 }   // namespace
 
 TTable::TTable(int tableNumber, QObject* parent) : QObject(parent), m_tableNumber(tableNumber)
@@ -105,6 +116,15 @@ void TTable::SetRowLabel(int r)
     LabelsChanged(r, r);
 }
 
+void TTable::SetRowLabels(int first, int last)
+{
+    if (last < first)
+        return;
+    for (int r = first; r <= last; ++r)
+        m_labels[std::size_t(r - 1)] = r;
+    LabelsChanged(first, last);
+}
+
 const TCellData& TTable::CellData(int c, int r) const
 {
     if (c < 1 || c >= ColCount() || r < 1 || r >= RowCount())
@@ -146,10 +166,29 @@ QString TTable::ExportText(int c, int r) const
     return NumberOrShown(c, r, 6);
 }
 
+QString TTable::StatusText(int c, int r) const
+{
+    return CellData(c, r).NoValidValue ? QString() : ExportText(c, r);
+}
+
+QString TTable::ColumnDescription(int c) const
+{
+    const TAbstractData* kind = ColumnKind(c);
+    return kind ? kind->Description : tr("[Nieznana dana wejściowa lub wskaźnik]");
+}
+
 float TTable::CellNumber(int c, int r) const
 {
     const TCellData& cell = CellData(c, r);
     return cell.NoValidValue ? NoValue : cell.Number;
+}
+
+QString& TTable::KeptText(int c, int r)
+{
+    Column& column = ColumnAt(c);
+    if (column.texts.empty())
+        column.texts.resize(column.cells.size());
+    return column.texts[std::size_t(r - 1)];
 }
 
 void TTable::Store(int c, int r, ShownText&& shown)
@@ -163,9 +202,7 @@ void TTable::Store(int c, int r, ShownText&& shown)
             column.texts[index] = QString();
     } else {
         cell.decimals = -1;
-        if (column.texts.empty())
-            column.texts.resize(column.cells.size());
-        column.texts[index] = shown.TakeText();
+        KeptText(c, r) = shown.TakeText();
     }
     CellsChanged(c, r, c, r);
 }
@@ -185,6 +222,41 @@ void TTable::SetCellNumber(int c, int r, float value)
 void TTable::CopyCellFrom(int c, int r, const TTable& source, int sc, int sr)
 {
     SetCellText(c, r, source.ExportText(sc, sr));
+}
+
+void TTable::SetShownText(int c, int r, const QString& text)
+{
+    // A number shown as it always is stays stored by its decimals; any other text is kept.
+    if (text != DisplayText(c, r)) {
+        ColumnAt(c).cells[std::size_t(r - 1)].decimals = -1;
+        KeptText(c, r) = text;
+    }
+    CellsChanged(c, r, c, r);
+}
+
+void TTable::ClearCells(int left, int top, int right, int bottom)
+{
+    if (right < left || bottom < top)
+        return;
+    for (int c = left; c <= right; ++c) {
+        Column& column = ColumnAt(c);
+        for (int r = top; r <= bottom; ++r) {
+            StoredCell& cell = column.cells[std::size_t(r - 1)];
+            cell.value.NoValidValue = 1;
+            cell.decimals = -1;
+            if (!column.texts.empty())
+                column.texts[std::size_t(r - 1)] = QString();
+        }
+    }
+    CellsChanged(left, top, right, bottom);
+}
+
+void TTable::RangeCheckColumn(int c)
+{
+    Column& column = ColumnAt(c);
+    for (StoredCell& cell : column.cells)
+        RangeCheck(column.kind, cell.value);
+    CellsChanged(c, 1, c, RowCount() - 1);
 }
 
 int TTable::ColumnIndexOf(QStringView name) const
@@ -212,9 +284,7 @@ void TTable::AppendRows(int n)
         return;
     const int first = RowCount();
     SetRowCount(first + n);
-    for (int r = first; r < first + n; ++r)
-        m_labels[std::size_t(r - 1)] = r;
-    LabelsChanged(first, first + n - 1);
+    SetRowLabels(first, first + n - 1);
     SetModified(true);
 }
 
@@ -265,6 +335,90 @@ void TTable::ClearDataCells()
         column.texts.clear();
     }
     CellsChanged(1, 1, ColCount() - 1, RowCount() - 1);
+}
+
+void TTable::InsertRows(int at, int count)
+{
+    Q_ASSERT(at >= 1 && at <= RowCount());
+    if (count <= 0)
+        return;
+    emit rowsAboutToBeInserted(at, at + count - 1);
+    const auto index = std::ptrdiff_t(at - 1);
+    const auto n = std::size_t(count);
+    m_labels.insert(m_labels.begin() + index, n, 0);
+    for (Column& column : m_columns) {
+        column.cells.insert(column.cells.begin() + index, n, StoredCell());
+        if (!column.texts.empty())
+            column.texts.insert(column.texts.begin() + index, n, QString());
+    }
+    emit rowsInserted(at, at + count - 1);
+}
+
+void TTable::RemoveRows(int first, int count)
+{
+    if (count <= 0)
+        return;
+    Q_ASSERT(first >= 1 && first + count <= RowCount() && count < RowCount() - 1);
+    const int last = first + count - 1;
+    emit rowsAboutToBeRemoved(first, last);
+    const auto begin = std::ptrdiff_t(first - 1);
+    const auto end = std::ptrdiff_t(last);
+    m_labels.erase(m_labels.begin() + begin, m_labels.begin() + end);
+    for (Column& column : m_columns) {
+        column.cells.erase(column.cells.begin() + begin, column.cells.begin() + end);
+        if (!column.texts.empty())
+            column.texts.erase(column.texts.begin() + begin, column.texts.begin() + end);
+    }
+    emit rowsRemoved(first, last);
+}
+
+void TTable::InsertColumns(int at, int count)
+{
+    Q_ASSERT(at >= 1 && at <= ColCount());
+    if (count <= 0)
+        return;
+    emit columnsAboutToBeInserted(at, at + count - 1);
+    const auto index = std::ptrdiff_t(at - 1);
+    m_columns.insert(m_columns.begin() + index, std::size_t(count), Column());
+    for (int c = at; c < at + count; ++c)
+        ColumnAt(c).cells.resize(m_labels.size());
+    emit columnsInserted(at, at + count - 1);
+}
+
+void TTable::RemoveColumns(int first, int count)
+{
+    if (count <= 0)
+        return;
+    Q_ASSERT(first >= 1 && first + count <= ColCount() && count < ColCount() - 1);
+    const int last = first + count - 1;
+    emit columnsAboutToBeRemoved(first, last);
+    m_columns.erase(m_columns.begin() + std::ptrdiff_t(first - 1), m_columns.begin() + std::ptrdiff_t(last));
+    emit columnsRemoved(first, last);
+}
+
+void TTable::MoveRow(int from, int to)
+{
+    Q_ASSERT(from >= 1 && from < RowCount() && to >= 1 && to < RowCount());
+    if (from == to)
+        return;
+    emit rowsAboutToBeMoved(from, to);
+    MoveElement(m_labels, from - 1, to - 1);
+    for (Column& column : m_columns) {
+        MoveElement(column.cells, from - 1, to - 1);
+        if (!column.texts.empty())
+            MoveElement(column.texts, from - 1, to - 1);
+    }
+    emit rowsMoved(from, to);
+}
+
+void TTable::MoveColumn(int from, int to)
+{
+    Q_ASSERT(from >= 1 && from < ColCount() && to >= 1 && to < ColCount());
+    if (from == to)
+        return;
+    emit columnsAboutToBeMoved(from, to);
+    MoveElement(m_columns, from - 1, to - 1);
+    emit columnsMoved(from, to);
 }
 
 void TTable::MarkKindsPresent(KindFlags& flags) const

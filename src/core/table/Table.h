@@ -20,8 +20,8 @@ class UserInterface;
 //
 // Every change is announced once it is complete, by one signal per operation: cellsChanged for
 // texts and values (one range per operation, or per update bracket), headerChanged and
-// rowLabelsChanged, before/after pairs for rows and columns added or removed, captionChanged,
-// modifiedChanged.
+// rowLabelsChanged, before/after pairs for rows and columns added, removed or moved,
+// captionChanged, modifiedChanged.
 class TTable : public QObject
 {
     Q_OBJECT
@@ -60,6 +60,9 @@ public:
     QString RowLabel(int r) const;
     void SetRowLabel(int r);
 
+    // Labels rows first…last with their own numbers.
+    void SetRowLabels(int first, int last);
+
     // Data cells (c, r ≥ 1).
     const TCellData& CellData(int c, int r) const;
     // The text of any grid cell as shown: a header, a row label or a data cell's shown text.
@@ -70,6 +73,11 @@ public:
     // The text written to files and the clipboard: a valid number with 6 decimals (0 for integer
     // kinds); otherwise, and for textual kinds, the shown text.
     QString ExportText(int c, int r) const;
+    // The full-precision value for the status bar: empty without a valid number; the shown text for
+    // textual kinds; otherwise the number with 6 decimals (0 for integer kinds).
+    QString StatusText(int c, int r) const;
+    // What the status bar says about column c: its kind's Description, or that it has no kind.
+    QString ColumnDescription(int c) const;
     // The cell's number; NoValue when it has no valid number or lies outside the table.
     float CellNumber(int c, int r) const;
     // Stores text (parsed through the column's kind, or plainly); does not touch Modified.
@@ -78,6 +86,14 @@ public:
     void SetCellNumber(int c, int r, float value);
     // SetCellText of the source cell's export text.
     void CopyCellFrom(int c, int r, const TTable& source, int sc, int sr);
+    // The cell shows `text`; its value object stays as it is (the in-place editor's cancel puts
+    // back the text shown before editing). Does not touch Modified.
+    void SetShownText(int c, int r, const QString& text);
+    // Every cell of the rectangle shows nothing and has no valid value; Number and RangeState stay.
+    // Does not touch Modified.
+    void ClearCells(int left, int top, int right, int bottom);
+    // RangeState of every data cell of column c anew from the column's kind (none: admissible).
+    void RangeCheckColumn(int c);
 
     // Structure.
     // The first column whose header equals `name` ignoring case, scanning from column 0 (whose
@@ -93,6 +109,22 @@ public:
     void SetRowCount(int count);
     // Every data cell empty and without a valid value; headers and labels stay.
     void ClearDataCells();
+    // `count` empty, unlabelled rows inserted before row `at` (1 ≤ at ≤ RowCount; RowCount appends).
+    // The rows from `at` on move down with their texts, values and labels.
+    void InsertRows(int at, int count);
+    // Removes rows first…first + count − 1 (at least one data row must remain); the rows below move
+    // up with their texts, values and labels.
+    void RemoveRows(int first, int count);
+    // `count` empty, unnamed columns without kind inserted before column `at` (1 ≤ at ≤ ColCount);
+    // the columns from `at` on move right with their headers and cells.
+    void InsertColumns(int at, int count);
+    // Removes columns first…first + count − 1 (at least one data column must remain).
+    void RemoveColumns(int first, int count);
+    // The grid's drag: data row `from` now stands at `to` and the rows between close up. Texts,
+    // values and labels travel (labels are not renumbered); Modified is not touched.
+    void MoveRow(int from, int to);
+    // Data column `from` now stands at `to`, with its header, kind and cells; Modified is not touched.
+    void MoveColumn(int from, int to);
 
     // Sets flags[kind's Id] for every data column bound to a kind.
     void MarkKindsPresent(KindFlags& flags) const;
@@ -120,6 +152,12 @@ signals:
     void columnsInserted(int first, int last);
     void columnsAboutToBeRemoved(int first, int last);
     void columnsRemoved(int first, int last);
+    // Row (column) `from` is about to move / has moved so that it stands at `to`. An item model
+    // forwards them as a move of `from` before `to` + 1 when moving down, before `to` otherwise.
+    void rowsAboutToBeMoved(int from, int to);
+    void rowsMoved(int from, int to);
+    void columnsAboutToBeMoved(int from, int to);
+    void columnsMoved(int from, int to);
     void captionChanged(const QString& caption);
     void modifiedChanged(bool modified);
 
@@ -146,6 +184,8 @@ private:
 
     Column& ColumnAt(int c) { return m_columns[std::size_t(c - 1)]; }
     const Column& ColumnAt(int c) const { return m_columns[std::size_t(c - 1)]; }
+    // The kept text of cell (c, r), created (empty) when the column keeps none yet.
+    QString& KeptText(int c, int r);
     void Store(int c, int r, ShownText&& shown);
     QString NumberOrShown(int c, int r, int decimals) const;
     void SetHeader(int c, const QString& name, TAbstractData* kind);

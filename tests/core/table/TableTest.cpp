@@ -283,6 +283,175 @@ TEST_F(TableTest, MarkKindsPresentFlagsBoundColumns)
     EXPECT_EQ(std::count(flags.begin(), flags.end(), true), 2);
 }
 
+// Every structural announcement of a table, in order, with the data row or column count the table
+// had when it was made: an item model must see "about to" before the change and the rest after it.
+class StructureLog
+{
+public:
+    explicit StructureLog(TTable& table) : m_table(table)
+    {
+        Record(&TTable::rowsAboutToBeInserted, "rowsAboutToBeInserted");
+        Record(&TTable::rowsInserted, "rowsInserted");
+        Record(&TTable::rowsAboutToBeRemoved, "rowsAboutToBeRemoved");
+        Record(&TTable::rowsRemoved, "rowsRemoved");
+        Record(&TTable::rowsAboutToBeMoved, "rowsAboutToBeMoved");
+        Record(&TTable::rowsMoved, "rowsMoved");
+        Record(&TTable::columnsAboutToBeInserted, "columnsAboutToBeInserted");
+        Record(&TTable::columnsInserted, "columnsInserted");
+        Record(&TTable::columnsAboutToBeRemoved, "columnsAboutToBeRemoved");
+        Record(&TTable::columnsRemoved, "columnsRemoved");
+        Record(&TTable::columnsAboutToBeMoved, "columnsAboutToBeMoved");
+        Record(&TTable::columnsMoved, "columnsMoved");
+    }
+    QStringList events;
+
+private:
+    void Record(void (TTable::*signal)(int, int), const char* name)
+    {
+        QObject::connect(&m_table, signal, [this, name](int a, int b) {
+            events << QStringLiteral("%1 %2 %3 (%4×%5)")
+                          .arg(QLatin1String(name))
+                          .arg(a)
+                          .arg(b)
+                          .arg(m_table.ColCount() - 1)
+                          .arg(m_table.RowCount() - 1);
+        });
+    }
+    TTable& m_table;
+};
+
+// Four rows: column 1 holds 1…4, column 2 a text only in row 2 (so that the column keeps texts).
+class TableStructureTest : public TableTest
+{
+protected:
+    void SetUp() override
+    {
+        table.SetColCount(3);
+        table.SetRowCount(5);
+        table.SetRowLabels(1, 4);
+        for (int r = 1; r <= 4; ++r)
+            table.SetCellNumber(1, r, float(r));
+        table.SetCellText(2, 2, u"abc");
+    }
+    QStringList Column(int c) const
+    {
+        QStringList texts;
+        for (int r = 1; r < table.RowCount(); ++r)
+            texts << table.DisplayText(c, r);
+        return texts;
+    }
+    QStringList Labels() const
+    {
+        QStringList labels;
+        for (int r = 1; r < table.RowCount(); ++r)
+            labels << table.RowLabel(r);
+        return labels;
+    }
+};
+
+TEST_F(TableStructureTest, InsertedAndRemovedRowsKeepTextsBesideTheirNumbers)
+{
+    StructureLog log(table);
+    table.InsertRows(2, 2);
+    EXPECT_EQ(Column(1), QStringList({"1.00", "", "", "2.00", "3.00", "4.00"}));
+    EXPECT_EQ(Column(2), QStringList({"", "", "", "abc", "", ""}));
+    EXPECT_EQ(Labels(), QStringList({"1", "", "", "2", "3", "4"}));   // labels travel; new rows have none
+    EXPECT_TRUE(table.CellData(1, 3).NoValidValue);
+
+    table.RemoveRows(1, 3);
+    EXPECT_EQ(Column(1), QStringList({"2.00", "3.00", "4.00"}));
+    EXPECT_EQ(Column(2), QStringList({"abc", "", ""}));
+    table.InsertRows(4, 1);   // at RowCount: appended
+    EXPECT_EQ(Column(2), QStringList({"abc", "", "", ""}));
+    EXPECT_EQ(log.events, QStringList({"rowsAboutToBeInserted 2 3 (2×4)", "rowsInserted 2 3 (2×6)",
+                                       "rowsAboutToBeRemoved 1 3 (2×6)", "rowsRemoved 1 3 (2×3)",
+                                       "rowsAboutToBeInserted 4 4 (2×3)", "rowsInserted 4 4 (2×4)"}));
+    EXPECT_FALSE(table.Modified());
+}
+
+TEST_F(TableStructureTest, InsertedAndRemovedColumnsCarryHeadersAndKinds)
+{
+    table.BindHeader(2, u"t", kinds);
+    StructureLog log(table);
+    table.InsertColumns(1, 1);
+    EXPECT_EQ(table.ColumnKind(3), kinds.GetById(kind::t));
+    EXPECT_EQ(table.DisplayText(3, 2), QStringLiteral("abc"));
+    EXPECT_TRUE(table.CellData(1, 4).NoValidValue);
+
+    table.RemoveColumns(1, 2);
+    EXPECT_EQ(table.ColCount(), 2);
+    EXPECT_EQ(table.HeaderText(1), QStringLiteral("t"));
+    EXPECT_EQ(log.events, QStringList({"columnsAboutToBeInserted 1 1 (2×4)", "columnsInserted 1 1 (3×4)",
+                                       "columnsAboutToBeRemoved 1 2 (3×4)", "columnsRemoved 1 2 (1×4)"}));
+    EXPECT_FALSE(table.Modified());
+}
+
+TEST_F(TableStructureTest, MovedRowsKeepTheirLabelsAndValues)
+{
+    StructureLog log(table);
+    table.MoveRow(1, 3);
+    EXPECT_EQ(Labels(), QStringList({"2", "3", "1", "4"}));   // not renumbered
+    EXPECT_EQ(Column(1), QStringList({"2.00", "3.00", "1.00", "4.00"}));
+    EXPECT_EQ(Column(2), QStringList({"abc", "", "", ""}));
+    table.MoveRow(4, 1);
+    EXPECT_EQ(Labels(), QStringList({"4", "2", "3", "1"}));
+    EXPECT_EQ(table.CellNumber(1, 1), 4.0f);
+    EXPECT_EQ(log.events, QStringList({"rowsAboutToBeMoved 1 3 (2×4)", "rowsMoved 1 3 (2×4)",
+                                       "rowsAboutToBeMoved 4 1 (2×4)", "rowsMoved 4 1 (2×4)"}));
+    EXPECT_FALSE(table.Modified());
+}
+
+TEST_F(TableStructureTest, MovedColumnsCarryHeaderKindAndCells)
+{
+    table.SetColCount(4);
+    table.BindHeader(1, u"t", kinds);
+    table.SetColumnHeader(3, QStringLiteral("x"), nullptr);
+    table.SetModified(false);
+    StructureLog log(table);
+    table.MoveColumn(1, 3);
+    EXPECT_EQ(table.HeaderText(1), QString());
+    EXPECT_EQ(table.HeaderText(2), QStringLiteral("x"));
+    EXPECT_EQ(table.HeaderText(3), QStringLiteral("t"));
+    EXPECT_EQ(table.ColumnKind(3), kinds.GetById(kind::t));
+    EXPECT_EQ(table.CellNumber(3, 4), 4.0f);
+    EXPECT_EQ(table.DisplayText(1, 2), QStringLiteral("abc"));
+    EXPECT_EQ(log.events, QStringList({"columnsAboutToBeMoved 1 3 (3×4)", "columnsMoved 1 3 (3×4)"}));
+    EXPECT_FALSE(table.Modified());
+}
+
+// The in-place editor starts from 3.14 and is cancelled: the shown text comes back, the value
+// object keeps 3.14159 and the table stays unmodified.
+TEST_F(TableTest, CancelledEditRestoresTheShownTextOnly)
+{
+    table.SetCellText(1, 1, u"3.14159");
+    EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("3.14"));
+    EXPECT_EQ(table.StatusText(1, 1), QStringLiteral("3.141590"));
+    const QString editStart = table.DisplayText(1, 1);
+    EXPECT_EQ(table.EditText(1, 1), QStringLiteral("3.14"));
+
+    table.SetShownText(1, 1, QStringLiteral("99"));   // the grid's text followed the editor
+    EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("99"));
+    EXPECT_EQ(table.CellNumber(1, 1), 3.14159f);
+    table.SetShownText(1, 1, editStart);
+    EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("3.14"));
+    EXPECT_EQ(table.CellNumber(1, 1), 3.14159f);
+    EXPECT_EQ(table.StatusText(1, 1), QStringLiteral("3.141590"));
+    EXPECT_FALSE(table.Modified());
+}
+
+TEST_F(TableTest, StatusBarDescribesColumnAndValue)
+{
+    table.SetColCount(3);
+    table.SetCellText(1, 1, u"abc");
+    EXPECT_EQ(table.StatusText(1, 1), QString());   // no valid number: nothing
+    EXPECT_EQ(table.ColumnDescription(1), QStringLiteral("[Nieznana dana wejściowa lub wskaźnik]"));
+    table.BindHeader(2, u"N8", kinds);
+    kinds.GetById(kind::N8)->Description = QStringLiteral("Zachmurzenie");
+    table.SetCellNumber(2, 1, 6.0f);
+    EXPECT_EQ(table.StatusText(2, 1), QStringLiteral("6"));
+    EXPECT_EQ(table.ColumnDescription(2), QStringLiteral("Zachmurzenie"));
+}
+
 TEST(TableSet, NumbersWithTheSmallestFreeNumber)
 {
     TableSet tables;

@@ -1,0 +1,212 @@
+#include "table/Editing.h"
+
+#include "data/DataManager.h"
+#include "table/DataFile.h"
+#include "table/NumberText.h"
+#include "table/Table.h"
+#include "table/TextCodec.h"
+#include "UserInterface.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Editing", text);
+}
+
+const QLatin1StringView LineBreak("\r\n");
+
+// The header texts of the selected columns, separated by `separator`.
+void AppendNames(QString& text, const TTable& table, const TableSelection& selection, QChar separator)
+{
+    for (int c = selection.Left; c <= selection.Right; ++c) {
+        if (c > selection.Left)
+            text += separator;
+        text += table.HeaderText(c);
+    }
+}
+
+// The export texts of row r of the block, separated by `separator`.
+void AppendRow(QString& text, const TTable& table, const TableSelection& selection, int r, QChar separator)
+{
+    for (int c = selection.Left; c <= selection.Right; ++c) {
+        if (c > selection.Left)
+            text += separator;
+        text += table.ExportText(c, r);
+    }
+}
+
+// Writes the block to an open device; false when a write failed.
+bool WriteSelection(const TTable& table, const TableSelection& selection, QIODevice& device)
+{
+    const QChar separator = table.DataSeparator().isNull() ? QChar(u'\t') : table.DataSeparator();
+    QString text;
+    AppendNames(text, table, selection, separator);
+    constexpr qsizetype FlushSize = 1 << 20;
+    for (int r = selection.Top; r <= selection.Bottom; ++r) {
+        text += LineBreak;
+        AppendRow(text, table, selection, r, separator);
+        if (text.size() >= FlushSize || r == selection.Bottom) {
+            const QByteArray bytes = text.toUtf8();
+            if (device.write(bytes) != bytes.size())
+                return false;
+            text.clear();
+        }
+    }
+    return true;
+}
+
+}   // namespace
+
+QString CopySelection(const TTable& table, const TableSelection& selection, bool withNames)
+{
+    const QChar tab(u'\t');
+    QString text;
+    if (withNames) {
+        AppendNames(text, table, selection, tab);
+        text += LineBreak;
+    }
+    for (int r = selection.Top; r <= selection.Bottom; ++r) {
+        if (r > selection.Top)
+            text += LineBreak;
+        AppendRow(text, table, selection, r, tab);
+    }
+    return text;
+}
+
+void ClearSelection(TTable& table, const TableSelection& selection)
+{
+    table.ClearCells(selection.Left, selection.Top, selection.Right, selection.Bottom);
+    table.SetModified(true);
+}
+
+bool PasteText(TTable& table, const TableSelection& selection, QStringView text, bool withNames,
+               const DataManager& kinds, UserInterface& ui)
+{
+    if (withNames
+        && !ui.AskYesNo(Tr("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\r\n"
+                           "Czy jesteś pewien, że chcesz kontynuować ?")))
+        return false;
+    const std::vector<QStringView> lines = SplitLines(text);
+    auto line = std::size_t(FirstNonEmptyLine(lines));
+    if (line == lines.size())
+        return false;
+    const QChar separator = DetectDataSeparator(lines[line]);
+    const int k = selection.Col;
+    std::vector<QStringView> fields;
+    TableUpdate update(table);
+    if (withNames) {
+        SplitFields(lines[line++], separator, fields);
+        const int count = std::min(int(fields.size()), table.ColCount() - k);
+        for (int j = 0; j < count; ++j) {
+            const QStringView name = TrimControl(fields[std::size_t(j)]);
+            table.SetColumnHeader(k + j, name.toString(), kinds.FindByName(name));
+        }
+    }
+    for (int r = selection.Row; line < lines.size() && r < table.RowCount(); ++line, ++r) {
+        SplitFields(lines[line], separator, fields);
+        const int count = std::min(int(fields.size()), table.ColCount() - k);
+        for (int j = 0; j < count; ++j)
+            table.SetCellText(k + j, r, TrimControl(fields[std::size_t(j)]));
+    }
+    table.SetModified(true);
+    return true;
+}
+
+bool SaveSelection(const TTable& table, const TableSelection& selection, const QString& path, UserInterface& ui)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && WriteSelection(table, selection, file) && file.commit())
+        return true;
+    ui.ShowMessage(Tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+    return false;
+}
+
+void InsertRowsCols(TTable& table, const TableSelection& selection, int rows, int cols, bool atEnd)
+{
+    if (rows > 0) {
+        const int at = atEnd ? table.RowCount() : selection.Row;
+        table.InsertRows(at, rows);
+        table.SetRowLabels(at, table.RowCount() - 1);
+    }
+    if (cols > 0)
+        table.InsertColumns(atEnd ? table.ColCount() : selection.Col, cols);
+    table.SetModified(true);
+}
+
+void DeleteRowsCols(TTable& table, const TableSelection& selection, int rows, int cols, UserInterface& ui)
+{
+    if (rows > 0) {
+        const int dataRows = table.RowCount() - 1;
+        if (dataRows - rows < 1) {
+            rows = dataRows - 1;
+            ui.ShowMessage(Tr("Tabela musi zawierać co najmniej jeden wiersz - liczba usuwanych wierszy została "
+                              "zmniejszona !"),
+                           UserInterface::Icon::Warning);
+        }
+        rows = std::min(rows, table.RowCount() - selection.Row);
+        if (rows >= 1) {
+            table.RemoveRows(selection.Row, rows);
+            table.SetRowLabels(selection.Row, table.RowCount() - 1);
+        }
+    }
+    if (cols > 0) {
+        const int dataCols = table.ColCount() - 1;
+        if (dataCols - cols < 1) {
+            cols = dataCols - 1;
+            ui.ShowMessage(Tr("Tabela musi zawierać co najmniej jedną kolumnę - liczba usuwanych kolumn została "
+                              "zmniejszona !"),
+                           UserInterface::Icon::Warning);
+        }
+        cols = std::min(cols, table.ColCount() - selection.Col);
+        if (cols >= 1)
+            table.RemoveColumns(selection.Col, cols);
+    }
+    table.SetModified(true);
+}
+
+bool ValidateColumnName(const TTable& table, int c, QStringView name, UserInterface& ui)
+{
+    name = TrimControl(name);
+    if (ParseNumber(name)) {
+        ui.ShowMessage(Tr("Nazwa kolumny nie może być liczbą !"), UserInterface::Icon::Error);
+        return false;
+    }
+    if (const int found = table.ColumnIndexOf(name); found >= 0 && found != c) {
+        ui.ShowMessage(Tr("Kolumna o podanej nazwie już istnieje w tej tabeli !"), UserInterface::Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+void RenameColumn(TTable& table, int c, QStringView name, const DataManager& kinds)
+{
+    TableUpdate update(table);
+    table.BindHeader(c, name, kinds);
+    table.RangeCheckColumn(c);
+    table.SetModified(true);
+}
+
+void StoreTypedText(TTable& table, int c, int r, QStringView text)
+{
+    table.SetCellText(c, r, text);
+    table.SetModified(true);
+}
+
+RowColCounts DefaultRowColCounts(const TableSelection& selection)
+{
+    return {selection.Rows() > 1 ? selection.Rows() : 0, selection.Columns()};
+}
+
+int CountFromText(QStringView text)
+{
+    bool ok = false;
+    const int count = TrimControl(text).toInt(&ok);
+    return ok ? count : 0;
+}

@@ -200,29 +200,39 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
     return true;
 }
 
-bool WriteTable(const TTable& table, QIODevice& device)
+bool WriteTableBlock(const TTable& table, int left, int top, int right, int bottom, QIODevice& device)
 {
     const QChar separator = table.DataSeparator().isNull() ? QChar(u'\t') : table.DataSeparator();
     QString line;
     QByteArray buffer;
     constexpr qsizetype FlushSize = 1 << 20;
-    for (int r = 0; r < table.RowCount(); ++r) {
+    for (int r = top - 1; r <= bottom; ++r) {   // the header line first
         line.clear();
-        if (r > 0)
+        if (r >= top)
             line += QStringLiteral("\r\n");
-        for (int c = 1; c < table.ColCount(); ++c) {
-            if (c > 1)
+        for (int c = left; c <= right; ++c) {
+            if (c > left)
                 line += separator;
-            line += r == 0 ? table.HeaderText(c) : table.ExportText(c, r);
+            line += r < top ? table.HeaderText(c) : table.ExportText(c, r);
         }
         buffer += line.toUtf8();
-        if (buffer.size() >= FlushSize || r == table.RowCount() - 1) {
+        if (buffer.size() >= FlushSize || r == bottom) {
             if (device.write(buffer) != buffer.size())
                 return false;
             buffer.clear();
         }
     }
     return true;
+}
+
+bool WriteTable(const TTable& table, QIODevice& device)
+{
+    return WriteTableBlock(table, 1, 1, table.ColCount() - 1, table.RowCount() - 1, device);
+}
+
+void ShowWriteError(const QString& path, UserInterface& ui)
+{
+    ui.ShowMessage(Tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
 }
 
 bool WriteTableFile(const TTable& table, const QString& path, QString* error)
@@ -238,8 +248,7 @@ bool SaveTable(TTable& table, UserInterface& ui)
 {
     Q_ASSERT(!table.FileName().isEmpty());
     if (!WriteTableFile(table, table.FileName())) {
-        ui.ShowMessage(Tr("Błąd podczas zapisu do pliku ") + table.FileName() + QStringLiteral(" !"),
-                       UserInterface::Icon::Error);
+        ShowWriteError(table.FileName(), ui);
         return false;
     }
     table.SetModified(false);

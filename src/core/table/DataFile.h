@@ -47,6 +47,10 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
 
 // Writes the table as a data file to an open device (see WriteTableFile). False when a write failed.
 bool WriteTable(const TTable& table, QIODevice& device);
+// The same for a block of it: the names of columns left…right, then rows top…bottom.
+bool WriteTableBlock(const TTable& table, int left, int top, int right, int bottom, QIODevice& device);
+// Tells the user that writing to `path` failed: "Błąd podczas zapisu do pliku … !".
+void ShowWriteError(const QString& path, UserInterface& ui);
 
 // Writes the table to `path`: the header line, then one line per data row, fields separated by
 // the table's data separator (tab when it has none), CR LF between lines and none after the last,

@@ -42,26 +42,6 @@ void AppendRow(QString& text, const TTable& table, const TableSelection& selecti
     }
 }
 
-// Writes the block to an open device; false when a write failed.
-bool WriteSelection(const TTable& table, const TableSelection& selection, QIODevice& device)
-{
-    const QChar separator = table.DataSeparator().isNull() ? QChar(u'\t') : table.DataSeparator();
-    QString text;
-    AppendNames(text, table, selection, separator);
-    constexpr qsizetype FlushSize = 1 << 20;
-    for (int r = selection.Top; r <= selection.Bottom; ++r) {
-        text += LineBreak;
-        AppendRow(text, table, selection, r, separator);
-        if (text.size() >= FlushSize || r == selection.Bottom) {
-            const QByteArray bytes = text.toUtf8();
-            if (device.write(bytes) != bytes.size())
-                return false;
-            text.clear();
-        }
-    }
-    return true;
-}
-
 }   // namespace
 
 QString CopySelection(const TTable& table, const TableSelection& selection, bool withNames)
@@ -122,9 +102,11 @@ bool PasteText(TTable& table, const TableSelection& selection, QStringView text,
 bool SaveSelection(const TTable& table, const TableSelection& selection, const QString& path, UserInterface& ui)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && WriteSelection(table, selection, file) && file.commit())
+    if (file.open(QIODevice::WriteOnly)
+        && WriteTableBlock(table, selection.Left, selection.Top, selection.Right, selection.Bottom, file)
+        && file.commit())
         return true;
-    ui.ShowMessage(Tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+    ShowWriteError(path, ui);
     return false;
 }
 

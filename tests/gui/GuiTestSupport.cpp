@@ -1,0 +1,53 @@
+#include "GuiTestSupport.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Shipped(const char* name)
+{
+    QFile file(QStringLiteral(SALVENTO_RESOURCES "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}   // namespace
+
+void AnswerMessage(QMessageBox::StandardButton button, QString* text)
+{
+    WhenModal([button, text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr) << "expected a message box, got " << modal->metaObject()->className();
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+    });
+}
+
+void Press(QWidget* dialog, const QString& caption)
+{
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        if (button->text() == caption) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << caption.toStdString() << " in " << dialog->metaObject()->className();
+}
+
+MainFormFixture::MainFormFixture(const QByteArray& ini, int language)
+    : m_home(ini.isNull() ? Shipped("SALVENTO.INI") : ini)
+{
+    m_home.Write(QStringLiteral("WSI.INI"), Shipped("WSI.INI"));
+    m_form = std::make_unique<TMainForm>(m_home.IniPath(), m_home.Path(QString()));
+    m_form->SetLanguage(language);
+    m_form->show();
+}
+
+MainFormFixture::~MainFormFixture()
+{
+    m_form.reset();
+}

@@ -1,9 +1,14 @@
 #include "GuiTestSupport.h"
 
 #include "table/Table.h"
+#include "settings/IniFile.h"
 #include "table/TableWin.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -84,6 +89,200 @@ TEST(MainForm, OpensAFileThroughTheLoadOptions)
     const QModelIndex cell = form.ActiveTableWin()->Grid()->model()->index(0, 0);
     EXPECT_EQ(cell.data().toString(), QStringLiteral("12.50"));
     EXPECT_EQ(form.ActiveTableWin()->Grid()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("t"));
+}
+
+}   // namespace
+
+namespace {
+
+// Opens a file through the load options dialog in the given mode; `then` answers what comes next.
+void OpenInMode(TMainForm& form, const QString& path, int mode, const std::function<void()>& then = {})
+{
+    WhenModal([mode, then](QWidget* dialog) {
+        auto buttons = dialog->findChildren<QRadioButton*>();
+        ASSERT_EQ(buttons.size(), 4);
+        buttons[mode]->setChecked(true);
+        if (then)
+            then();
+        Press(dialog, QStringLiteral("&Wczytaj"));
+    });
+    form.OpenFiles({path});
+}
+
+TEST(MainForm, LoadsInEveryMode)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    TempHome& home = fixture.Home();
+    home.Write(QStringLiteral("a.txt"), "t\tv\n1\t2\n3\t4\n");
+    home.Write(QStringLiteral("b.txt"), "f\n50\n60\n70\n");
+    home.Write(QStringLiteral("c.txt"), "V\n9\n");
+
+    OpenInMode(form, home.Path(QStringLiteral("a.txt")), 0);
+    ASSERT_EQ(form.Tables().Count(), 1);
+    TTable& table = *form.Tables().At(0);
+    EXPECT_EQ(table.RowCount(), 3);
+
+    OpenInMode(form, home.Path(QStringLiteral("b.txt")), 2);   // new columns: the table grows to 3 rows
+    EXPECT_EQ(table.ColCount(), 4);
+    EXPECT_EQ(table.RowCount(), 4);
+    EXPECT_EQ(table.CellNumber(3, 3), 70.0f);
+
+    OpenInMode(form, home.Path(QStringLiteral("c.txt")), 3);   // rows under the same-named column
+    EXPECT_EQ(table.RowCount(), 5);
+    EXPECT_EQ(table.CellNumber(2, 4), 9.0f);
+    EXPECT_TRUE(table.Modified());
+
+    OpenInMode(form, home.Path(QStringLiteral("c.txt")), 1, [] { AnswerMessage(QMessageBox::Yes); });   // asks first
+    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(table.ColCount(), 2);
+    EXPECT_EQ(table.RowCount(), 2);
+    EXPECT_EQ(table.FileName(), home.Path(QStringLiteral("c.txt")));
+    EXPECT_EQ(form.ActiveTableWin()->Grid()->model()->rowCount(), 1);
+}
+
+TEST(MainForm, RecentFilesFillBothMenusAndReopen)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    TempHome& home = fixture.Home();
+    home.Write(QStringLiteral("a.txt"), "t\n1\n");
+    home.Write(QStringLiteral("b.txt"), "v\n2\n");
+    auto* recent = form.findChild<QMenu*>(QStringLiteral("miTabelaPoprz"));
+    auto* popup = form.findChild<QMenu*>(QStringLiteral("pmOpen"));
+    ASSERT_NE(recent, nullptr);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_FALSE(recent->isEnabled());
+
+    OpenInMode(form, home.Path(QStringLiteral("a.txt")), 0);
+    OpenInMode(form, home.Path(QStringLiteral("b.txt")), 0);
+    EXPECT_TRUE(recent->isEnabled());
+    for (QMenu* menu : {recent, popup}) {
+        ASSERT_EQ(menu->actions().size(), 2);
+        EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 ") + home.Path(QStringLiteral("b.txt")));
+        EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("&1 ") + home.Path(QStringLiteral("a.txt")));
+    }
+    EXPECT_EQ(form.Action("acNowyZPliku")->menu(), popup);
+
+    WhenModal([](QWidget* dialog) { Press(dialog, QStringLiteral("&Wczytaj")); });
+    popup->actions()[1]->trigger();   // a.txt again: it moves to the top
+    EXPECT_EQ(form.Tables().Count(), 3);
+    EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("&0 ") + home.Path(QStringLiteral("a.txt")));
+
+    form.close();   // the list is written at the end
+    IniFile ini(home.IniPath());
+    EXPECT_EQ(ini.ReadString(u"LastOpened", u"0"), home.Path(QStringLiteral("a.txt")));
+    EXPECT_EQ(ini.ReadString(u"LastOpened", u"1"), home.Path(QStringLiteral("b.txt")));
+}
+
+TEST(MainForm, OpensTheFilesOfTheCommandLineWhenFirstShown)
+{
+    TempHome home;
+    home.Write(QStringLiteral("a.txt"), "t\n1\n");
+    home.Write(QStringLiteral("b.txt"), "v\n2\n");
+    MainFormFixture fixture(QByteArray("[Options]\nLanguage=PL\n"));
+    TMainForm form(fixture.Home().IniPath(), fixture.Home().Path(QString()));
+    form.SetLanguage(1045);
+    form.SetStartupFiles({home.Path(QStringLiteral("a.txt")), home.Path(QStringLiteral("b.txt"))});
+    int dialogs = 0;
+    std::function<void(QWidget*)> load = [&dialogs, &load](QWidget* dialog) {
+        ++dialogs;
+        Press(dialog, QStringLiteral("&Wczytaj"));
+        if (dialogs < 2)
+            WhenModal(load);
+    };
+    WhenModal(load);
+    form.show();
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_EQ(form.Tables().Count(), 2);
+    EXPECT_TRUE(form.Action("acObliczenia")->isEnabled());
+}
+
+TEST(MainForm, SavesAndSavesAs)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    form.Action("acNowy")->trigger();
+    TTable& table = form.ActiveTableWin()->Table();
+    table.SetCellText(1, 1, u"5");
+    table.SetModified(true);
+    const QString path = fixture.Home().Path(QStringLiteral("saved"));
+    WhenModal([path](QWidget* dialog) {
+        auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(fileDialog, nullptr);
+        EXPECT_EQ(fileDialog->windowTitle(), QStringLiteral("Zapisz"));
+        fileDialog->selectFile(path);
+        QMetaObject::invokeMethod(fileDialog, "accept");
+    });
+    form.Action("acZapisz")->trigger();   // no file yet: Save acts as Save As
+    EXPECT_EQ(table.FileName(), path + QStringLiteral(".dat"));   // the default extension
+    EXPECT_FALSE(table.Modified());
+    EXPECT_FALSE(form.Action("acZapisz")->isEnabled());
+    EXPECT_EQ(fixture.Home().Read(QStringLiteral("saved.dat")), QByteArray("\r\n5.000000"));
+
+    table.SetCellText(1, 1, u"6");
+    table.SetModified(true);
+    form.Action("acZapisz")->trigger();
+    EXPECT_EQ(fixture.Home().Read(QStringLiteral("saved.dat")), QByteArray("\r\n6.000000"));
+}
+
+TEST(MainForm, ArrangesTheTableWindows)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    form.resize(800, 600);
+    for (int i = 0; i < 3; ++i)
+        form.Action("acNowy")->trigger();
+    QApplication::processEvents();
+    const QList<QMdiSubWindow*> windows = form.MdiArea()->subWindowList();
+    const QSize area = form.MdiArea()->viewport()->size();
+
+    form.Action("acPoziomo")->trigger();   // one above the other
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(windows[i]->width(), area.width());
+        EXPECT_EQ(windows[i]->y(), i * (area.height() / 3));
+    }
+    form.Action("acPionowo")->trigger();   // side by side
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(windows[i]->height(), area.height());
+        EXPECT_EQ(windows[i]->x(), i * (area.width() / 3));
+    }
+    form.Action("acZmniejsz")->trigger();
+    for (QMdiSubWindow* window : windows) {
+        EXPECT_TRUE(window->isMinimized());
+        EXPECT_EQ(window->geometry().bottom() + 1, area.height());   // along the bottom edge
+    }
+    EXPECT_LT(windows[0]->x(), windows[1]->x());
+
+    windows[0]->showNormal();
+    form.MdiArea()->setActiveSubWindow(windows[0]);
+    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("&Maksymalizuj"));
+    form.Action("acMaksNorm")->trigger();
+    EXPECT_TRUE(windows[0]->isMaximized());
+    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("Nor&malna wielkość"));
+    form.Action("acMaksNorm")->trigger();
+    EXPECT_FALSE(windows[0]->isMaximized());
+    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("&Maksymalizuj"));
+}
+
+TEST(MainForm, OpensDroppedFiles)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    fixture.Home().Write(QStringLiteral("dropped.txt"), "t\n1\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(fixture.Home().Path(QStringLiteral("dropped.txt")))});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    WhenModal([](QWidget* dialog) { Press(dialog, QStringLiteral("&Wczytaj")); });
+    // The toolkit delivers drops only from a real drag; the window's handler is called directly.
+    struct Handler : TMainForm
+    {
+        using TMainForm::dropEvent;
+    };
+    const auto dropped = &Handler::dropEvent;
+    (form.*dropped)(&drop);
+    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_TRUE(form.Action("acZamknij")->isEnabled());
 }
 
 }   // namespace

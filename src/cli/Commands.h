@@ -24,5 +24,7 @@ int Usage(const QString& message);
 
 int RunCalc(CommandContext& context);
 int RunConvert(CommandContext& context);
+int RunFind(CommandContext& context);
 int RunKinds(CommandContext& context);
 int RunPossible(CommandContext& context);
+int RunStats(CommandContext& context);

@@ -24,8 +24,10 @@ using Command = int (*)(CommandContext&);
 const std::map<QString, Command> Commands = {
     {QStringLiteral("calc"), RunCalc},
     {QStringLiteral("convert"), RunConvert},
+    {QStringLiteral("find"), RunFind},
     {QStringLiteral("kinds"), RunKinds},
     {QStringLiteral("possible"), RunPossible},
+    {QStringLiteral("stats"), RunStats},
 };
 
 const char* const Description = R"(Salvento batch tool: the calculations of the workbench without windows.
@@ -48,9 +50,23 @@ Commands:
   kinds
       Lists every data kind: identifier, short name, name, integer flag, textual flag, minimum,
       maximum, default and typical value, separated by tabs.
+  stats IN [--columns a,b,c] [--rows FROM:TO] [--freq MODE]
+      Prints the statistics report of the named columns (default: every column) as the report
+      window shows it. --rows gives the rows selected; without it, or with a single row, the whole
+      column is used. MODE: none, standard, user:LIST (thresholds as typed in the options dialog),
+      width:W or count:N; without it, the classes of a column's kind where it has them, else none.
+      The report's numbers use the system's decimal separator.
+  find IN (--text T [--case-insensitive] [--no-text-cells] [--no-number-cells] | --number X
+        [--precision P] | --missing | --bad | --intervals TEXT | --classes i,j,...)
+        [--column NAME] [--upward]
+      Lists, as column<TAB>row, every cell the data search finds from the start of the column
+      (without --column: the whole table), searching again from each cell found until the search
+      ends or comes round. --intervals as typed in the search dialog (INF_a;b_c;d_INF); --classes
+      are the class numbers, from 0, of the kind of the --column. A precision that is not a number
+      keeps 0.001.
 
 Messages go to standard error. Exit status: 0 success, 1 a file could not be read or written,
-2 bad usage.)";
+settings were refused or nothing was found, 2 bad usage.)";
 
 // "PL" when the stored language is Polish, otherwise "EN"; Polish, the program's own language, when
 // none was chosen yet.
@@ -92,8 +108,26 @@ int main(int argc, char* argv[])
         {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("calc: the file to save the results to."),
          QStringLiteral("OUT")},
         {QStringLiteral("have"), QStringLiteral("possible: the kinds at hand, by name."), QStringLiteral("a,b,c")},
+        {QStringLiteral("columns"), QStringLiteral("stats: the columns, by name."), QStringLiteral("a,b,c")},
+        {QStringLiteral("rows"), QStringLiteral("stats: the rows selected."), QStringLiteral("FROM:TO")},
+        {QStringLiteral("freq"), QStringLiteral("stats: the frequency intervals."), QStringLiteral("MODE")},
+        {QStringLiteral("text"), QStringLiteral("find: a text within the cells."), QStringLiteral("T")},
+        {QStringLiteral("case-insensitive"), QStringLiteral("find --text: letter case is ignored.")},
+        {QStringLiteral("no-text-cells"), QStringLiteral("find --text: cells without a number are skipped.")},
+        {QStringLiteral("no-number-cells"), QStringLiteral("find --text: cells with a number are skipped.")},
+        {QStringLiteral("number"), QStringLiteral("find: a number."), QStringLiteral("X")},
+        {QStringLiteral("precision"), QStringLiteral("find --number: the absolute precision (0.001)."),
+         QStringLiteral("P")},
+        {QStringLiteral("missing"), QStringLiteral("find: cells without a valid number.")},
+        {QStringLiteral("bad"), QStringLiteral("find: numbers outside the range of the column's kind.")},
+        {QStringLiteral("intervals"), QStringLiteral("find: numbers within the intervals."), QStringLiteral("TEXT")},
+        {QStringLiteral("classes"), QStringLiteral("find: numbers in the classes of the column's kind."),
+         QStringLiteral("i,j,...")},
+        {QStringLiteral("column"), QStringLiteral("find: the column searched (default: the whole table)."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("upward"), QStringLiteral("find: up and to the left.")},
     });
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("calc, convert, possible or kinds"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("calc, convert, possible, kinds, stats or find"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
     if (!parser.parse(QCoreApplication::arguments()))

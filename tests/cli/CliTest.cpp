@@ -121,8 +121,11 @@ TEST_F(CliTest, HelpListsEveryCommand)
 {
     const CliRun run = Cli({QStringLiteral("--help")});
     EXPECT_EQ(run.status, 0);
-    for (const char* word : {"calc", "convert", "possible", "kinds", "--home", "--decimal-separator", "--data-sep",
-                             "--dec-sep", "--complex", "--indices", "--all", "--output", "--have"})
+    for (const char* word : {"calc", "convert", "possible", "kinds", "stats", "find", "--home", "--decimal-separator",
+                             "--data-sep", "--dec-sep", "--complex", "--indices", "--all", "--output", "--have", "--columns",
+                             "--rows", "--freq", "--text", "--case-insensitive", "--no-text-cells", "--no-number-cells",
+                             "--number", "--precision", "--missing", "--bad", "--intervals", "--classes", "--column",
+                             "--upward"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(word))) << word;
 }
 
@@ -228,6 +231,178 @@ TEST_F(CliTest, CalculatesEveryIndexForTheExampleYear)
 
     ASSERT_EQ(Shipped({QStringLiteral("convert"), Path(QStringLiteral("year.txt")), Path(QStringLiteral("again.txt"))}).status, 0);
     EXPECT_EQ(Read(QStringLiteral("again.txt")), Read(QStringLiteral("year.txt")));
+}
+
+}   // namespace
+
+namespace {
+
+// Sets an environment variable for the life of the object; child processes inherit it.
+class EnvironmentScope
+{
+public:
+    EnvironmentScope(const char* name, const QByteArray& value)
+        : m_name(name), m_saved(qgetenv(name)), m_was(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    ~EnvironmentScope()
+    {
+        if (m_was)
+            qputenv(m_name, m_saved);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    QByteArray m_saved;
+    bool m_was;
+};
+
+class CliStatsTest : public CliTest
+{
+protected:
+    EnvironmentScope locale{"LC_ALL", "C"};   // the report's numbers follow the system's locale
+
+    void SetUp() override { Write(QStringLiteral("a.txt"), "x;t;PMV\n2;10;-1\n4;100;0\n6;abc;1\n;;2\n"); }
+    QString ExampleYear() const { return QStringLiteral(SALVENTO_RESOURCES "/examples/station-year.txt"); }
+};
+
+TEST_F(CliStatsTest, StatsPrintsTheReportOfTheColumnsAndRowsChosen)
+{
+    const CliRun run = Cli({QStringLiteral("stats"), Path(QStringLiteral("a.txt")), QStringLiteral("--columns"),
+                            QStringLiteral("x"), QStringLiteral("--rows"), QStringLiteral("3:1"), QStringLiteral("--freq"),
+                            QStringLiteral("count:2")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    // 2, 4, 6: mean 4, variance 4, s = 2; one threshold at 2 + (6 − 2)/2 = 4.
+    EXPECT_EQ(run.out, QStringLiteral("\n"
+                                      "            Kolumna x\n"
+                                      "\n"
+                                      "Ilość wierszy:                   3  (od 1 do 3)\n"
+                                      "Ilość danych liczbowych:         3\n"
+                                      "w tym spoza dopuszcz. zakresu:   0\n"
+                                      "Ilość napisów:                   0\n"
+                                      "Suma:                              12.000\n"
+                                      "Minimalna wartość:                  2.000\n"
+                                      "Maksymalna wartość:                 6.000\n"
+                                      "Średnia arytmetyczna:               4.000 ± 1.155\n"
+                                      "Wariancja:                          4.000 ± 4.000\n"
+                                      "Odchylenie standardowe:             2.000 ± 1.000\n"
+                                      "'Coefficient of the variance':     50.000 %\n"
+                                      "\n"
+                                      "PRZEDZIAŁY CZĘSTOŚCI:\n"
+                                      "     1 razy: od -INFINITY do      3.99\n"
+                                      "     2 razy: od      4.00 do +INFINITY\n"));
+}
+
+TEST_F(CliStatsTest, StatsOfEveryColumnWithTheirDefaultModes)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[ThresholdsNamesPL]\nPMV=zimno,neutralnie,ciepło\n[Thresholds]\nPMV=-0.5,0.5\n");
+    const CliRun run = Cli({QStringLiteral("stats"), Path(QStringLiteral("a.txt"))});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.filter(QStringLiteral("Kolumna ")).size(), 3);
+    EXPECT_EQ(lines.indexOf(QStringLiteral("Ilość wierszy:                   4  (od 1 do 4)")), 3);   // the whole column
+    EXPECT_TRUE(lines.contains(QStringLiteral("     2 razy: ciepło")));   // PMV 1 and 2
+    EXPECT_EQ(lines.filter(QStringLiteral("PRZEDZIAŁY")).size(), 1);
+
+    EnvironmentScope polish{"LC_ALL", "pl_PL.UTF-8"};
+    EXPECT_TRUE(Cli({QStringLiteral("stats"), Path(QStringLiteral("a.txt")), QStringLiteral("--columns"), QStringLiteral("x")})
+                    .out.contains(QStringLiteral("Suma:                              12,000\n")));
+}
+
+TEST_F(CliStatsTest, StatsRefusesSettingsTheDialogRefuses)
+{
+    const QString in = Path(QStringLiteral("a.txt"));
+    CliRun run = Cli({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("x"), QStringLiteral("--freq"),
+                      QStringLiteral("width:szeroko")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Pole 'szerokość przedziału' musi zawierać liczbę rzeczywistą !\n"));
+    EXPECT_TRUE(run.out.isEmpty());
+
+    run = Cli({QStringLiteral("--decimal-separator"), QStringLiteral(","), QStringLiteral("stats"), in,
+               QStringLiteral("--columns"), QStringLiteral("x"), QStringLiteral("--freq"), QStringLiteral("user:1,5,2")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami ';' !\n"));
+
+    EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("x"), QStringLiteral("--freq"),
+                   QStringLiteral("standard")}).status, 1);   // a plain column has no classes
+    EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--freq"), QStringLiteral("sideways")}).status, 2);
+    EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("nope")}).status, 2);
+    EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--rows"), QStringLiteral("1-3")}).status, 2);
+}
+
+TEST_F(CliStatsTest, StatsOnTheExampleYear)
+{
+    const CliRun run = Cli({QStringLiteral("stats"), ExampleYear(), QStringLiteral("--columns"), QStringLiteral("t"),
+                            QStringLiteral("--freq"), QStringLiteral("count:4")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    // Counted from the file itself: 8760 hourly temperatures from −10.9 to 28.0 °C; the thresholds
+    // −10.9 + k·38.9/4 are −1.175, 8.55 and 18.275.
+    EXPECT_EQ(lines[3], QStringLiteral("Ilość wierszy:                 8760  (od 1 do 8760)"));
+    EXPECT_EQ(lines[4], QStringLiteral("Ilość danych liczbowych:       8760"));
+    EXPECT_EQ(lines[8], QStringLiteral("Minimalna wartość:                -10.900"));
+    EXPECT_EQ(lines[9], QStringLiteral("Maksymalna wartość:                28.000"));
+    ASSERT_EQ(lines.size(), 21);   // the last line ends with its own line feed
+    EXPECT_TRUE(lines[16].startsWith(QStringLiteral("   1177 razy: od -INFINITY do ")));
+    EXPECT_TRUE(lines[17].startsWith(QStringLiteral("   3374 razy: od ")));
+    EXPECT_TRUE(lines[18].startsWith(QStringLiteral("   3014 razy: od ")));
+    EXPECT_TRUE(lines[19].startsWith(QStringLiteral("   1195 razy: od ")));
+    EXPECT_TRUE(lines[19].endsWith(QStringLiteral(" do +INFINITY")));
+}
+
+TEST_F(CliStatsTest, FindListsEveryCellInSearchOrder)
+{
+    const QString in = Path(QStringLiteral("a.txt"));
+    CliRun run = Cli({QStringLiteral("find"), in, QStringLiteral("--missing")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("x\t4\nt\t3\nt\t4\n"));
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--missing"), QStringLiteral("--upward")});
+    EXPECT_EQ(run.out, QStringLiteral("t\t4\nt\t3\nx\t4\n"));
+
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--number"), QStringLiteral("-1"), QStringLiteral("--precision"),
+               QStringLiteral("1.5")});
+    EXPECT_EQ(run.out, QStringLiteral("PMV\t1\nPMV\t2\n"));   // |−1 − (−1)| and |0 − (−1)| are below 1.5
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--text"), QStringLiteral("ABC"), QStringLiteral("--case-insensitive")});
+    EXPECT_EQ(run.out, QStringLiteral("t\t3\n"));
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--intervals"), QStringLiteral("INF_0;5_INF"), QStringLiteral("--column"),
+               QStringLiteral("x")});
+    EXPECT_EQ(run.out, QStringLiteral("x\t3\n"));
+}
+
+TEST_F(CliStatsTest, FindReportsWhatItCannotFind)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[ThresholdsNamesPL]\nPMV=zimno,neutralnie,ciepło\n[Thresholds]\nPMV=-0.5,0.5\n");
+    const QString in = Path(QStringLiteral("a.txt"));
+    CliRun run = Cli({QStringLiteral("find"), in, QStringLiteral("--text"), QStringLiteral("zzz")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Komórka zawierająca podany tekst nie została znaleziona w bieżącej tabeli !\n"));
+    EXPECT_TRUE(run.out.isEmpty());
+
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--classes"), QStringLiteral("1"), QStringLiteral("--column"),
+               QStringLiteral("pmv")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, QStringLiteral("PMV\t2\n"));   // only 0 lies within −0.5 … 0.5
+
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--intervals"), QStringLiteral("1;2")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Błędny format pola 'Przedziały'")));
+    EXPECT_EQ(Cli({QStringLiteral("find"), in, QStringLiteral("--classes"), QStringLiteral("0")}).status, 2);
+    EXPECT_EQ(Cli({QStringLiteral("find"), in, QStringLiteral("--classes"), QStringLiteral("3"), QStringLiteral("--column"),
+                   QStringLiteral("PMV")}).status, 1);
+    EXPECT_EQ(Cli({QStringLiteral("find"), in, QStringLiteral("--missing"), QStringLiteral("--bad")}).status, 2);
+    EXPECT_EQ(Cli({QStringLiteral("find"), in}).status, 2);
+}
+
+TEST_F(CliStatsTest, FindOnTheExampleYear)
+{
+    // From the file: the temperatures of 27.5 °C and more are in rows 4217, 4912, 4935 and 4936.
+    const CliRun run = Cli({QStringLiteral("find"), ExampleYear(), QStringLiteral("--intervals"), QStringLiteral("27.5_INF"),
+                            QStringLiteral("--column"), QStringLiteral("t"), QStringLiteral("--upward")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("t\t4936\nt\t4935\nt\t4912\nt\t4217\n"));
 }
 
 }   // namespace

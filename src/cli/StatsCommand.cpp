@@ -1,0 +1,129 @@
+#include "CliUserInterface.h"
+#include "Commands.h"
+
+#include "stats/ColumnReport.h"
+#include "stats/StatOptions.h"
+#include "table/OpenDataFile.h"
+#include "table/RecentFiles.h"
+#include "table/Table.h"
+#include "table/TableSet.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// The mode of --freq and the text of its field: none, standard, user:LIST, width:W, count:N.
+struct FreqChoice
+{
+    int mode = fmNone;
+    QString text;
+};
+
+std::optional<FreqChoice> ParseFreq(const QString& value)
+{
+    const qsizetype colon = value.indexOf(QLatin1Char(':'));
+    const QString name = colon < 0 ? value : value.left(colon);
+    const QString text = colon < 0 ? QString() : value.mid(colon + 1);
+    if (colon < 0 && name == QStringLiteral("none"))
+        return FreqChoice{fmNone, text};
+    if (colon < 0 && name == QStringLiteral("standard"))
+        return FreqChoice{fmStandard, text};
+    if (colon >= 0 && name == QStringLiteral("user"))
+        return FreqChoice{fmUser, text};
+    if (colon >= 0 && name == QStringLiteral("width"))
+        return FreqChoice{fmWidth, text};
+    if (colon >= 0 && name == QStringLiteral("count"))
+        return FreqChoice{fmCount, text};
+    return std::nullopt;
+}
+
+// The dialog's settings for one column with the mode of --freq; the message of the first invalid one.
+QString ApplyFreq(TStatColumnRec& record, const FreqChoice& choice, int largestRow)
+{
+    if (!IsModeOffered(record, choice.mode))
+        return QStringLiteral("salvento-cli: column %1 does not offer this frequency mode").arg(record.ColName);
+    TStatOptions options = LoadStatOptions(record);
+    options.FreqMode = choice.mode;
+    if (choice.mode == fmUser)
+        options.UserText = choice.text;
+    else if (choice.mode == fmWidth)
+        options.HistWidth = choice.text;
+    else if (choice.mode == fmCount)
+        options.HistCount = choice.text;
+    return StoreStatOptions(options, record, largestRow);
+}
+
+}   // namespace
+
+// stats IN [--columns a,b,c] [--rows FROM:TO] [--freq MODE]: the statistics report of the columns
+// as the report window shows it, one line per line.
+int RunStats(CommandContext& context)
+{
+    const QCommandLineParser& parser = context.parser;
+    if (context.arguments.size() != 1)
+        return Usage(QStringLiteral("stats needs one input file"));
+    std::optional<FreqChoice> freq;
+    if (parser.isSet(QStringLiteral("freq")) && !(freq = ParseFreq(parser.value(QStringLiteral("freq")))))
+        return Usage(QStringLiteral("--freq takes none, standard, user:LIST, width:W or count:N"));
+    context.ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
+    context.ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
+
+    TableSet tables;
+    RecentFiles recent;
+    const QString& path = context.arguments[0];
+    TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+    if (!table)
+        return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+    const int largestRow = table->RowCount() - 1;
+
+    std::vector<int> columns;
+    if (parser.isSet(QStringLiteral("columns"))) {
+        for (const QString& name : parser.value(QStringLiteral("columns")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const int c = table->ColumnIndexOf(name.trimmed());
+            if (c < 1)
+                return Usage(QStringLiteral("%1 has no column named %2").arg(path, name));
+            columns.push_back(c);
+        }
+    } else {
+        for (int c = 1; c < table->ColCount(); ++c)
+            columns.push_back(c);
+    }
+
+    // The rows selected; a selection lies within the table and runs downwards.
+    int top = 1;
+    int bottom = 1;
+    if (parser.isSet(QStringLiteral("rows"))) {
+        const QStringList range = parser.value(QStringLiteral("rows")).split(QLatin1Char(':'));
+        bool fromOk = false;
+        bool toOk = false;
+        if (range.size() == 2) {
+            top = range[0].trimmed().toInt(&fromOk);
+            bottom = range[1].trimmed().toInt(&toOk);
+        }
+        if (!fromOk || !toOk)
+            return Usage(QStringLiteral("--rows takes FROM:TO, two row numbers"));
+        top = std::clamp(top, 1, largestRow);
+        bottom = std::clamp(bottom, 1, largestRow);
+        if (bottom < top)
+            std::swap(top, bottom);
+    }
+
+    std::vector<TStatColumnRec> records;
+    for (const int c : columns) {
+        TStatColumnRec record = MakeStatColumns(*table, c, top, c, bottom)[0];
+        if (freq) {
+            if (const QString message = ApplyFreq(record, *freq, largestRow); !message.isEmpty()) {
+                context.ui.ShowMessage(message, UserInterface::Icon::Error);
+                return ExitFileError;
+            }
+        }
+        records.push_back(std::move(record));
+    }
+    for (const QString& line : ComputeReport(records))
+        std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    return ExitOk;
+}

@@ -3,16 +3,21 @@
 #include "app/MainForm.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
 
-// Acts on the next modal window (a dialog or a message box) as soon as it is shown: the test
-// schedules the answer, then starts the command that shows the window.
+// Acts on the next modal window (a dialog or a message box) as soon as it waits for the user: the
+// test schedules the answer, then starts the command that shows the window. A window is modal from
+// the moment it is shown, a little before its own event loop runs, and closing it before that loop
+// runs would leave the loop waiting for ever; so the answer waits until the event dispatcher is
+// about to block, which happens only inside the window's loop.
 inline void WhenModal(std::function<void(QWidget*)> act)
 {
     auto* timer = new QTimer;
@@ -23,7 +28,18 @@ inline void WhenModal(std::function<void(QWidget*)> act)
             return;
         timer->stop();
         timer->deleteLater();
-        act(modal);
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(
+            QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+            [connection, window = QPointer<QWidget>(modal), act] {
+                QObject::disconnect(*connection);
+                QMetaObject::invokeMethod(
+                    qApp, [window, act] {
+                        if (window)
+                            act(window);
+                    },
+                    Qt::QueuedConnection);
+            });
     });
     timer->start();
 }

@@ -211,7 +211,10 @@ TEST(MainForm, SavesAndSavesAs)
         auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
         ASSERT_NE(fileDialog, nullptr);
         EXPECT_EQ(fileDialog->windowTitle(), QStringLiteral("Zapisz"));
-        fileDialog->selectFile(path);
+        // Typed as a whole path: the dialog's own directory listing is still being read.
+        auto* name = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
         QMetaObject::invokeMethod(fileDialog, "accept");
     });
     form.Action("acZapisz")->trigger();   // no file yet: Save acts as Save As

@@ -12,10 +12,12 @@
 #include "table/Table.h"
 #include "table/TableWin.h"
 
+#include <QHeaderView>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressDialog>
+#include <QScrollBar>
 #include <QTableView>
 
 void TMainForm::Calculate()
@@ -38,12 +40,18 @@ void TMainForm::Calculate()
     TTableWin* destination = WindowOf(manager.Destination());
     if (!destination)
         return;
-    const QModelIndex first = destination->Grid()->model()->index(0, manager.FirstResultColumn() - 1);
-    destination->Grid()->setCurrentIndex(first);
-    destination->Grid()->scrollTo(first, QAbstractItemView::PositionAtTop);
     for (QMdiSubWindow* window : m_mdiArea->subWindowList())
         if (window->widget() == destination)
             m_mdiArea->setActiveSubWindow(window);
+    destination->SelectCell(manager.FirstResultColumn(), 1);
+    // The first result column leftmost, as far as the columns after it fill the view; the scroll
+    // range must first count the columns the calculation added.
+    QTableView* grid = destination->Grid();
+    grid->doItemsLayout();
+    const int column = manager.FirstResultColumn() - 1;
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollMode() == QAbstractItemView::ScrollPerItem
+                                              ? grid->horizontalHeader()->visualIndex(column)
+                                              : grid->horizontalHeader()->sectionPosition(column));
     UpdateTableCommands(true);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// "O Salvento".
+// "O Salvento": the program's icon, name and version, and one button that closes the box.
 class TAboutBox : public QDialog
 {
     Q_OBJECT
@@ -10,5 +10,6 @@ class TAboutBox : public QDialog
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
+    // Shows the box modally until its button, Enter or Esc closes it.
     static void Show(QWidget* parent);
 };

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "app/HelpWindow.h"
 #include "data/DataManager.h"
 #include "table/OpenDataFile.h"
 #include "table/Table.h"
@@ -10,6 +11,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -40,6 +42,7 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     RebuildRecentMenus();
     UpdateTableCommands(false);
     resize(900, 600);
+    QApplication::instance()->installEventFilter(this);
 }
 
 TMainForm::~TMainForm()
@@ -195,4 +198,43 @@ void TMainForm::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     OpenFiles(paths);
     UpdateTableCommands(m_tables.Count() > 0);
+}
+
+namespace {
+
+// The help topic of what F1 was pressed on: the highlighted item of an open menu (else the menu's
+// own topic), or the nearest window or dialog that has one; the contents otherwise.
+int HelpTopicFor(QObject* receiver)
+{
+    QAction* item = nullptr;
+    QAction* owner = nullptr;
+    if (auto* menu = qobject_cast<QMenu*>(receiver)) {
+        item = menu->activeAction();
+        owner = menu->menuAction();
+    } else if (auto* bar = qobject_cast<QMenuBar*>(receiver)) {
+        item = bar->activeAction();
+    }
+    for (const QAction* action : {item, owner})
+        if (action && action->property("helpTopic").isValid())
+            return action->property("helpTopic").toInt();
+    for (auto* widget = qobject_cast<QWidget*>(receiver); widget; widget = widget->parentWidget())
+        if (const QVariant topic = widget->property("helpTopic"); topic.isValid())
+            return topic.toInt();
+    return 1;
+}
+
+}   // namespace
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            // The help of a modal dialog belongs to it, so that it can be read while the dialog waits.
+            QWidget* modal = QApplication::activeModalWidget();
+            THelpWindow::ShowTopic(m_programDirectory, m_language, HelpTopicFor(watched), modal ? modal : this);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -68,6 +68,9 @@ protected:
     void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // F1 anywhere in the program: the help at the topic of the highlighted menu item or of the
+    // active window or dialog.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Built once: the actions, then the menus and the tool bar that show them.

@@ -11,8 +11,24 @@
 
 namespace {
 
-// The stored interface language, asked for when none was chosen yet (closing the question without
-// a choice starts in English and asks again next time).
+// The program's texts in the language, when a module for it lies beside the program (Polish is
+// built in), and the toolkit's own texts (standard buttons) in the same language.
+void LoadLanguageModule(QApplication& app, int language)
+{
+    const QString module = FindLanguageModule(QApplication::applicationFilePath(), language);
+    if (!module.isEmpty()) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(module))
+            QApplication::installTranslator(translator);
+    }
+    auto* toolkit = new QTranslator(&app);
+    if (toolkit->load(QLocale(language == 1045 ? QLocale::Polish : QLocale::English), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(toolkit);
+}
+
+}   // namespace
+
 int InterfaceLanguage(IniFile& ini)
 {
     const QString stored = ini.ReadString(u"Options", u"Language", QString(), 260);
@@ -31,24 +47,6 @@ int InterfaceLanguage(IniFile& ini)
         return 1033;
     }
 }
-
-// The program's texts in the language, when a module for it lies beside the program (Polish is
-// built in), and the toolkit's own texts (standard buttons) in the same language.
-void LoadLanguageModule(QApplication& app, int language)
-{
-    const QString module = FindLanguageModule(QApplication::applicationFilePath(), language);
-    if (!module.isEmpty()) {
-        auto* translator = new QTranslator(&app);
-        if (translator->load(module))
-            QApplication::installTranslator(translator);
-    }
-    auto* toolkit = new QTranslator(&app);
-    if (toolkit->load(QLocale(language == 1045 ? QLocale::Polish : QLocale::English), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(toolkit);
-}
-
-}   // namespace
 
 int RunSalvento(int argc, char* argv[])
 {

@@ -1,6 +1,7 @@
 #include "table/LoadOptionsForm.h"
 
 #include "app/Hints.h"
+#include "app/OptionsForm.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
@@ -17,8 +18,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-TLoadOptionsForm::TLoadOptionsForm(const LoadOptionsRequest& request, QWidget* parent)
-    : QDialog(parent), m_path(request.path)
+TLoadOptionsForm::TLoadOptionsForm(const LoadOptionsRequest& request, QWidget* parent,
+                                   const TOptionsRecord& programOptions)
+    : QDialog(parent), m_path(request.path), m_fileOptions(programOptions)
 {
     setObjectName(QStringLiteral("TLoadOptionsForm"));
     setWindowTitle(tr("Opcje wczytywania danych z pliku"));
@@ -75,6 +77,10 @@ TLoadOptionsForm::TLoadOptionsForm(const LoadOptionsRequest& request, QWidget* p
     btnLoad->setDefault(true);
     auto* btnCancel = buttons->addButton(tr("Anuluj"), QDialogButtonBox::RejectRole);
     Hint(btnCancel, tr("Zamyka okno bez podejmowania żadnych działań"));
+    auto* btnOptions = buttons->addButton(tr("&Opcje ..."), QDialogButtonBox::ActionRole);
+    btnOptions->setObjectName(QStringLiteral("btnOptions"));
+    Hint(btnOptions, tr("Pozwala ustawić dalsze opcje wczytywania danych z pliku (ta opcja póki co nie działa!)"));
+    connect(btnOptions, &QPushButton::clicked, this, [this] { TOptionsForm::Edit(m_fileOptions, nullptr, this); });
     auto* btnView = buttons->addButton(tr("&Podgląd pliku ..."), QDialogButtonBox::ActionRole);
     btnView->setObjectName(QStringLiteral("btnView"));
     Hint(btnView, tr("Otwiera Notatnik i ładuje do niego zawartość wczytywanego pliku"));
@@ -98,9 +104,10 @@ LoadOptions TLoadOptionsForm::Options() const
     return options;
 }
 
-std::optional<LoadOptions> TLoadOptionsForm::Choose(const LoadOptionsRequest& request, QWidget* parent)
+std::optional<LoadOptions> TLoadOptionsForm::Choose(const LoadOptionsRequest& request, QWidget* parent,
+                                                    const TOptionsRecord& programOptions)
 {
-    TLoadOptionsForm form(request, parent);
+    TLoadOptionsForm form(request, parent, programOptions);
     if (form.exec() != QDialog::Accepted)
         return std::nullopt;
     return form.Options();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/Options.h"
 #include "table/LoadOptions.h"
 
 #include <QDialog>
@@ -14,12 +15,16 @@ class TLoadOptionsForm : public QDialog
     Q_OBJECT
 
 public:
-    TLoadOptionsForm(const LoadOptionsRequest& request, QWidget* parent = nullptr);
+    // `programOptions`: the copy of the program's read/write options made when the file was opened,
+    // edited by the "&Opcje ..." button and not used by the load.
+    TLoadOptionsForm(const LoadOptionsRequest& request, QWidget* parent = nullptr,
+                     const TOptionsRecord& programOptions = TOptionsRecord());
 
     LoadOptions Options() const;
 
     // Asks for the load options of a file; nothing when the user cancels.
-    static std::optional<LoadOptions> Choose(const LoadOptionsRequest& request, QWidget* parent);
+    static std::optional<LoadOptions> Choose(const LoadOptionsRequest& request, QWidget* parent,
+                                             const TOptionsRecord& programOptions = TOptionsRecord());
 
     void accept() override;
 
@@ -27,6 +32,7 @@ private:
     void ViewFile();
 
     QString m_path;
+    TOptionsRecord m_fileOptions;
     QButtonGroup* m_rgOption;
     QLineEdit* m_edDataSep;
     QLineEdit* m_edDecSep;

@@ -1,0 +1,488 @@
+// The options, data options, language, about and help windows, driven as a user drives them.
+
+#include "GuiTestSupport.h"
+
+#include "app/HelpWindow.h"
+#include "app/Startup.h"
+#include "data/AbstractData.h"
+#include "data/DataManager.h"
+#include "table/Table.h"
+#include "table/TableWin.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Answers every message box shown while it lives with OK and keeps its text; other windows are left
+// to WhenModal.
+class MessageCatcher
+{
+public:
+    MessageCatcher()
+    {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            texts.push_back(box->text());
+            box->button(QMessageBox::Ok)->click();
+        });
+        m_timer.start();
+    }
+
+    std::vector<QString> texts;
+
+private:
+    QTimer m_timer;
+};
+
+template <typename T>
+T* Child(QWidget* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// A new table window whose columns have these headers (bound by name where a kind bears it) and
+// these cell texts, row by row.
+TTable& AddTable(TMainForm& form, const QStringList& headers, const std::vector<QStringList>& rows)
+{
+    TTable& table = *form.Tables().NewTable();
+    table.SetColCount(int(headers.size()) + 1);
+    table.SetRowCount(int(rows.size()) + 1);
+    for (int c = 1; c <= headers.size(); ++c)
+        table.BindHeader(c, headers[c - 1], form.Kinds());
+    for (int r = 1; r <= int(rows.size()); ++r)
+        for (int c = 1; c <= rows[std::size_t(r - 1)].size(); ++c)
+            table.SetCellText(c, r, rows[std::size_t(r - 1)][c - 1]);
+    return table;
+}
+
+QString StoredLanguage(const IniFile& ini)
+{
+    return ini.ReadString(u"Options", u"Language", QStringLiteral("(none)"));
+}
+
+// ---- Start-up language ----
+
+struct StartupCase
+{
+    const char* name;
+    const char* ini;
+    const char* button;   // the language dialog's answer; null: the dialog must not appear; "" closes it
+    int language;
+    const char* stored;
+};
+
+class StartupLanguage : public testing::TestWithParam<StartupCase>
+{
+};
+
+TEST_P(StartupLanguage, IsReadOrAskedAndStored)
+{
+    const StartupCase& test = GetParam();
+    TempHome home(test.ini);
+    IniFile ini(home.IniPath());
+    bool asked = false;
+    if (test.button) {
+        WhenModal([&asked, &test](QWidget* dialog) {
+            asked = true;
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Wybierz język / Choose a language / Choisissez une langue"));
+            EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QWidget*>(QStringLiteral("btnEnglish")));
+            EXPECT_FALSE(Child<QPushButton>(dialog, "btnFrancais")->isEnabled());
+            if (*test.button)
+                Press(dialog, QString::fromUtf8(test.button));
+            else
+                dialog->close();
+        });
+    }
+    EXPECT_EQ(InterfaceLanguage(ini), test.language);
+    EXPECT_EQ(asked, test.button != nullptr);
+    EXPECT_EQ(StoredLanguage(ini), QString::fromLatin1(test.stored));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Startup, StartupLanguage,
+    testing::Values(StartupCase{"StoredPl", "[Options]\nLanguage=pl\n", nullptr, 1045, "pl"},
+                    StartupCase{"StoredDe", "[Options]\nLanguage=DE\n", nullptr, 1033, "DE"},
+                    StartupCase{"EmptyPolishChosen", "[Options]\nLanguage=\n", "Język &polski", 1045, "PL"},
+                    StartupCase{"AbsentEnglishChosen", "[Options]\n", "&English language", 1033, "EN"},
+                    // closed without a choice: English now, and the question again at the next start
+                    StartupCase{"AbsentClosed", "[Options]\n", "", 1033, "(none)"}),
+    [](const testing::TestParamInfo<StartupCase>& info) { return std::string(info.param.name); });
+
+// ---- Language command ----
+
+TEST(LanguageCommand, TellsOfAChangeOnlyAndStoresTheChoice)
+{
+    MainFormFixture fixture(QByteArray(), 1033);
+    TMainForm& form = fixture.Form();
+    auto* command = form.findChild<QAction*>(QStringLiteral("miJezyk"));
+    ASSERT_NE(command, nullptr);
+    const QString restart = QStringLiteral(
+        "The change of the language version of Salvento will be applied after you restart the program.\n\n"
+        "Zmiana wersji językowej Salvento zostanie dokonana dopiero przy ponownym uruchomieniu programu.");
+
+    struct Step
+    {
+        const char* button;         // "" closes the dialog
+        const char* focused;        // the button focused when the dialog opens
+        bool message;
+    };
+    const Step steps[] = {
+        {"&English language", "btnEnglish", false},   // running in English already
+        {"Język &polski", "btnEnglish", true},
+        {"Język &polski", "btnPolski", false},         // the same choice again
+        {"", "btnPolski", false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.button);
+        const QByteArray before = fixture.Home().Read(QStringLiteral("SALVENTO.INI"));
+        MessageCatcher messages;
+        WhenModal([&step](QWidget* dialog) {
+            ASSERT_NE(dialog->focusWidget(), nullptr);
+            EXPECT_EQ(dialog->focusWidget()->objectName(), QString::fromLatin1(step.focused));
+            if (*step.button)
+                Press(dialog, QString::fromUtf8(step.button));
+            else
+                dialog->close();
+        });
+        command->trigger();
+        EXPECT_EQ(messages.texts, step.message ? std::vector<QString>{restart} : std::vector<QString>{});
+        if (!*step.button) {
+            EXPECT_EQ(fixture.Home().Read(QStringLiteral("SALVENTO.INI")), before);
+        }
+    }
+    EXPECT_EQ(StoredLanguage(form.Ini()), QStringLiteral("PL"));
+    EXPECT_EQ(form.Language(), 1033);   // the running program keeps its language
+}
+
+// ---- Read/write options ----
+
+// Opens the global options dialog, lets `act` fill it in, and returns the messages it showed.
+std::vector<QString> EditOptions(TMainForm& form, std::function<void(QWidget*)> act)
+{
+    MessageCatcher messages;
+    WhenModal(std::move(act));
+    form.Action("acOpcje")->trigger();
+    return messages.texts;
+}
+
+TEST(OptionsDialog, RefusesABadScaleAndOrdersItsEnds)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    const std::vector<QString> refusals = EditOptions(form, [](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Opcje zapisu/odczytu plików (GLOBALNE)"));
+        Child<QLineEdit>(dialog, "edNebulFrom")->setText(QString());
+        Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("5"));
+        Press(dialog, QStringLiteral("Z&apamiętaj"));
+        EXPECT_TRUE(dialog->isVisible());
+        Child<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("0"));
+        Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("-1"));
+        Press(dialog, QStringLiteral("Z&apamiętaj"));
+        EXPECT_TRUE(dialog->isVisible());
+        Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("5"));
+        Child<QLineEdit>(dialog, "edDateName")->setText(QStringLiteral("data"));
+        Press(dialog, QStringLiteral("Z&apamiętaj"));
+    });
+    EXPECT_EQ(refusals, (std::vector<QString>{QStringLiteral("Pole: 'Skala zachmurzenia - Od' musi zawierać liczbę dodatnią !"),
+                                              QStringLiteral("Pole: 'Skala zachmurzenia - Do' musi zawierać liczbę dodatnią !")}));
+    EXPECT_EQ(form.Options().Record.NebulosityFrom, 0);
+    EXPECT_EQ(form.Options().Record.NebulosityTo, 5);
+    EXPECT_EQ(form.Options().Record.DateColumnName, QStringLiteral("data"));
+
+    EditOptions(form, [](QWidget* dialog) {
+        Child<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("7"));
+        Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("3"));
+        Press(dialog, QStringLiteral("Z&apamiętaj"));
+    });
+    EXPECT_EQ(form.Options().Record.NebulosityFrom, 3);
+    EXPECT_EQ(form.Options().Record.NebulosityTo, 7);
+
+    EditOptions(form, [](QWidget* dialog) {
+        EXPECT_EQ(Child<QLineEdit>(dialog, "edNebulFrom")->text(), QStringLiteral("3"));
+        Child<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("9"));
+        Press(dialog, QStringLiteral("Anuluj"));
+    });
+    EXPECT_EQ(form.Options().Record.NebulosityFrom, 3);
+}
+
+TEST(OptionsDialog, PointInsteadOfTheSystemSeparatorConvertsEveryOpenTable)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    // As if the system's separator were the comma and the options chose it.
+    const SeparatorScope comma(QLatin1Char(','));
+    form.Options().DecimalSepPoint = false;
+    TTable& first = AddTable(form, {QStringLiteral("t"), QStringLiteral("uwagi")},
+                             {{QStringLiteral("12,5"), QStringLiteral("1,2,3")}, {QStringLiteral("-3"), QStringLiteral("x")}});
+    TTable& second = AddTable(form, {QStringLiteral("pomiar")}, {{QStringLiteral("3,25")}});
+    ASSERT_EQ(first.DisplayText(1, 1), QStringLiteral("12,50"));
+    ASSERT_EQ(second.DisplayText(1, 1), QStringLiteral("3,25"));
+
+    EditOptions(form, [](QWidget* dialog) {
+        auto* system = Child<QRadioButton>(dialog, "rbWinDecSep");
+        EXPECT_TRUE(system->isChecked());
+        const QString separator = QLocale::system().decimalPoint();
+        if (separator.size() == 1) {
+            EXPECT_EQ(system->text(), QStringLiteral("Systemu &Windows ('") + separator + QStringLiteral("')"));
+        }
+        Child<QRadioButton>(dialog, "rbPointDecSep")->setChecked(true);
+        Press(dialog, QStringLiteral("Z&apamiętaj"));
+    });
+
+    EXPECT_TRUE(form.Options().DecimalSepPoint);
+    EXPECT_EQ(DecimalSeparator, QLatin1Char('.'));
+    EXPECT_EQ(first.DisplayText(1, 1), QStringLiteral("12.50"));
+    EXPECT_EQ(first.DisplayText(1, 2), QStringLiteral("-3.00"));
+    EXPECT_EQ(first.DisplayText(2, 1), QStringLiteral("1,2,3"));   // text, not a number
+    EXPECT_EQ(second.DisplayText(1, 1), QStringLiteral("3.25"));
+    EXPECT_EQ(form.WindowOf(&second)->Grid()->model()->index(0, 0).data().toString(), QStringLiteral("3.25"));
+}
+
+TEST(OptionsDialog, PerFileFormKeepsTheProgramOptions)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    fixture.Home().Write(QStringLiteral("weather.txt"), "t;f\n12.5;80\n");
+    WhenModal([](QWidget* loadDialog) {
+        WhenModal([](QWidget* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Opcje zapisu/odczytu plików (TEGO PLIKU)"));
+            EXPECT_FALSE(Child<QRadioButton>(dialog, "rbPointDecSep")->isEnabled());
+            EXPECT_FALSE(Child<QRadioButton>(dialog, "rbWinDecSep")->isEnabled());
+            EXPECT_EQ(Child<QLineEdit>(dialog, "edNebulTo")->text(), QStringLiteral("10"));
+            Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("8"));
+            Child<QRadioButton>(dialog, "rbWinDecSep")->setChecked(true);
+            Press(dialog, QStringLiteral("Z&apamiętaj"));
+        });
+        Press(loadDialog, QStringLiteral("&Opcje ..."));
+        Press(loadDialog, QStringLiteral("&Wczytaj"));
+    });
+    form.OpenFiles({fixture.Home().Path(QStringLiteral("weather.txt"))});
+    ASSERT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(form.Options().Record.NebulosityTo, 10);
+    EXPECT_TRUE(form.Options().DecimalSepPoint);
+    EXPECT_EQ(DecimalSeparator, QLatin1Char('.'));
+}
+
+// ---- Data options ----
+
+// Opens the data options, lets `act` work in them, closes them and returns the messages shown.
+std::vector<QString> EditDataOptions(TMainForm& form, std::function<void(QWidget*)> act)
+{
+    MessageCatcher messages;
+    WhenModal([act = std::move(act)](QWidget* dialog) {
+        act(dialog);
+        Press(dialog, QStringLiteral("&Koniec"));
+    });
+    form.Action("acOpcjeDanych")->trigger();
+    return messages.texts;
+}
+
+void Choose(QWidget* dialog, const QString& name)
+{
+    auto* list = Child<QComboBox>(dialog, "cmbData");
+    const int at = list->findText(name);
+    ASSERT_GE(at, 0) << name.toStdString();
+    list->setCurrentIndex(at);
+}
+
+const QString Message66 = QStringLiteral(
+    "Niektóre kolumny, które przed zmianą opcji danych nie były kolumnami danych, teraz się nimi stały !");
+
+TEST(DataOptions, ShowAKindAsItIs)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    EditDataOptions(form, [&form](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Opcje danych"));
+        auto* list = Child<QComboBox>(dialog, "cmbData");
+        EXPECT_EQ(list->count(), kind::ListedCount);
+        EXPECT_LT(list->itemText(0).compare(list->itemText(list->count() - 1), Qt::CaseInsensitive), 0);
+
+        Choose(dialog, QStringLiteral("Weather"));   // textual, no range
+        for (const char* name : {"edDefault", "edMin", "edMax"}) {
+            EXPECT_FALSE(Child<QLineEdit>(dialog, name)->isEnabled()) << name;
+            EXPECT_TRUE(Child<QLineEdit>(dialog, name)->text().isEmpty()) << name;
+        }
+        EXPECT_TRUE(Child<QGroupBox>(dialog, "rgDualOption")->isEnabled());
+
+        Choose(dialog, QStringLiteral("t"));
+        EXPECT_EQ(Child<QLineEdit>(dialog, "edMin")->text(), QStringLiteral("-90.00"));   // shipped range
+        EXPECT_EQ(Child<QLineEdit>(dialog, "edMax")->text(), QStringLiteral("60.00"));
+        auto* dual = Child<QGroupBox>(dialog, "rgDualOption");
+        EXPECT_FALSE(dual->isEnabled());
+        for (QRadioButton* item : dual->findChildren<QRadioButton*>())
+            EXPECT_FALSE(item->isChecked());
+
+        // Edits not applied are lost when another kind is chosen.
+        Child<QLineEdit>(dialog, "edMin")->setText(QStringLiteral("0"));
+        Choose(dialog, QStringLiteral("WCI"));
+        Choose(dialog, QStringLiteral("t"));
+        EXPECT_EQ(Child<QLineEdit>(dialog, "edMin")->text(), QStringLiteral("-90.00"));
+        EXPECT_EQ(form.Kinds().GetById(kind::t)->Minimum, -90.0f);
+    });
+    // The dialog opens where it was left.
+    EditDataOptions(form, [](QWidget* dialog) {
+        EXPECT_EQ(Child<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("t"));
+    });
+}
+
+TEST(DataOptions, ANewMinimumReachesTheOpenTables)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    TTable& table = AddTable(form, {QStringLiteral("t")}, {{QStringLiteral("5")}, {QStringLiteral("12")}});
+    ASSERT_EQ(table.CellData(1, 1).RangeState, 0);
+    const std::vector<QString> messages = EditDataOptions(form, [](QWidget* dialog) {
+        Choose(dialog, QStringLiteral("t"));
+        Child<QLineEdit>(dialog, "edMin")->setText(QStringLiteral("10"));
+        Press(dialog, QStringLiteral("Z&atwierdź"));
+        EXPECT_TRUE(dialog->isVisible());
+    });
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form.Kinds().GetById(kind::t)->Minimum, 10.0f);
+    EXPECT_EQ(table.CellData(1, 1).RangeState, 1);
+    EXPECT_EQ(table.CellData(1, 2).RangeState, 0);
+    const QModelIndex low = form.WindowOf(&table)->Grid()->model()->index(0, 0);
+    EXPECT_EQ(low.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    EXPECT_FALSE(form.Kinds().GetById(kind::t)->Marked);
+}
+
+TEST(DataOptions, RenamingToAPlainColumnsNameBindsIt)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    ASSERT_EQ(form.Kinds().FindByName(u"Met"), nullptr);
+    TTable& table = AddTable(form, {QStringLiteral("Met")}, {{QStringLiteral("80")}});
+    ASSERT_EQ(table.ColumnKind(1), nullptr);
+    const std::vector<QString> messages = EditDataOptions(form, [](QWidget* dialog) {
+        Choose(dialog, QStringLiteral("M"));
+        Child<QLineEdit>(dialog, "edName")->setText(QStringLiteral("Met"));
+        Press(dialog, QStringLiteral("Z&atwierdź"));
+        EXPECT_EQ(Child<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("Met"));
+    });
+    EXPECT_EQ(messages, std::vector<QString>{Message66});
+    EXPECT_EQ(table.ColumnKind(1), form.Kinds().GetById(kind::M));
+    EXPECT_EQ(form.WindowOf(&table)->Grid()->model()->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(0, 0, 255));
+}
+
+TEST(DataOptions, NamesAreUniqueAndWithoutSquareBrackets)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    const QString message6 = QStringLiteral("Dana o podanej nazwie już istnieje !\nZmiana nazwy nie została zapisana !");
+    TTable& table = AddTable(form, {QStringLiteral("t")}, {{QStringLiteral("5")}});
+    const std::vector<QString> messages = EditDataOptions(form, [](QWidget* dialog) {
+        auto* name = Child<QLineEdit>(dialog, "edName");
+        Choose(dialog, QStringLiteral("v"));
+        name->setText(QStringLiteral("wci"));   // another kind's name, other letter case
+        Press(dialog, QStringLiteral("Z&atwierdź"));
+        EXPECT_EQ(name->text(), QStringLiteral("v"));
+        EXPECT_EQ(dialog->focusWidget(), name);
+
+        Choose(dialog, QStringLiteral("t"));
+        name->setText(QStringLiteral("T"));   // its own name in capitals
+        Press(dialog, QStringLiteral("Z&atwierdź"));
+        EXPECT_EQ(name->text(), QStringLiteral("t"));
+
+        name->setText(QStringLiteral(" t[1] "));
+        Press(dialog, QStringLiteral("Z&atwierdź"));
+        EXPECT_EQ(name->text(), QStringLiteral("t{1}"));
+    });
+    EXPECT_EQ(messages, (std::vector<QString>{message6, message6}));
+    EXPECT_EQ(form.Kinds().GetById(kind::v)->Name, QStringLiteral("v"));
+    EXPECT_EQ(form.Kinds().GetById(kind::t)->Name, QStringLiteral("t{1}"));
+    EXPECT_EQ(table.HeaderText(1), QStringLiteral("t{1}"));   // the bound column follows
+}
+
+// ---- About box and help ----
+
+TEST(AboutBox, ShowsTheProgramAndClosesWithEnterOrEscape)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        bool shown = false;
+        WhenModal([key, &shown](QWidget* box) {
+            shown = true;
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("O Salvento"));
+            EXPECT_EQ(box->property("helpTopic").toInt(), 301);
+            auto* name = Child<QLabel>(box, "ProductName");
+            EXPECT_EQ(name->text(), QStringLiteral("Salvento dla Windows"));
+            EXPECT_TRUE(name->font().bold());
+            EXPECT_EQ(Child<QLabel>(box, "Version")->text(), QStringLiteral("Wersja 2.2"));
+            EXPECT_EQ(Child<QPushButton>(box, "OKButton")->text(), QStringLiteral("To fantastycznie !"));
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(box, &press);
+        });
+        form.Action("acOSalvento")->trigger();
+        EXPECT_TRUE(shown);
+    }
+}
+
+TEST(Help, F1OpensTheTopicOfTheDialog)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    QDir(fixture.Home().Path(QString())).mkpath(QStringLiteral("help/pl"));
+    const QString topic310 = fixture.Home().Path(QStringLiteral("help/pl/topic-310.html"));
+    const QString index = fixture.Home().Path(QStringLiteral("help/pl/index.html"));
+    fixture.Home().Write(QStringLiteral("help/pl/topic-310.html"), "<p>Opcje zapisu/odczytu</p>");
+    fixture.Home().Write(QStringLiteral("help/pl/index.html"), "<p>Salvento</p>");
+
+    // The options dialog has a page of its own; the about box (301) has none yet and gets the index.
+    const std::pair<const char*, QString> cases[] = {{"acOpcje", topic310}, {"acOSalvento", index}};
+    for (const auto& [action, page] : cases) {
+        SCOPED_TRACE(action);
+        WhenModal([page](QWidget* dialog) {
+            QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+            QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+            QApplication::sendEvent(target, &f1);
+            auto* help = dialog->findChild<THelpWindow*>();
+            ASSERT_NE(help, nullptr);
+            EXPECT_TRUE(help->isVisible());
+            EXPECT_EQ(help->Page(), page);
+            dialog->close();
+        });
+        form.Action(action)->trigger();
+    }
+
+    // In an open menu, F1 asks about the highlighted item ("Opcje &danych ..." is topic 162).
+    fixture.Home().Write(QStringLiteral("help/pl/topic-162.html"), "<p>Opcje danych</p>");
+    QMenu* options = nullptr;
+    for (QMenu* menu : form.findChildren<QMenu*>())
+        if (menu->title() == QStringLiteral("Op&cje"))
+            options = menu;
+    ASSERT_NE(options, nullptr);
+    options->popup(QPoint(0, 0));
+    options->setActiveAction(form.Action("acOpcjeDanych"));
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(options, &f1);
+    options->hide();
+    auto* help = form.findChild<THelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->Page(), fixture.Home().Path(QStringLiteral("help/pl/topic-162.html")));
+}
+
+}   // namespace

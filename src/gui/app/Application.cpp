@@ -2,11 +2,14 @@
 
 #include "FileError.h"
 
+#include <QIcon>
 #include <QMessageBox>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("salvento"));
+    Q_INIT_RESOURCE(icons);   // compiled into the static GUI library, so registered by hand
+    setWindowIcon(QIcon(QStringLiteral(":/icons/salvento.svg")));
 }
 
 QString TApplication::Title()

@@ -54,7 +54,7 @@ bool GuiUserInterface::AskYesNo(const QString& text)
 
 std::optional<LoadOptions> GuiUserInterface::ChooseLoadOptions(const LoadOptionsRequest& request)
 {
-    return TLoadOptionsForm::Choose(request, m_window);
+    return TLoadOptionsForm::Choose(request, m_window, m_options ? *m_options : TOptionsRecord());
 }
 
 std::optional<CalcChoices> GuiUserInterface::ChooseCalculation(const CalcSettings& settings)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/Options.h"
 #include "UserInterface.h"
 
 class QWidget;
@@ -15,6 +16,8 @@ public:
 
     // The data kinds, once the main window has made them (the index selection shows descriptions).
     void SetKinds(const DataManager* kinds) { m_kinds = kinds; }
+    // The program's read/write options, of which the load options dialog edits a copy.
+    void SetProgramOptions(const TOptionsRecord* options) { m_options = options; }
 
     void ShowMessage(const QString& text, Icon icon) override;
     bool AskYesNo(const QString& text) override;
@@ -26,4 +29,5 @@ private:
     QWidget* m_window;
     TableSet& m_tables;
     const DataManager* m_kinds = nullptr;
+    const TOptionsRecord* m_options = nullptr;
 };

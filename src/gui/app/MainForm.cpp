@@ -30,6 +30,7 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     setCentralWidget(m_mdiArea);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
 
+    m_ui.SetProgramOptions(&m_options.Record);
     CreateActions();
     CreateMenus();
     CreateToolBar();

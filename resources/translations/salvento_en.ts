@@ -4,7 +4,7 @@
 <context>
     <name>CalcChoices</name>
     <message>
-        <location filename="../../src/core/calc/CalcChoices.cpp" line="+19"/>
+        <location filename="../../src/core/calc/CalcChoices.cpp" line="+20"/>
         <source>Nowa</source>
         <translation>New</translation>
     </message>
@@ -32,7 +32,7 @@
 <context>
     <name>CalcManager</name>
     <message>
-        <location filename="../../src/core/calc/CalcManager.cpp" line="+35"/>
+        <location filename="../../src/core/calc/CalcManager.cpp" line="+36"/>
         <source>Przykro mi, ale nie możesz policzyć żadnego wskaźnika !</source>
         <translation>Sorry, you cannot calculate any index!</translation>
     </message>
@@ -45,7 +45,7 @@
 <context>
     <name>DataFile</name>
     <message>
-        <location filename="../../src/core/table/DataFile.cpp" line="+148"/>
+        <location filename="../../src/core/table/DataFile.cpp" line="+149"/>
         <source>Czy na pewno chcesz usunąć zawartość tabeli ?</source>
         <translation>Are you sure you want to delete the contents of the table?</translation>
     </message>
@@ -60,12 +60,12 @@
         <translation>Error while writing to the file </translation>
     </message>
     <message>
-        <location filename="IndirectTexts.cpp" line="+9"/>
+        <location line="-59"/>
         <source>Przy odczycie danych z pliku pominięte zostały kolumny nazywające się tak samo, jak jakaś kolumna tabeli !</source>
         <translation>Columns of the file with the same name as a column of the table were skipped while reading the data!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Przy odczycie danych z pliku pominięte zostały kolumny nie posiadające w tabeli odpowiedników o takiej samej nazwie !</source>
         <translation>Columns of the file with no column of the same name in the table were skipped while reading the data!</translation>
     </message>
@@ -73,7 +73,7 @@
 <context>
     <name>Editing</name>
     <message>
-        <location filename="../../src/core/table/Editing.cpp" line="+73"/>
+        <location filename="../../src/core/table/Editing.cpp" line="+74"/>
         <source>Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.<byte value="xd"/>
 Czy jesteś pewien, że chcesz kontynuować ?</source>
         <translation>This operation will replace the names of some columns of the table with the names on the Clipboard.<byte value="xd"/>
@@ -111,7 +111,7 @@ Are you sure you want to continue?</translation>
 <context>
     <name>OpenDataFile</name>
     <message>
-        <location filename="../../src/core/table/OpenDataFile.cpp" line="+24"/>
+        <location filename="../../src/core/table/OpenDataFile.cpp" line="+25"/>
         <source>Nie mogę znaleźć pliku </source>
         <translation>Cannot find the file </translation>
     </message>
@@ -142,11 +142,624 @@ The point is used as the decimal separator instead.</translation>
     </message>
 </context>
 <context>
+    <name>SearchColumn</name>
+    <message>
+        <location filename="../../src/core/search/SearchColumn.cpp" line="+30"/>
+        <source>Kolumna o podanej nazwie nie została znaleziona w żadnej tabeli !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchData</name>
+    <message>
+        <location filename="../../src/core/search/SearchData.cpp" line="+95"/>
+        <source>zawierająca podany tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>zawierająca podaną liczbę</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>nie zawierająca poprawnej danej</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>zawierająca daną o wartości spoza dopuszczalnego zakresu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>z podanego przedziału</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>z jednego z przedziałów standardowych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Komórka </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> nie została znaleziona w bieżącej </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tabeli !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>kolumnie !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Uruchomienie przeszukiwania nie jest możliwe !<byte value="xd"/>
+Opcja &apos;Szukaj w przedziałach standardowych&apos; była uaktywniona dla kolumny &apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&apos; .<byte value="xd"/>
+Bieżąca kolumna zaś nosi nazwę &apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&apos; .<byte value="xd"/>
+Bieżąca kolumna zaś nie jest kolumną danych !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/search/SearchIntervals.cpp" line="+41"/>
+        <source>Błędny format pola &apos;Przedziały&apos; (niepoprawna liczba danych) !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Błędny format pola &apos;Przedziały&apos; (nie wszystkie dane są liczbami lub są rozdzielone niewłaściwymi separatorami) !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/core/search/SearchRequest.cpp" line="+84"/>
+        <source>W bieżącej kolumnie są tylko opisy słowne: nie można w niej szukać liczby ani przedziału !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Pole &apos;Liczba do znalezienia&apos; musi zawierać poprawną liczbę !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Musisz zaznaczyć jedno z pól:<byte value="xd"/>
+ &apos;Szukaj danych brakujących&apos; lub &apos;Szukaj danych niepoprawnych&apos; !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Musisz zaznaczyć chociaż jeden przedział na liście &apos;Przedziały standardowe&apos; !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatOptions</name>
+    <message>
+        <location filename="../../src/core/stats/StatOptions.cpp" line="+61"/>
+        <source>Pole &apos;od wiersza&apos; musi zawierać liczbę całkowitą !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Pole &apos;do wiersza&apos; musi zawierać liczbę całkowitą !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Pole &apos;szerokość przedziału&apos; musi zawierać liczbę rzeczywistą !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Pole &apos;ilość przedziałów&apos; musi zawierać liczbę rzeczywistą !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Pole &apos;progi użytkownika&apos; musi zawierać liczby rzeczywiste oddzielone znakami &apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatReport</name>
+    <message>
+        <location filename="../../src/core/stats/ColumnReport.cpp" line="+83"/>
+        <source>            Kolumna %s (%s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>            Kolumna %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Cała kolumna jest pusta !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>W tej kolumnie jest tylko jedna dana: %.3f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>W tej kolumnie jest tylko jedna dana: %.3f (%s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ilość wierszy:                 %3d  (od %d do %d)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ilość danych liczbowych:       %3d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>w tym spoza dopuszcz. zakresu: %3d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ilość napisów:                 %3d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Suma:                          %10.3f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimalna wartość:             %10.3f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maksymalna wartość:            %10.3f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Średnia arytmetyczna:          %10.3f ± %.3f  (%s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Średnia arytmetyczna:          %10.3f ± %.3f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wariancja:                     %10.3f ± %.3f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Odchylenie standardowe:        %10.3f ± %.3f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;Coefficient of the variance&apos;: %10.3f %%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;Coefficient of the variance&apos;: N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Błąd podczas zapisu do pliku </source>
+        <translation type="unfinished">Error while writing to the file </translation>
+    </message>
+    <message>
+        <location filename="../../src/core/stats/Frequency.cpp" line="+81"/>
+        <source>PRZEDZIAŁY CZĘSTOŚCI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>   %3d razy: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>   %3d razy: od -INFINITY do %9.2f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>   %3d razy: od %9.2f do %9.2f</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>   %3d razy: od %9.2f do +INFINITY</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Suitability</name>
     <message>
         <location filename="../../src/core/indices/Suitability.cpp" line="+21"/>
         <source>Nie mogę otworzyć pliku </source>
         <translation>Cannot open the file </translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <location filename="../../src/gui/app/AboutBox.cpp" line="+15"/>
+        <source>O Salvento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Salvento dla Windows</source>
+        <translation type="unfinished">Salvento for Windows</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wersja 2.2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>To fantastycznie !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kliknij tu lub wciśnij ENTER, by zamknąć okno &apos;O Salvento&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TCalcMainForm</name>
+    <message>
+        <location filename="../../src/gui/calc/CalcMainForm.cpp" line="+47"/>
+        <source>Opcje obliczeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Prosty sposób pobierania danych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Złożony sposób pobierania danych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Lista wszystkich otwartych tabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>W&amp;szystkie tabele:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Lista tabel, z których będą pobierane dane źródłowe podczas obliczeń (ich kolejność ogólnie ma znaczenie)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tabele &amp;użyte do obliczeń:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Przeniesienie zaznaczonej na liście &apos;Wszystkie tabele&apos; tabeli do listy &apos;Tabele użyte do obliczeń&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Usunięcie z listy &apos;Tabele użyte do obliczeń&apos; zaznaczonej w niej tabeli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Tabela docelowa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Zaznaczona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Określenie jako tabeli docelowej tę wybraną na liście &apos;Wszystkie tabele&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No&amp;wa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Określenie nowej tabeli jako tabeli docelowej</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Kolejność tabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do &amp;góry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>W &amp;dół</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+56"/>
+        <source>D&amp;alej</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-56"/>
+        <location line="+56"/>
+        <source>Przejście do kolejnego etapu przygotowywania obliczeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-54"/>
+        <location line="+56"/>
+        <source>Anuluj</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <location line="-56"/>
+        <location line="+56"/>
+        <source>Rezygnacja z przeprowadzania obliczeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>Priorytet &amp;1 (najwyższy):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Priorytet &amp;2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Priorytet &amp;3:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Priorytet &amp;4 (najniższy):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Tabela źródłowa:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kolumna opisu:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Z tej listy wybierz tabelę, w której zostaną zapamiętane wyniki obliczeń (może to być &apos;Nowa&apos; tabela)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tabela docelowa:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+145"/>
+        <source>Lista &apos;tabel użytych do obliczeń&apos; jest pusta !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Tabele źródłowe muszą występować poczynając od priorytetu 0, bez przerw !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDataOptionsForm</name>
+    <message>
+        <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+75"/>
+        <source>Opcje danych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To okno służy do dokonywania zmian w właściwościach danych/wskaźników, pamiętanych za każdym uruchomieniem Salvento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Nazwa danej/wskaźnika, którego opcje chcesz ustawić</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dana lub wskaźnik, którego opcje chcesz &amp;ustawić:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Podstawowe informacje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rozpoznawana przez Salvento nazwa danej/wskaźnika</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opis danej/wskaźnika, do celów wyłącznie informacyjnych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Nazwa rozpoznawana przez Salvento:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Opis:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nie używaj &apos;[&apos; ani &apos;]&apos;! Aby wprowadzić &apos;°&apos; (stopień), wciśnij Alt+0176.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ograniczenia wartości</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Domyślna wartość danej/wskaźnika, używana podczas obliczeń, gdy w tabelach brak jest wartości tej danej/wskaźnika</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Najmniejsza dopuszczalna wartość danej/wskaźnika (do celów informacyjnych)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Największa dopuszczalna wartość danej/wskaźnika (do celów informacyjnych)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wartość &amp;domyślna:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Naj&amp;mniejsza dopuszczalna wartość:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Naj&amp;większa dopuszczalna wartość:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Opcje obliczeń (dotyczy wskaźników)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Szczegółowy sposób obliczania wskaźnika</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Zawsze obliczaj od nowa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Próbuj obliczyć, ale zostaw jeśli się nie uda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obliczaj tylko gdy &amp;Brak Danych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ni&amp;gdy nie obliczaj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Progi &amp;standardowe ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wyświetlenie okna edycji progów standardowych (póki co nie działa!)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Z&amp;atwierdź</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zatwierdza zmiany dokonane w bieżącej danej/wskaźniku</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Koniec</source>
+        <translation type="unfinished">E&amp;xit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zamyka okno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>Dana o podanej nazwie już istnieje !
+Zmiana nazwy nie została zapisana !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Opcja jeszcze nie zaimplementowana !
+
+Jeśli uważasz ją za potrzebną lub ułatwiłaby Ci pracę z Salvento,
+napisz do nas!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -166,9 +779,22 @@ The point is used as the decimal separator instead.</translation>
     </message>
 </context>
 <context>
+    <name>THelpWindow</name>
+    <message>
+        <location filename="../../src/gui/app/HelpWindow.cpp" line="+20"/>
+        <source>Pomoc programu Salvento</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Nie znaleziono pliku pomocy %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TLoadOptionsForm</name>
     <message>
-        <location filename="../../src/gui/table/LoadOptionsForm.cpp" line="+24"/>
+        <location filename="../../src/gui/table/LoadOptionsForm.cpp" line="+26"/>
         <source>Opcje wczytywania danych z pliku</source>
         <translation>Options for loading data from a file</translation>
     </message>
@@ -259,6 +885,16 @@ The point is used as the decimal separator instead.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>&amp;Opcje ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pozwala ustawić dalsze opcje wczytywania danych z pliku (ta opcja póki co nie działa!)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Podgląd pliku ...</source>
         <translation>&amp;View file ...</translation>
     </message>
@@ -268,7 +904,7 @@ The point is used as the decimal separator instead.</translation>
         <translation>Opens the file being loaded in a text editor</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>Niestety, nie potrafię wykonać polecenia !</source>
         <translation>Sorry, the command could not be carried out!</translation>
     </message>
@@ -276,12 +912,12 @@ The point is used as the decimal separator instead.</translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../../src/gui/app/MainForm.cpp" line="+24"/>
+        <location filename="../../src/gui/app/MainForm.cpp" line="+26"/>
         <source>Salvento dla Windows</source>
         <translation>Salvento for Windows</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+84"/>
         <source>Nor&amp;malna wielkość</source>
         <translation>&amp;Normal size</translation>
     </message>
@@ -703,7 +1339,7 @@ The point is used as the decimal separator instead.</translation>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormCommands.cpp" line="+27"/>
+        <location filename="../../src/gui/app/MainFormCommands.cpp" line="+29"/>
         <source>Obliczenia ...</source>
         <translation>Calculating ...</translation>
     </message>
@@ -726,6 +1362,318 @@ The point is used as the decimal separator instead.</translation>
         <location line="+0"/>
         <source>Pliki danych (*.dat *.txt);;Wszystkie pliki (*)</source>
         <translation>Data files (*.dat *.txt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsForm</name>
+    <message>
+        <location filename="../../src/gui/app/OptionsForm.cpp" line="+51"/>
+        <source>Opcje zapisu/odczytu plików (GLOBALNE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opcje zapisu/odczytu plików (TEGO PLIKU)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To okno służy do określania opcji Salvento, dotyczących wczytywania danych z plików i ch wewnętrznej reprezentacji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Separator dziesiętny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Określa, jaki separator dziesiętny jest używany w programie do wyświetlania danych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zawsze &amp;kropka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Określa, że separatorem w Salvento jest zawsze znak kropki (&apos;.&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Systemu &amp;Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Określa, że separatorem dziesiętnym jest w Salvento separator dziesiętny systemu Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Systemu &amp;Windows (&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Tej opcji Salvento póki co nie obsługuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Skala &amp;zachmurzenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Od:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Do:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Reprezentacja &amp;daty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+8"/>
+        <source>Nazwa kolumny:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <location line="+8"/>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Reprezentacja &amp;godziny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Z&amp;apamiętaj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zapamiętuje dokonane zmiany</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anuluj</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zamyka okno nie zapamiętawszy zmian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Pole: &apos;Skala zachmurzenia - Od&apos; musi zawierać liczbę dodatnią !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pole: &apos;Skala zachmurzenia - Do&apos; musi zawierać liczbę dodatnią !</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPossibleIdxsDispForm</name>
+    <message>
+        <location filename="../../src/gui/calc/PossibleIdxsDispForm.cpp" line="+18"/>
+        <source>Co możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+51"/>
+        <source>Te wskaźniki możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <location line="+50"/>
+        <source>Lista wskaźników, które możesz obliczyć przy użyciu podanych wcześniej danych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>&amp;Te, których NIE możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+34"/>
+        <source>Przełącza zawartość listy na wskaźniki, których nie możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>&amp;Zamknij</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zamyka okno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Te, których NIE możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tych wskaźników nie możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lista wskaźników, których nie możesz obliczyć przy użyciu podanych wcześniej danych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Te, które MOŻESZ obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Przełącza zawartość listy na wskaźniki, które możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPossibleIdxsSelForm</name>
+    <message>
+        <location filename="../../src/gui/calc/PossibleIdxsSelForm.cpp" line="+19"/>
+        <source>Wybór wskaźników</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Wybierz wskaźniki do &amp;obliczenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Zaznaczonych:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Zaznacz ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Wszystkie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ża&amp;den</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Ogólna ocena warunków .....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Szczegółowa ocena warunków ....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ogólna ocena gospodarki .....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zaznacza wskaźniki związane z ogólną oceną gospodarki cieplnej człowieka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Szczegółowa analiza bilansu .....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zaznacza wskaźniki związane ze szczegółową analizą bilansu cieplnego człowieka w różnych warunkach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Pogoda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zaznacza wskaźniki związane ze opcją &apos;Pogoda&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>O&amp;blicz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Oblicz wybrane wskaźniki</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Anuluj</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nie obliczaj</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPossibleIndexesForm</name>
+    <message>
+        <location filename="../../src/gui/calc/PossibleIndexesForm.cpp" line="+51"/>
+        <source>Co możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Tych danych &amp;nie mam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Te dane &amp;mam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Co możesz obliczyć</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Zamknij</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -7,31 +7,32 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "CalcChoices".
+struct Texts
 {
-    return QCoreApplication::translate("CalcChoices", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CalcChoices)
+};
 
 }   // namespace
 
 QString NewTableText()
 {
-    return Tr("Nowa");
+    return Texts::tr("Nowa");
 }
 
 QString NoneText()
 {
-    return Tr("Żadna");
+    return Texts::tr("Żadna");
 }
 
 QString RowNumberText()
 {
-    return Tr("Numer wiersza");
+    return Texts::tr("Numer wiersza");
 }
 
 QString NothingComputableText()
 {
-    return Tr("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !");
+    return Texts::tr("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !");
 }
 
 QString TableEntryText(const TTable& table)
@@ -42,7 +43,7 @@ QString TableEntryText(const TTable& table)
 
 QString NewTableEntryText(int tableNumber)
 {
-    return QString::asprintf(Tr("Tabela %2d ()").toUtf8().constData(), tableNumber);
+    return QString::asprintf(Texts::tr("Tabela %2d ()").toUtf8().constData(), tableNumber);
 }
 
 int TableNumberOfEntry(QStringView entry)

@@ -9,10 +9,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "CalcManager".
+struct Texts
 {
-    return QCoreApplication::translate("CalcManager", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CalcManager)
+};
 
 // How often the progress is told, in rows.
 constexpr int ProgressInterval = 1024;
@@ -32,7 +33,7 @@ bool CalcManager::Calculate()
     ReadChoices(*choices);
     KindFlags possible{};
     if (!CountPossible(possible)) {
-        m_ui.ShowMessage(Tr("Przykro mi, ale nie możesz policzyć żadnego wskaźnika !"), UserInterface::Icon::Error);
+        m_ui.ShowMessage(Texts::tr("Przykro mi, ale nie możesz policzyć żadnego wskaźnika !"), UserInterface::Icon::Error);
         return false;
     }
     const std::optional<KindFlags> chosen = m_ui.ChooseIndices(possible, m_settings.LastSelection);
@@ -44,7 +45,7 @@ bool CalcManager::Calculate()
         any = any || possible[id];
     }
     if (!any) {
-        m_ui.ShowMessage(Tr("Nie wybrałeś żadnego wskaźnika !"), UserInterface::Icon::Error);
+        m_ui.ShowMessage(Texts::tr("Nie wybrałeś żadnego wskaźnika !"), UserInterface::Icon::Error);
         return false;
     }
     for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {

@@ -12,10 +12,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "SearchData".
+struct Texts
 {
-    return QCoreApplication::translate("SearchData", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SearchData)
+};
 
 // The condition of a search, prepared once for all the cells it examines.
 class CellMatcher
@@ -99,19 +100,19 @@ QString NotFoundText(const TSearchState& state)
         QT_TRANSLATE_NOOP("SearchData", "z jednego z przedziałów standardowych"),
     };
     Q_ASSERT(state.Type >= skText && state.Type <= skStdIntervals);
-    return Tr("Komórka ") + Tr(What[state.Type - skText]) + Tr(" nie została znaleziona w bieżącej ")
-           + (state.WholeTable ? Tr("tabeli !") : Tr("kolumnie !"));
+    return Texts::tr("Komórka ") + Texts::tr(What[state.Type - skText]) + Texts::tr(" nie została znaleziona w bieżącej ")
+           + (state.WholeTable ? Texts::tr("tabeli !") : Texts::tr("kolumnie !"));
 }
 
 // A class search must run in a column of the kind whose classes were chosen.
 QString KindMismatchText(const TSearchState& state, const TAbstractData* current)
 {
-    QString text = Tr("Uruchomienie przeszukiwania nie jest możliwe !\r\nOpcja 'Szukaj w przedziałach standardowych' "
+    QString text = Texts::tr("Uruchomienie przeszukiwania nie jest możliwe !\r\nOpcja 'Szukaj w przedziałach standardowych' "
                       "była uaktywniona dla kolumny '")
                    + state.StdKind->Name;
     if (current)
-        return text + Tr("' .\r\nBieżąca kolumna zaś nosi nazwę '") + current->Name + QStringLiteral("' !");
-    return text + Tr("' .\r\nBieżąca kolumna zaś nie jest kolumną danych !");
+        return text + Texts::tr("' .\r\nBieżąca kolumna zaś nosi nazwę '") + current->Name + QStringLiteral("' !");
+    return text + Texts::tr("' .\r\nBieżąca kolumna zaś nie jest kolumną danych !");
 }
 
 }   // namespace

@@ -9,10 +9,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "SearchData".
+struct Texts
 {
-    return QCoreApplication::translate("SearchData", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SearchData)
+};
 
 constexpr float Infinity = std::numeric_limits<float>::infinity();
 
@@ -37,7 +38,7 @@ QString ParseIntervalsText(QStringView text, std::vector<TSearchInterval>& inter
     const std::vector<TIntervalPiece> pieces = SplitIntervalsText(text);
     const std::size_t count = pieces.size();
     if (count % 2 != 0)
-        return Tr("Błędny format pola 'Przedziały' (niepoprawna liczba danych) !");
+        return Texts::tr("Błędny format pola 'Przedziały' (niepoprawna liczba danych) !");
     std::vector<TSearchInterval> parsed;
     for (std::size_t i = 0; i < count; i += 2) {
         const std::optional<float> lower = ParseNumber(pieces[i].Text);
@@ -45,7 +46,7 @@ QString ParseIntervalsText(QStringView text, std::vector<TSearchInterval>& inter
         const bool valid = (lower || i == 0) && (upper || i == count - 2) && pieces[i].EndedBy == u'_'
                            && (i == count - 2 || pieces[i + 1].EndedBy == u';');
         if (!valid)
-            return Tr("Błędny format pola 'Przedziały' (nie wszystkie dane są liczbami lub są rozdzielone "
+            return Texts::tr("Błędny format pola 'Przedziały' (nie wszystkie dane są liczbami lub są rozdzielone "
                       "niewłaściwymi separatorami) !");
         parsed.push_back({lower.value_or(NoValue), upper.value_or(NoValue)});
     }

@@ -10,10 +10,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "SearchData".
+struct Texts
 {
-    return QCoreApplication::translate("SearchData", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SearchData)
+};
 
 bool HasStandardThreshold(const TAbstractData* kind)
 {
@@ -80,7 +81,7 @@ QString StoreSearchRequest(const TSearchRequest& request, const TAbstractData* c
 {
     const bool numeric = request.Page == SearchPage::Number || request.Page == SearchPage::UserIntervals;
     if (numeric && !request.WholeTable && IsCountOnly(currentKind))
-        return Tr("W bieżącej kolumnie są tylko opisy słowne: nie można w niej szukać liczby ani przedziału !");
+        return Texts::tr("W bieżącej kolumnie są tylko opisy słowne: nie można w niej szukać liczby ani przedziału !");
 
     TSearchState next = state;
     switch (request.Page) {
@@ -94,7 +95,7 @@ QString StoreSearchRequest(const TSearchRequest& request, const TAbstractData* c
     case SearchPage::Number: {
         const std::optional<float> number = ParseNumber(request.Number);
         if (!number)
-            return Tr("Pole 'Liczba do znalezienia' musi zawierać poprawną liczbę !");
+            return Texts::tr("Pole 'Liczba do znalezienia' musi zawierać poprawną liczbę !");
         next.Number = *number;
         if (const std::optional<float> precision = ParseNumber(request.Precision))
             next.Precision = *precision;
@@ -107,7 +108,7 @@ QString StoreSearchRequest(const TSearchRequest& request, const TAbstractData* c
         else if (request.BadData)
             next.Type = skBad;
         else
-            return Tr("Musisz zaznaczyć jedno z pól:\r\n 'Szukaj danych brakujących' lub 'Szukaj danych "
+            return Texts::tr("Musisz zaznaczyć jedno z pól:\r\n 'Szukaj danych brakujących' lub 'Szukaj danych "
                       "niepoprawnych' !");
         break;
     case SearchPage::UserIntervals:
@@ -117,7 +118,7 @@ QString StoreSearchRequest(const TSearchRequest& request, const TAbstractData* c
         break;
     case SearchPage::StdIntervals:
         if (std::find(request.StdSelected.begin(), request.StdSelected.end(), true) == request.StdSelected.end())
-            return Tr("Musisz zaznaczyć chociaż jeden przedział na liście 'Przedziały standardowe' !");
+            return Texts::tr("Musisz zaznaczyć chociaż jeden przedział na liście 'Przedziały standardowe' !");
         next.StdSelected = request.StdSelected;
         next.StdKind = currentKind;
         next.Type = skStdIntervals;

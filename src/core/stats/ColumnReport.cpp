@@ -14,10 +14,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "StatReport".
+struct Texts
 {
-    return QCoreApplication::translate("StatReport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StatReport)
+};
 
 // What the first pass over the rows finds.
 struct FirstPass
@@ -73,35 +74,35 @@ QString SystemDecimalSeparator()
 QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& decimalSeparator)
 {
     const auto format = [&decimalSeparator](const char* message, std::initializer_list<MessageArg> args) {
-        return FormatMessage(Tr(message), args, decimalSeparator);
+        return FormatMessage(Texts::tr(message), args, decimalSeparator);
     };
     const TAbstractData* kind = record.Kind;
     const bool countOnly = IsCountOnly(kind);
 
     QStringList lines{QString()};
-    lines << (kind ? format("            Kolumna %s (%s)", {record.ColName, kind->Description})
-                   : format("            Kolumna %s", {record.ColName}));
+    lines << (kind ? format(QT_TRANSLATE_NOOP("StatReport", "            Kolumna %s (%s)"), {record.ColName, kind->Description})
+                   : format(QT_TRANSLATE_NOOP("StatReport", "            Kolumna %s"), {record.ColName}));
     lines << QString();
 
     const FirstPass pass = CountCells(record, countOnly);
     if (pass.numbers == 0) {
-        lines << Tr("Cała kolumna jest pusta !") << QString();
+        lines << Texts::tr("Cała kolumna jest pusta !") << QString();
         return lines;
     }
     if (pass.numbers == 1) {
         const QString name = record.FreqMode == fmStandard && kind ? kind->ClassName(pass.first) : QString();
-        lines << (name.isEmpty() ? format("W tej kolumnie jest tylko jedna dana: %.3f", {double(pass.first)})
-                                 : format("W tej kolumnie jest tylko jedna dana: %.3f (%s)", {double(pass.first), name}));
+        lines << (name.isEmpty() ? format(QT_TRANSLATE_NOOP("StatReport", "W tej kolumnie jest tylko jedna dana: %.3f"), {double(pass.first)})
+                                 : format(QT_TRANSLATE_NOOP("StatReport", "W tej kolumnie jest tylko jedna dana: %.3f (%s)"), {double(pass.first), name}));
         lines << QString();
         return lines;
     }
 
     const int n = pass.numbers;
-    lines << format("Ilość wierszy:                 %3d  (od %d do %d)",
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Ilość wierszy:                 %3d  (od %d do %d)"),
                     {record.ToRow - record.FromRow + 1, record.FromRow, record.ToRow});
-    lines << format("Ilość danych liczbowych:       %3d", {n});
-    lines << format("w tym spoza dopuszcz. zakresu: %3d", {pass.outOfRange});
-    lines << format("Ilość napisów:                 %3d", {pass.texts});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Ilość danych liczbowych:       %3d"), {n});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "w tym spoza dopuszcz. zakresu: %3d"), {pass.outOfRange});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Ilość napisów:                 %3d"), {pass.texts});
     if (countOnly)
         return lines;
 
@@ -122,20 +123,20 @@ QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& dec
     const float sd = float(std::sqrt(double(variance)));
 
     // The ± terms are the standard errors of the estimates: s/√n, s²·√(2/(n−1)), s/√(2(n−1)).
-    lines << format("Suma:                          %10.3f", {pass.sum});
-    lines << format("Minimalna wartość:             %10.3f", {double(pass.min)});
-    lines << format("Maksymalna wartość:            %10.3f", {double(pass.max)});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Suma:                          %10.3f"), {pass.sum});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Minimalna wartość:             %10.3f"), {double(pass.min)});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Maksymalna wartość:            %10.3f"), {double(pass.max)});
     const double meanError = sd / std::sqrt(double(n));
     if (record.FreqMode == fmStandard)
-        lines << format("Średnia arytmetyczna:          %10.3f ± %.3f  (%s)", {double(mean), meanError, kind->ClassName(mean)});
+        lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f  (%s)"), {double(mean), meanError, kind->ClassName(mean)});
     else
-        lines << format("Średnia arytmetyczna:          %10.3f ± %.3f", {double(mean), meanError});
-    lines << format("Wariancja:                     %10.3f ± %.3f", {double(variance), variance * std::sqrt(2.0 / (n - 1))});
-    lines << format("Odchylenie standardowe:        %10.3f ± %.3f", {double(sd), sd / std::sqrt(2.0 * (n - 1))});
+        lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f"), {double(mean), meanError});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Wariancja:                     %10.3f ± %.3f"), {double(variance), variance * std::sqrt(2.0 / (n - 1))});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Odchylenie standardowe:        %10.3f ± %.3f"), {double(sd), sd / std::sqrt(2.0 * (n - 1))});
     if (mean != 0)
-        lines << format("'Coefficient of the variance': %10.3f %%", {double(sd) / double(mean) * 100});
+        lines << format(QT_TRANSLATE_NOOP("StatReport", "'Coefficient of the variance': %10.3f %%"), {double(sd) / double(mean) * 100});
     else
-        lines << Tr("'Coefficient of the variance': N/A");
+        lines << Texts::tr("'Coefficient of the variance': N/A");
 
     if (!thresholds.empty())
         lines << FrequencyLines(record, thresholds, counts, decimalSeparator);
@@ -161,6 +162,6 @@ bool SaveReport(const QString& text, const QString& path, UserInterface& ui)
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    ui.ShowMessage(Tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+    ui.ShowMessage(Texts::tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
     return false;
 }

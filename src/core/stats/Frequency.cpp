@@ -10,10 +10,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "StatReport".
+struct Texts
 {
-    return QCoreApplication::translate("StatReport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StatReport)
+};
 
 // How many thresholds a histogram asks for: the quotient truncated toward zero, none when it is not
 // positive (or not a number, as a zero width gives for a column of equal values), at most the cap.
@@ -77,21 +78,21 @@ QStringList FrequencyLines(const TStatColumnRec& record, const std::vector<float
                            const std::vector<int>& counts, const QString& decimalSeparator)
 {
     const int last = int(thresholds.size());
-    QStringList lines{QString(), Tr("PRZEDZIAŁY CZĘSTOŚCI:")};
+    QStringList lines{QString(), Texts::tr("PRZEDZIAŁY CZĘSTOŚCI:")};
     for (int i = 0; i <= last; ++i) {
         const int count = counts[std::size_t(i)];
         if (record.FreqMode == fmStandard) {
-            lines << FormatMessage(Tr("   %3d razy: %s"),
+            lines << FormatMessage(Texts::tr("   %3d razy: %s"),
                                    {count, record.Kind->Thresholds[std::size_t(i)].Name}, decimalSeparator);
         } else if (i == 0) {
-            lines << FormatMessage(Tr("   %3d razy: od -INFINITY do %9.2f"),
+            lines << FormatMessage(Texts::tr("   %3d razy: od -INFINITY do %9.2f"),
                                    {count, double(thresholds[0]) - 0.01}, decimalSeparator);
         } else if (i < last) {
-            lines << FormatMessage(Tr("   %3d razy: od %9.2f do %9.2f"),
+            lines << FormatMessage(Texts::tr("   %3d razy: od %9.2f do %9.2f"),
                                    {count, double(thresholds[std::size_t(i - 1)]), double(thresholds[std::size_t(i)]) - 0.01},
                                    decimalSeparator);
         } else {
-            lines << FormatMessage(Tr("   %3d razy: od %9.2f do +INFINITY"),
+            lines << FormatMessage(Texts::tr("   %3d razy: od %9.2f do +INFINITY"),
                                    {count, double(thresholds[std::size_t(last - 1)])}, decimalSeparator);
         }
     }

@@ -9,10 +9,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "StatOptions".
+struct Texts
 {
-    return QCoreApplication::translate("StatOptions", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StatOptions)
+};
 
 std::optional<int> ParseRow(const QString& text)
 {
@@ -57,10 +58,10 @@ QString StoreStatOptions(const TStatOptions& options, TStatColumnRec& record, in
 {
     const std::optional<int> from = ParseRow(options.From);
     if (!from)
-        return Tr("Pole 'od wiersza' musi zawierać liczbę całkowitą !");
+        return Texts::tr("Pole 'od wiersza' musi zawierać liczbę całkowitą !");
     const std::optional<int> to = ParseRow(options.To);
     if (!to)
-        return Tr("Pole 'do wiersza' musi zawierać liczbę całkowitą !");
+        return Texts::tr("Pole 'do wiersza' musi zawierać liczbę całkowitą !");
     int first = std::clamp(*from, 1, largestRow);
     int last = std::clamp(*to, 1, largestRow);
     if (last < first)
@@ -70,12 +71,12 @@ QString StoreStatOptions(const TStatOptions& options, TStatColumnRec& record, in
     if (options.FreqMode == fmWidth) {
         const std::optional<float> width = ParseNumber(options.HistWidth);
         if (!width)
-            return Tr("Pole 'szerokość przedziału' musi zawierać liczbę rzeczywistą !");
+            return Texts::tr("Pole 'szerokość przedziału' musi zawierać liczbę rzeczywistą !");
         histParam = *width;
     } else if (options.FreqMode == fmCount) {
         const std::optional<float> count = ParseNumber(options.HistCount);
         if (!count)
-            return Tr("Pole 'ilość przedziałów' musi zawierać liczbę rzeczywistą !");
+            return Texts::tr("Pole 'ilość przedziałów' musi zawierać liczbę rzeczywistą !");
         histParam = *count;
     }
 
@@ -83,7 +84,7 @@ QString StoreStatOptions(const TStatOptions& options, TStatColumnRec& record, in
     if (options.FreqMode == fmUser) {
         std::optional<std::vector<float>> parsed = ParseUserThresholds(options.UserText);
         if (!parsed)
-            return Tr("Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami '")
+            return Texts::tr("Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami '")
                    + UserListSeparator() + QStringLiteral("' !");
         thresholds = std::move(*parsed);
     }

@@ -12,10 +12,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "DataFile".
+struct Texts
 {
-    return QCoreApplication::translate("DataFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DataFile)
+};
 
 // Stores one field of a file into a cell. A number written with the file's decimal separator is
 // rewritten with the program's separator first; anything else goes in as it stands.
@@ -145,7 +146,7 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
                    LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
                    UserInterface& ui)
 {
-    if (mode == LoadMode::Replace && !ui.AskYesNo(Tr("Czy na pewno chcesz usunąć zawartość tabeli ?")))
+    if (mode == LoadMode::Replace && !ui.AskYesNo(Texts::tr("Czy na pewno chcesz usunąć zawartość tabeli ?")))
         return false;
     if (mode == LoadMode::NewTable || mode == LoadMode::Replace)
         table.BindFile(path);
@@ -160,7 +161,7 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
             names.push_back(TrimControl(field));
         ++first;
     } else if (mode == LoadMode::AppendRows) {
-        ui.ShowMessage(Tr("Plik nie zawiera wiersza nagłówków - nie można go wczytać przy pomocy tej opcji !"),
+        ui.ShowMessage(Texts::tr("Plik nie zawiera wiersza nagłówków - nie można go wczytać przy pomocy tej opcji !"),
                        UserInterface::Icon::Error);
         return false;
     }
@@ -173,11 +174,11 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
     if (skipped) {
         const char* warning =
             mode == LoadMode::AppendColumns
-                ? "Przy odczycie danych z pliku pominięte zostały kolumny nazywające się tak samo, jak jakaś kolumna "
-                  "tabeli !"
-                : "Przy odczycie danych z pliku pominięte zostały kolumny nie posiadające w tabeli odpowiedników o "
-                  "takiej samej nazwie !";
-        ui.ShowMessage(Tr(warning), UserInterface::Icon::Warning);
+                ? QT_TRANSLATE_NOOP("DataFile", "Przy odczycie danych z pliku pominięte zostały kolumny "
+                                                "nazywające się tak samo, jak jakaś kolumna tabeli !")
+                : QT_TRANSLATE_NOOP("DataFile", "Przy odczycie danych z pliku pominięte zostały kolumny nie "
+                                                "posiadające w tabeli odpowiedników o takiej samej nazwie !");
+        ui.ShowMessage(Texts::tr(warning), UserInterface::Icon::Warning);
     }
     if (header)
         for (int i = 0; i < fileColumns; ++i)
@@ -232,7 +233,7 @@ bool WriteTable(const TTable& table, QIODevice& device)
 
 void ShowWriteError(const QString& path, UserInterface& ui)
 {
-    ui.ShowMessage(Tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+    ui.ShowMessage(Texts::tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
 }
 
 bool WriteTableFile(const TTable& table, const QString& path, QString* error)

@@ -15,10 +15,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "Editing".
+struct Texts
 {
-    return QCoreApplication::translate("Editing", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Editing)
+};
 
 const QLatin1StringView LineBreak("\r\n");
 
@@ -70,7 +71,7 @@ bool PasteText(TTable& table, const TableSelection& selection, QStringView text,
                const DataManager& kinds, UserInterface& ui)
 {
     if (withNames
-        && !ui.AskYesNo(Tr("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\r\n"
+        && !ui.AskYesNo(Texts::tr("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\r\n"
                            "Czy jesteś pewien, że chcesz kontynuować ?")))
         return false;
     const std::vector<QStringView> lines = SplitLines(text);
@@ -128,7 +129,7 @@ void DeleteRowsCols(TTable& table, const TableSelection& selection, int rows, in
         const int dataRows = table.RowCount() - 1;
         if (dataRows - rows < 1) {
             rows = dataRows - 1;
-            ui.ShowMessage(Tr("Tabela musi zawierać co najmniej jeden wiersz - liczba usuwanych wierszy została "
+            ui.ShowMessage(Texts::tr("Tabela musi zawierać co najmniej jeden wiersz - liczba usuwanych wierszy została "
                               "zmniejszona !"),
                            UserInterface::Icon::Warning);
         }
@@ -142,7 +143,7 @@ void DeleteRowsCols(TTable& table, const TableSelection& selection, int rows, in
         const int dataCols = table.ColCount() - 1;
         if (dataCols - cols < 1) {
             cols = dataCols - 1;
-            ui.ShowMessage(Tr("Tabela musi zawierać co najmniej jedną kolumnę - liczba usuwanych kolumn została "
+            ui.ShowMessage(Texts::tr("Tabela musi zawierać co najmniej jedną kolumnę - liczba usuwanych kolumn została "
                               "zmniejszona !"),
                            UserInterface::Icon::Warning);
         }
@@ -157,11 +158,11 @@ bool ValidateColumnName(const TTable& table, int c, QStringView name, UserInterf
 {
     name = TrimControl(name);
     if (ParseNumber(name)) {
-        ui.ShowMessage(Tr("Nazwa kolumny nie może być liczbą !"), UserInterface::Icon::Error);
+        ui.ShowMessage(Texts::tr("Nazwa kolumny nie może być liczbą !"), UserInterface::Icon::Error);
         return false;
     }
     if (const int found = table.ColumnIndexOf(name); found >= 0 && found != c) {
-        ui.ShowMessage(Tr("Kolumna o podanej nazwie już istnieje w tej tabeli !"), UserInterface::Icon::Error);
+        ui.ShowMessage(Texts::tr("Kolumna o podanej nazwie już istnieje w tej tabeli !"), UserInterface::Icon::Error);
         return false;
     }
     return true;

@@ -10,10 +10,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The texts of this file, translated in the context "OpenDataFile".
+struct Texts
 {
-    return QCoreApplication::translate("OpenDataFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(OpenDataFile)
+};
 
 }   // namespace
 
@@ -21,17 +22,17 @@ TTable* OpenDataFile(const QString& path, TableSet& tables, TTable* current, con
                      UserInterface& ui, RecentFiles& recent)
 {
     if (!QFileInfo::exists(path)) {
-        ui.ShowMessage(Tr("Nie mogę znaleźć pliku "), UserInterface::Icon::Error);
+        ui.ShowMessage(Texts::tr("Nie mogę znaleźć pliku "), UserInterface::Icon::Error);
         return nullptr;
     }
     DataFileText file;
     if (!QFileInfo(path).isFile() || !ReadDataFile(path, file)) {
-        ui.ShowMessage(Tr("Nie mogę odczytać pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+        ui.ShowMessage(Texts::tr("Nie mogę odczytać pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
         return nullptr;
     }
     const int first = FirstNonEmptyLine(file.lines);
     if (first == int(file.lines.size())) {
-        ui.ShowMessage(Tr("Plik ") + path + Tr(" nie zawiera danych !"), UserInterface::Icon::Error);
+        ui.ShowMessage(Texts::tr("Plik ") + path + Texts::tr(" nie zawiera danych !"), UserInterface::Icon::Error);
         return nullptr;
     }
 

@@ -1,0 +1,127 @@
+// Writes PNG pictures of the desktop application for the README: the main window with two tables
+// (the example year and the indices calculated from it), the load options dialog, both calculation
+// dialogs, the data options dialog and the options dialog. Drawn offscreen; see script/screenshots.
+
+#include "app/Application.h"
+#include "app/MainForm.h"
+#include "app/OptionsForm.h"
+#include "calc/CalcMainForm.h"
+#include "calc/CalcManager.h"
+#include "calc/PossibleIdxsSelForm.h"
+#include "data/DataManager.h"
+#include "data/DataOptionsForm.h"
+#include "table/LoadOptionsForm.h"
+#include "table/OpenDataFile.h"
+#include "table/Table.h"
+#include "table/TableWin.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Answers every question of the core with what a user would choose here.
+class ScriptedUser : public UserInterface
+{
+public:
+    CalcChoices choices;
+    KindFlags indices{};
+
+    void ShowMessage(const QString& text, Icon) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool AskYesNo(const QString&) override { return false; }
+    std::optional<LoadOptions> ChooseLoadOptions(const LoadOptionsRequest& request) override
+    {
+        return LoadOptions::Defaults(request);
+    }
+    std::optional<CalcChoices> ChooseCalculation(const CalcSettings&) override { return choices; }
+    std::optional<KindFlags> ChooseIndices(const KindFlags&, const KindFlags&) override { return indices; }
+};
+
+void Save(QWidget* widget, const QDir& out, const char* name)
+{
+    widget->show();
+    QApplication::processEvents();
+    const QString path = out.filePath(QString::fromLatin1(name));
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+}   // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: salvento_screenshots PROGRAM_DIRECTORY OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir program(QString::fromLocal8Bit(argv[1]));
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(out.path());
+
+    // A private copy of the shipped configuration, so that nothing is written beside the program.
+    QTemporaryDir home;
+    QFile::copy(program.filePath(QStringLiteral("SALVENTO.INI")), QDir(home.path()).filePath(QStringLiteral("SALVENTO.INI")));
+    TMainForm form(QDir(home.path()).filePath(QStringLiteral("SALVENTO.INI")), program.path());
+    form.SetLanguage(1045);
+    form.resize(1280, 800);
+    form.show();
+
+    ScriptedUser user;
+    const QString example = program.filePath(QStringLiteral("examples/station-year.txt"));
+    TTable* source = OpenDataFile(example, form.Tables(), nullptr, form.Kinds(), user, form.Recent());
+    if (!source)
+        return 1;
+    user.choices.simpleSources = {TableEntryText(*source)};
+    user.choices.simpleDestination = NewTableText();
+    for (const int id : {kind::Mrt, kind::STI, kind::PMV, kind::UTCI, kind::WCT, kind::Humidex, kind::Weather, kind::WSI_AR})
+        user.indices[std::size_t(id)] = true;
+    CalcSettings settings;
+    CalcManager manager(settings, form.Kinds(), form.Tables(), user);
+    if (!manager.Calculate() || !manager.Run())
+        return 1;
+    form.UpdateTableCommands(true);
+    form.Action("acPionowo")->trigger();
+    if (TTableWin* sourceWin = form.WindowOf(source))
+        sourceWin->SelectCell(7, 14);
+    if (TTableWin* results = form.WindowOf(manager.Destination()))
+        results->SelectCell(3, 14);
+    Save(&form, out, "main-window.png");
+
+    LoadOptionsRequest request{example, QChar(u'\t'), true};
+    TLoadOptionsForm load(request, &form);
+    Save(&load, out, "load-options.png");
+
+    CalcSettings remembered;
+    remembered.SimpleSources = {TableEntryText(*source)};
+    TCalcMainForm setup(remembered, form.Tables(), form.Ui(), &form);
+    Save(&setup, out, "calculation-setup.png");
+
+    KindFlags have{};
+    source->MarkKindsPresent(have);
+    KindFlags possible{};
+    form.Kinds().ComputePossible(have, possible);
+    TPossibleIdxsSelForm selection(possible, user.indices, form.Kinds(), &form);
+    Save(&selection, out, "index-selection.png");
+
+    TDataOptionsForm dataOptions(form.Kinds(), &form);
+    if (auto* kinds = dataOptions.findChild<QComboBox*>(QStringLiteral("cmbData")))
+        kinds->setCurrentText(QStringLiteral("UTCI"));
+    Save(&dataOptions, out, "data-options.png");
+
+    bool point = true;
+    TOptionsForm options(form.Options().Record, &point, &form);
+    Save(&options, out, "options.png");
+    return 0;
+}

@@ -92,6 +92,12 @@ void TMainForm::TableAdded(TTable* table)
         if (TTableWin* active = ActiveTableWin(); active && &active->Table() == table)
             Action("acZapisz")->setEnabled(modified);
     });
+    // The grid's double presses on a column header and on the corner run the main window's commands.
+    connect(tableWin, &TTableWin::columnOptionsRequested, this, [this, window] {
+        m_mdiArea->setActiveSubWindow(window);
+        Action("acOpcjeKolumny")->trigger();
+    });
+    connect(tableWin, &TTableWin::optionsRequested, this, [this] { Action("acOpcje")->trigger(); });
     connect(window, &QObject::destroyed, this, [this] {
         UpdateTableCommands(!m_mdiArea->subWindowList().isEmpty());
         UpdateContinuousCommands();

@@ -90,6 +90,15 @@ private:
     void OpenWithDialog();
     void SaveActive();
     void SaveActiveAs();
+    // Edit commands, on the active table window's selection.
+    void CopyBlock(bool withNames);
+    void CutBlock();
+    void ClearBlock();
+    void PasteBlock(bool withNames);
+    void SaveBlock();
+    void InsertRowsOrColumns();
+    void DeleteRowsOrColumns();
+    void ColumnOptions();
     // Window commands.
     void TileOneAboveAnother();
     void TileSideBySide();

@@ -126,6 +126,16 @@ void TMainForm::CreateActions()
               Qt::CTRL | Qt::Key_Delete);
     AddAction("acOpcjeKolumny", tr("&Opcje kolumny ..."), tr("Opcje kolumny|Pozwala określić opcje kolumny (np. jej nazwę)"),
               Qt::CTRL | Qt::Key_Return);
+    connect(Action("acKopiuj"), &QAction::triggered, this, [this] { CopyBlock(false); });
+    connect(Action("acWytnij"), &QAction::triggered, this, &TMainForm::CutBlock);
+    connect(Action("acWklej"), &QAction::triggered, this, [this] { PasteBlock(false); });
+    connect(Action("acUsun2"), &QAction::triggered, this, &TMainForm::ClearBlock);
+    connect(Action("acKopiujZNagl"), &QAction::triggered, this, [this] { CopyBlock(true); });
+    connect(Action("acWklejZNagl"), &QAction::triggered, this, [this] { PasteBlock(true); });
+    connect(Action("acZapiszBlok"), &QAction::triggered, this, &TMainForm::SaveBlock);
+    connect(Action("acWstaw"), &QAction::triggered, this, &TMainForm::InsertRowsOrColumns);
+    connect(Action("acUsun"), &QAction::triggered, this, &TMainForm::DeleteRowsOrColumns);
+    connect(Action("acOpcjeKolumny"), &QAction::triggered, this, &TMainForm::ColumnOptions);
 
     // Options and calculations
     connect(AddAction("acOpcje", tr("&Opcje zapisu/odczytu ..."),

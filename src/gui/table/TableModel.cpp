@@ -1,6 +1,7 @@
 #include "table/TableModel.h"
 
 #include "data/AbstractData.h"
+#include "table/Editing.h"
 #include "table/Table.h"
 
 #include <QBrush>
@@ -39,6 +40,16 @@ TableModel::TableModel(TTable& table, QObject* parent) : QAbstractTableModel(par
     connect(&table, &TTable::columnsAboutToBeRemoved, this,
             [this](int first, int last) { beginRemoveColumns(QModelIndex(), first - 1, last - 1); });
     connect(&table, &TTable::columnsRemoved, this, [this] { endRemoveColumns(); });
+    // The table says where a moved row (column) ends up; an item model says before which of the
+    // rows as they were it goes: one further on when it moves down.
+    connect(&table, &TTable::rowsAboutToBeMoved, this, [this](int from, int to) {
+        beginMoveRows(QModelIndex(), from - 1, from - 1, QModelIndex(), to > from ? to : to - 1);
+    });
+    connect(&table, &TTable::rowsMoved, this, [this] { endMoveRows(); });
+    connect(&table, &TTable::columnsAboutToBeMoved, this, [this](int from, int to) {
+        beginMoveColumns(QModelIndex(), from - 1, from - 1, QModelIndex(), to > from ? to : to - 1);
+    });
+    connect(&table, &TTable::columnsMoved, this, [this] { endMoveColumns(); });
 }
 
 int TableModel::rowCount(const QModelIndex& parent) const
@@ -77,8 +88,14 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    m_table.SetCellText(index.column() + 1, index.row() + 1, value.toString());
-    m_table.SetModified(true);
+    const int c = index.column() + 1;
+    const int r = index.row() + 1;
+    const QString text = value.toString();
+    // A number left as the editor showed it keeps its full precision: storing the shortened text
+    // back would turn 3.14159 into 3.14 merely by opening and closing the editor.
+    if (!m_table.CellData(c, r).NoValidValue && text == m_table.EditText(c, r))
+        return true;
+    StoreTypedText(m_table, c, r, text);
     return true;
 }
 

@@ -2,18 +2,26 @@
 
 #include "app/Hints.h"
 
-#include "data/AbstractData.h"
+#include "table/TableGrid.h"
 #include "table/TableModel.h"
 #include "table/Table.h"
 #include "table/TableSet.h"
 #include "UserInterface.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
 
 TTableWin::TTableWin(TTable& table, TableSet& tables, UserInterface& ui, QWidget* parent)
     : QWidget(parent), m_table(table), m_tables(tables), m_ui(ui), m_model(new TableModel(table, this))
@@ -23,13 +31,27 @@ TTableWin::TTableWin(TTable& table, TableSet& tables, UserInterface& ui, QWidget
     setWindowTitle(table.Caption());
     connect(&table, &TTable::captionChanged, this, &QWidget::setWindowTitle);
 
-    m_grid = new QTableView(this);
+    m_grid = new TableGrid(this);
     m_grid->setObjectName(QStringLiteral("fpoGrid"));
     m_grid->setModel(m_model);
     m_grid->setCursor(Qt::CrossCursor);
     m_grid->horizontalHeader()->setDefaultSectionSize(80);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (QHeaderView* header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
+        header->setSectionsMovable(true);
+        connect(header, &QHeaderView::sectionMoved, this,
+                [this, header](int, int from, int to) { SectionDragged(header, from, to); });
+    }
+    // After the view's own handling of a press on a column header, which this replaces unless a
+    // modifier is held.
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionPressed, this, &TTableWin::ColumnHeaderPressed);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            &TTableWin::ColumnHeaderDoubleClicked);
+    m_grid->installEventFilter(this);
+    m_corner = m_grid->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (m_corner)
+        m_corner->installEventFilter(this);
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                             | QAbstractItemView::AnyKeyPressed);
@@ -70,24 +92,34 @@ TTableWin::~TTableWin()
     m_tables.Close(&m_table);
 }
 
-TTableWin::Selection TTableWin::CurrentSelection() const
+QTableView* TTableWin::Grid() const
 {
-    Selection selection;
+    return m_grid;
+}
+
+TableSelection TTableWin::CurrentSelection() const
+{
     const QModelIndex current = m_grid->currentIndex();
-    selection.column = current.isValid() ? current.column() + 1 : 1;
-    selection.row = current.isValid() ? current.row() + 1 : 1;
+    const int c = current.isValid() ? current.column() + 1 : 1;
+    const int r = current.isValid() ? current.row() + 1 : 1;
+    TableSelection selection = TableSelection::Cell(c, r);
+    // The bounding block of what is marked: one block, unless rows or columns inserted into it cut
+    // it in pieces.
     const QItemSelection ranges = m_grid->selectionModel()->selection();
-    if (ranges.isEmpty()) {
-        selection.left = selection.right = selection.column;
-        selection.top = selection.bottom = selection.row;
+    if (ranges.isEmpty())
         return selection;
+    TableSelection block = selection;
+    block.Left = block.Top = std::numeric_limits<int>::max();
+    block.Right = block.Bottom = 0;
+    for (const QItemSelectionRange& range : ranges) {
+        block.Left = std::min(block.Left, range.left() + 1);
+        block.Top = std::min(block.Top, range.top() + 1);
+        block.Right = std::max(block.Right, range.right() + 1);
+        block.Bottom = std::max(block.Bottom, range.bottom() + 1);
     }
-    const QItemSelectionRange& range = ranges.first();
-    selection.left = range.left() + 1;
-    selection.right = range.right() + 1;
-    selection.top = range.top() + 1;
-    selection.bottom = range.bottom() + 1;
-    return selection;
+    if (c < block.Left || c > block.Right || r < block.Top || r > block.Bottom)
+        return selection;
+    return block;
 }
 
 void TTableWin::SelectCell(int c, int r)
@@ -95,6 +127,24 @@ void TTableWin::SelectCell(int c, int r)
     const QModelIndex index = m_model->index(r - 1, c - 1);
     m_grid->setCurrentIndex(index);
     m_grid->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void TTableWin::SetCurrentCell(int c, int r)
+{
+    c = std::clamp(c, 1, m_table.ColCount() - 1);
+    r = std::clamp(r, 1, m_table.RowCount() - 1);
+    SelectBlock(c, r, c, r);
+    m_grid->scrollTo(m_grid->currentIndex());
+}
+
+void TTableWin::SelectBlock(int left, int top, int right, int bottom)
+{
+    m_grid->SelectBlock(m_model->index(top - 1, left - 1), m_model->index(bottom - 1, right - 1));
+}
+
+bool TTableWin::Editing() const
+{
+    return m_grid->indexWidget(m_grid->currentIndex()) != nullptr;
 }
 
 bool TTableWin::MayClose()
@@ -113,6 +163,31 @@ void TTableWin::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+bool TTableWin::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window sees the grid's keys first.
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Up && (key->modifiers() & Qt::ControlModifier) && !Editing()) {
+            SelectColumn(CurrentSelection().Col);
+            return true;
+        }
+    }
+    if (watched == m_corner && event->type() == QEvent::MouseButtonDblClick) {
+        emit optionsRequested();
+        return true;
+    }
+    if (watched == m_corner && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton
+            && !(mouse->modifiers() & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier))) {
+            SelectAllCells();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TTableWin::ShowCurrentCell()
 {
     const QModelIndex current = m_grid->currentIndex();
@@ -122,14 +197,46 @@ void TTableWin::ShowCurrentCell()
         return;
     }
     const int c = current.column() + 1;
-    const int r = current.row() + 1;
-    const TAbstractData* kind = m_table.ColumnKind(c);
-    m_columnPanel->setText(kind ? kind->Description : tr("[Nieznana dana wejściowa lub wskaźnik]"));
-    const TCellData& cell = m_table.CellData(c, r);
-    if (cell.NoValidValue)
-        m_valuePanel->clear();
-    else if (kind && kind->IsTextual)
-        m_valuePanel->setText(m_table.DisplayText(c, r));
+    m_columnPanel->setText(m_table.ColumnDescription(c));
+    m_valuePanel->setText(m_table.StatusText(c, current.row() + 1));
+}
+
+void TTableWin::SelectColumn(int c)
+{
+    SelectBlock(c, 1, c, m_table.RowCount() - 1);
+}
+
+void TTableWin::SelectAllCells()
+{
+    SelectBlock(1, 1, m_table.ColCount() - 1, m_table.RowCount() - 1);
+}
+
+void TTableWin::ColumnHeaderPressed(int section)
+{
+    if (QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier))
+        return;
+    SelectColumn(section + 1);
+}
+
+void TTableWin::ColumnHeaderDoubleClicked(int section)
+{
+    SetCurrentCell(section + 1, 1);
+    emit columnOptionsRequested();
+}
+
+// The header has shown the dragged section at its new place. The data moves in the table instead,
+// and the header takes its own order back, so that what the grid shows at a place is the table's
+// row or column of that number.
+void TTableWin::SectionDragged(QHeaderView* header, int from, int to)
+{
+    if (m_restoringOrder)
+        return;
+    {
+        const QScopedValueRollback restoring(m_restoringOrder, true);
+        header->moveSection(to, from);
+    }
+    if (header->orientation() == Qt::Vertical)
+        m_table.MoveRow(from + 1, to + 1);
     else
-        m_valuePanel->setText(FormatNumber(cell.Number, kind && kind->IsInteger ? 0 : 6));
+        m_table.MoveColumn(from + 1, to + 1);
 }

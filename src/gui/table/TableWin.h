@@ -1,9 +1,14 @@
 #pragma once
 
+#include "table/Editing.h"
+
 #include <QWidget>
 
+class QAbstractButton;
+class QHeaderView;
 class QLabel;
 class QTableView;
+class TableGrid;
 class TableModel;
 class TableSet;
 class TTable;
@@ -11,7 +16,11 @@ class UserInterface;
 
 // The window of one table: the grid over the core table and a status bar of two panels that
 // describe the current cell (the description of its column's kind, and its value in full).
-// Closing a table with unsaved changes asks first; the table is freed with its window.
+// Typed text is stored when the in-place editor closes or the cursor moves on; Esc leaves the cell
+// as it was. A press on a column header selects the column, on the corner every data cell;
+// Ctrl+Up selects the current column. Dragging a row label or a column header moves the row or
+// column in the table. Closing a table with unsaved changes asks first; the table is freed with its
+// window.
 class TTableWin : public QWidget
 {
     Q_OBJECT
@@ -21,33 +30,51 @@ public:
     ~TTableWin() override;
 
     TTable& Table() const { return m_table; }
-    QTableView* Grid() const { return m_grid; }
+    QTableView* Grid() const;
 
-    // The selected rectangle of data cells in table coordinates (columns and rows from 1), and the
-    // current cell; the current cell alone when nothing is selected.
-    struct Selection
-    {
-        int left = 1, top = 1, right = 1, bottom = 1;
-        int column = 1, row = 1;
-    };
-    Selection CurrentSelection() const;
+    // The marked block of data cells and the current cell, in table coordinates (columns and rows
+    // from 1); the current cell alone when the block does not hold it.
+    TableSelection CurrentSelection() const;
     // Makes the cell (c, r) of the table current and selected, and scrolls it into view.
     void SelectCell(int c, int r);
+    // Makes (c, r) the current and only selected cell, moved back inside the table when it lies
+    // beyond the last column or row, and scrolls it into view.
+    void SetCurrentCell(int c, int r);
+    // Marks the block of data cells from (left, top), the anchor that Shift extends from, to
+    // (right, bottom), which becomes the current cell. The grid does not scroll.
+    void SelectBlock(int left, int top, int right, int bottom);
+    // Whether the in-place editor is open.
+    bool Editing() const;
 
     // Whether closing may go on: asks when the table has unsaved changes.
     bool MayClose();
 
+signals:
+    // A column header was pressed twice: the column's first row is current, and the column options
+    // should be shown.
+    void columnOptionsRequested();
+    // The corner was pressed twice: the read/write options should be shown.
+    void optionsRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ShowCurrentCell();
+    void SelectColumn(int c);
+    void SelectAllCells();
+    void ColumnHeaderPressed(int section);
+    void ColumnHeaderDoubleClicked(int section);
+    void SectionDragged(QHeaderView* header, int from, int to);
 
     TTable& m_table;
     TableSet& m_tables;
     UserInterface& m_ui;
     TableModel* m_model;
-    QTableView* m_grid;
+    TableGrid* m_grid;
+    QAbstractButton* m_corner;
     QLabel* m_columnPanel;
     QLabel* m_valuePanel;
+    bool m_restoringOrder = false;   // the headers' own order is being put back after a drag
 };

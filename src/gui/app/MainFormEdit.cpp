@@ -1,0 +1,95 @@
+// Edit commands of the main window: they act on the active table window's selection and the
+// clipboard (plain text).
+
+#include "app/MainForm.h"
+
+#include "table/ColOptionsForm.h"
+#include "table/DeleteRowsColsForm.h"
+#include "table/Editing.h"
+#include "table/InsertForm.h"
+#include "table/Table.h"
+#include "table/TableWin.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+
+void TMainForm::CopyBlock(bool withNames)
+{
+    if (TTableWin* active = ActiveTableWin())
+        QApplication::clipboard()->setText(CopySelection(active->Table(), active->CurrentSelection(), withNames));
+}
+
+void TMainForm::CutBlock()
+{
+    CopyBlock(false);
+    ClearBlock();
+}
+
+void TMainForm::ClearBlock()
+{
+    TTableWin* active = ActiveTableWin();
+    if (active && !active->Editing())
+        ClearSelection(active->Table(), active->CurrentSelection());
+}
+
+void TMainForm::PasteBlock(bool withNames)
+{
+    if (TTableWin* active = ActiveTableWin())
+        PasteText(active->Table(), active->CurrentSelection(), QApplication::clipboard()->text(), withNames, *m_kinds,
+                  m_ui);
+}
+
+void TMainForm::SaveBlock()
+{
+    TTableWin* active = ActiveTableWin();
+    if (!active)
+        return;
+    const TableSelection selection = active->CurrentSelection();
+    QFileDialog dialog(this, tr("Zapisz zaznaczony obszar jako"), QString(),
+                       tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    SaveSelection(active->Table(), selection, dialog.selectedFiles().first(), m_ui);
+}
+
+void TMainForm::InsertRowsOrColumns()
+{
+    TTableWin* active = ActiveTableWin();
+    if (!active)
+        return;
+    const TableSelection selection = active->CurrentSelection();
+    TInsertForm dialog(selection, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    InsertRowsCols(active->Table(), selection, dialog.Rows(), dialog.Cols(), dialog.AtEnd());
+    // The cursor keeps its place: on the first inserted row and column when they went there.
+    active->SetCurrentCell(selection.Col, selection.Row);
+}
+
+void TMainForm::DeleteRowsOrColumns()
+{
+    TTableWin* active = ActiveTableWin();
+    if (!active)
+        return;
+    const TableSelection selection = active->CurrentSelection();
+    TDeleteRowsColsForm dialog(selection, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    DeleteRowsCols(active->Table(), selection, dialog.Rows(), dialog.Cols(), m_ui);
+    active->SetCurrentCell(selection.Col, selection.Row);
+}
+
+void TMainForm::ColumnOptions()
+{
+    TTableWin* active = ActiveTableWin();
+    if (!active)
+        return;
+    const int c = active->CurrentSelection().Col;
+    TColOptionsForm dialog(active->Table(), c, *m_kinds, m_ui, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    RenameColumn(active->Table(), c, dialog.ColumnName(), *m_kinds);
+}

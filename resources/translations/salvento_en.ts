@@ -601,6 +601,54 @@ Bieżąca kolumna zaś nie jest kolumną danych !</source>
     </message>
 </context>
 <context>
+    <name>TColOptionsForm</name>
+    <message>
+        <location filename="../../src/gui/table/ColOptionsForm.cpp" line="+23"/>
+        <source>Opcje kolumny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To okno służy do zmiany nazwy bieżącej kolumny w tabeli (i ew. związanej z nią danej/wskaźnika)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Nazwa kolumny: predefiniowana lub dowolna inna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Nazwa kolumny:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Opis wybranej z listy danej/wskaźnika</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Zmień</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zmiana nazwy bieżącej kolumny na podaną</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anuluj</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rezygnacja ze zmieniania nazwy bieżącej kolumny</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TDataOptionsForm</name>
     <message>
         <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+75"/>
@@ -771,6 +819,60 @@ napisz do nas!</source>
     </message>
 </context>
 <context>
+    <name>TDeleteRowsColsForm</name>
+    <message>
+        <location filename="../../src/gui/table/DeleteRowsColsForm.cpp" line="+15"/>
+        <source>Usuń kolumny / wiersze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To okno służy do usuwania kolumn i wierszy z aktywnej tabeli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>Usuń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>&amp;wierszy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ilość wierszy (poczynając od aktywnego) do usunięcia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;kolumn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ilość kolumn (poczynając od aktywnej) do usunięcia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Usuń</source>
+        <translation type="unfinished">&amp;Delete</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Usunięcie podanej liczby kolumn i wierszy z aktywnej tabeli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anuluj</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TExposureTime</name>
     <message>
         <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+290"/>
@@ -789,6 +891,76 @@ napisz do nas!</source>
         <location line="+42"/>
         <source>Nie znaleziono pliku pomocy %1.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TInsertForm</name>
+    <message>
+        <location filename="../../src/gui/table/InsertForm.cpp" line="+18"/>
+        <source>Wstaw kolumny / wiersze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To okno służy do wstawiania kolumn i wierszy do aktywnej tabeli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <location line="+4"/>
+        <source>Wstaw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>&amp;wierszy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Liczba nowych wierszy do wstawienia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;kolumn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Liczba nowych kolumn do wstawienia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Określa miejsce wstawienia nowych wierszy/kolumn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Na &amp;końcu tabeli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tu gdzie k&amp;ursor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Wstaw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Anuluj</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zamyka okno bez podejmowania żadnych działań</source>
+        <translation type="unfinished">Closes the window without doing anything</translation>
     </message>
 </context>
 <context>
@@ -917,7 +1089,7 @@ napisz do nas!</source>
         <translation>Salvento for Windows</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>Nor&amp;malna wielkość</source>
         <translation>&amp;Normal size</translation>
     </message>
@@ -1199,7 +1371,7 @@ napisz do nas!</source>
         <translation>Column options|Sets the options of a column (its name, for example)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+14"/>
         <source>&amp;Opcje zapisu/odczytu ...</source>
         <translation>&amp;Save/load options ...</translation>
     </message>
@@ -1359,7 +1531,13 @@ napisz do nas!</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../src/gui/app/MainFormEdit.cpp" line="+49"/>
+        <source>Zapisz zaznaczony obszar jako</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../src/gui/app/MainFormFile.cpp" line="+0"/>
         <source>Pliki danych (*.dat *.txt);;Wszystkie pliki (*)</source>
         <translation>Data files (*.dat *.txt);;All files (*)</translation>
     </message>
@@ -1702,14 +1880,13 @@ napisz do nas!</source>
 <context>
     <name>TTableWin</name>
     <message>
-        <location filename="../../src/gui/table/TableWin.cpp" line="+104"/>
+        <location filename="../../src/gui/table/TableWin.cpp" line="+154"/>
         <source>Czy na pewno chcesz zamknąć tabelę </source>
         <translation>Are you sure you want to close table </translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>[Nieznana dana wejściowa lub wskaźnik]</source>
-        <translation>[Unknown input or index]</translation>
+        <translation type="vanished">[Unknown input or index]</translation>
     </message>
 </context>
 </TS>

@@ -128,8 +128,9 @@ void TMainForm::UpdateTableCommands(bool tablesOpen)
         menu->menuAction()->setEnabled(tablesOpen);
     }
     for (const char* name : {"acWstaw", "acUsun", "acOpcjeKolumny", "acZamknij", "acZapisz", "acZapiszJako", "acUsun2",
-                             "acObliczenia", "acZapiszBlok", "acMaksNorm"})
+                             "acObliczenia", "acStatystyka", "acZapiszBlok", "acSzukaj", "acSzukajKolumny", "acMaksNorm"})
         Action(name)->setEnabled(tablesOpen);
+    Action("acSzukajZnow")->setEnabled(tablesOpen && m_search.Type != skNone);
     if (tablesOpen)
         if (const TTableWin* active = ActiveTableWin())
             Action("acZapisz")->setEnabled(active->Table().Modified());

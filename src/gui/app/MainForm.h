@@ -2,6 +2,7 @@
 
 #include "app/GuiUserInterface.h"
 #include "calc/CalcChoices.h"
+#include "search/SearchState.h"
 #include "settings/IniFile.h"
 #include "settings/Options.h"
 #include "table/RecentFiles.h"
@@ -108,6 +109,17 @@ private:
     // Calculation commands.
     void Calculate();
     void WhatCanBeComputed();
+    void ComputeStatistics();
+    // Search commands: the data search, the column search and the repetition of the last one.
+    void FindData();
+    void FindColumn();
+    void FindAgain();
+    // Searches the table of `window` from its cursor for the state's condition; the cell found
+    // becomes current.
+    void SearchDataIn(TTableWin& window);
+    // Searches the open tables for the column named in the state, from the active table's cursor;
+    // the table found becomes active with the cursor in that column.
+    void SearchColumnFromActive();
     // Options.
     void ReadOptions();
     void WriteOptions();
@@ -126,6 +138,7 @@ private:
     RecentFiles m_recent;
     ProgramOptions m_options;
     CalcSettings m_calcSettings;
+    TSearchState m_search;   // the last search, repeated by acSzukajZnow
     std::unique_ptr<DataManager> m_kinds;
     int m_language = 1033;
     int m_languageCommandLanguage = 0;

@@ -114,12 +114,16 @@ void TMainForm::CreateActions()
               tr("Wklej z nazwami kolumn|Wkleja do tabeli zawartość Schowka, pierwszy wiersz w Schowku to nazwy kolumn"),
               Qt::SHIFT | Qt::CTRL | Qt::Key_V);
     AddAction("acZapiszBlok", tr("&Zapisz zaznaczenie ..."), tr("Zapisz zaznaczenie|Zapisuje zaznaczony obszar w pliku"));
-    AddAction("acSzukaj", tr("Szuka&j ..."),
-              tr("Szukaj|Wyszukuje w bieżącej kolumnie lub tabeli dane o podanej charakterystyce"), Qt::CTRL | Qt::Key_F);
-    AddAction("acSzukajZnow", tr("Szukaj &ponownie"), tr("Szukaj ponownie|Powtórz ostatnią operację wyszukiwania"),
-              Qt::Key_F3);
-    AddAction("acSzukajKolumny", tr("Szukaj ko&lumny"), tr("Szukaj kolumny|Wyszukuje w tabelach kolumnę o podanej nazwie"),
-              Qt::CTRL | Qt::Key_G);
+    connect(AddAction("acSzukaj", tr("Szuka&j ..."),
+                      tr("Szukaj|Wyszukuje w bieżącej kolumnie lub tabeli dane o podanej charakterystyce"),
+                      Qt::CTRL | Qt::Key_F),
+            &QAction::triggered, this, &TMainForm::FindData);
+    connect(AddAction("acSzukajZnow", tr("Szukaj &ponownie"), tr("Szukaj ponownie|Powtórz ostatnią operację wyszukiwania"),
+                      Qt::Key_F3),
+            &QAction::triggered, this, &TMainForm::FindAgain);
+    connect(AddAction("acSzukajKolumny", tr("Szukaj ko&lumny"),
+                      tr("Szukaj kolumny|Wyszukuje w tabelach kolumnę o podanej nazwie"), Qt::CTRL | Qt::Key_G),
+            &QAction::triggered, this, &TMainForm::FindColumn);
     AddAction("acWstaw", tr("Ws&taw kolumny/wiersze ..."), tr("Wstaw kolumny/wiersze|Wstawia do tabeli kolumny lub/i wiersze"),
               Qt::Key_Insert);
     AddAction("acUsun", tr("U&suń kolumny/wiersze ..."), tr("Usuń kolumny/wiersze|Usuwa z tabeli kolumny lub/i wiersze"),
@@ -149,13 +153,11 @@ void TMainForm::CreateActions()
             &QAction::triggered, this, &TMainForm::WhatCanBeComputed);
     connect(AddAction("acObliczenia", tr("&Obliczenia ..."), tr("Obliczenia|Oblicza wartości wybranych wskaźników"), Qt::Key_F9),
             &QAction::triggered, this, &TMainForm::Calculate);
-    AddAction("acStatystyka", tr("Obliczenia s&tatystyczne ..."),
-              tr("Obliczenia statystyczne|Wyświetla podstawowe informacje statystyczne na temat danych z bieżącej tabeli"),
-              Qt::CTRL | Qt::Key_T);
-
-    // Statistics and search come with their own commands later; until then they stay disabled.
-    for (const char* name : {"acSzukaj", "acSzukajZnow", "acSzukajKolumny", "acStatystyka"})
-        Action(name)->setEnabled(false);
+    connect(AddAction("acStatystyka", tr("Obliczenia s&tatystyczne ..."),
+                      tr("Obliczenia statystyczne|Wyświetla podstawowe informacje statystyczne na temat danych z "
+                         "bieżącej tabeli"),
+                      Qt::CTRL | Qt::Key_T),
+            &QAction::triggered, this, &TMainForm::ComputeStatistics);
 }
 
 void TMainForm::CreateMenus()

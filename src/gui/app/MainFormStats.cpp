@@ -1,0 +1,24 @@
+// The statistics command of the main window.
+
+#include "app/MainForm.h"
+
+#include "stats/StatColumn.h"
+#include "stats/StatisticsForm.h"
+#include "stats/StatisticsOptionsForm.h"
+#include "table/Table.h"
+#include "table/TableWin.h"
+
+// The statistics of the selected columns of the active table: their options first, then the
+// report. Each run starts from the default settings of the columns.
+void TMainForm::ComputeStatistics()
+{
+    TTableWin* active = ActiveTableWin();
+    if (!active)
+        return;
+    const TTableWin::Selection selection = active->CurrentSelection();
+    std::vector<TStatColumnRec> records =
+        MakeStatColumns(active->Table(), selection.left, selection.top, selection.right, selection.bottom);
+    if (!TStatisticsOptionsForm::Edit(records, active->Table().RowCount() - 1, this))
+        return;
+    TStatisticsForm::Show(records, m_ui, this);
+}

@@ -59,8 +59,8 @@ void Activate(TMainForm& form, const TTable& table)
 // The cursor of the active table window as (column, row) of the table.
 std::pair<int, int> Cursor(TMainForm& form)
 {
-    const TTableWin::Selection selection = form.ActiveTableWin()->CurrentSelection();
-    return {selection.column, selection.row};
+    const TableSelection selection = form.ActiveTableWin()->CurrentSelection();
+    return {selection.Col, selection.Row};
 }
 
 TEST(StatsSearch, StatisticsOptionsKeepEachColumnAndRefuseInvalidFields)

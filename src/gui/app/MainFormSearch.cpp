@@ -19,7 +19,7 @@ void TMainForm::FindData()
     TTableWin* active = ActiveTableWin();
     if (!active)
         return;
-    const int column = active->CurrentSelection().column;
+    const int column = active->CurrentSelection().Col;
     if (!TSearchDataForm::Edit(m_search, active->Table().ColumnKind(column), this))
         return;
     Action("acSzukajZnow")->setEnabled(true);
@@ -47,8 +47,8 @@ void TMainForm::FindAgain()
 
 void TMainForm::SearchDataIn(TTableWin& window)
 {
-    const TTableWin::Selection cursor = window.CurrentSelection();
-    if (const std::optional<TFoundCell> found = SearchData(window.Table(), m_search, cursor.column, cursor.row, m_ui))
+    const TableSelection cursor = window.CurrentSelection();
+    if (const std::optional<TFoundCell> found = SearchData(window.Table(), m_search, cursor.Col, cursor.Row, m_ui))
         window.SelectCell(found->Col, found->Row);
 }
 
@@ -58,12 +58,12 @@ void TMainForm::SearchColumnFromActive()
     if (!active)
         return;
     const std::optional<TFoundColumn> found =
-        SearchColumn(m_tables, active->Table(), active->CurrentSelection().column, m_search.ColumnName, m_ui);
+        SearchColumn(m_tables, active->Table(), active->CurrentSelection().Col, m_search.ColumnName, m_ui);
     if (!found)
         return;
     TTableWin* window = WindowOf(found->Table);
     for (QMdiSubWindow* child : m_mdiArea->subWindowList())
         if (child->widget() == window)
             m_mdiArea->setActiveSubWindow(child);
-    window->SelectCell(found->Col, window->CurrentSelection().row);
+    window->SelectCell(found->Col, window->CurrentSelection().Row);
 }

@@ -15,9 +15,9 @@ void TMainForm::ComputeStatistics()
     TTableWin* active = ActiveTableWin();
     if (!active)
         return;
-    const TTableWin::Selection selection = active->CurrentSelection();
+    const TableSelection selection = active->CurrentSelection();
     std::vector<TStatColumnRec> records =
-        MakeStatColumns(active->Table(), selection.left, selection.top, selection.right, selection.bottom);
+        MakeStatColumns(active->Table(), selection.Left, selection.Top, selection.Right, selection.Bottom);
     if (!TStatisticsOptionsForm::Edit(records, active->Table().RowCount() - 1, this))
         return;
     TStatisticsForm::Show(records, m_ui, this);

@@ -146,7 +146,7 @@ The point is used as the decimal separator instead.</translation>
     <message>
         <location filename="../../src/core/search/SearchColumn.cpp" line="+30"/>
         <source>Kolumna o podanej nazwie nie została znaleziona w żadnej tabeli !</source>
-        <translation type="unfinished"></translation>
+        <translation>No column with this name was found in any table!</translation>
     </message>
 </context>
 <context>
@@ -154,101 +154,105 @@ The point is used as the decimal separator instead.</translation>
     <message>
         <location filename="../../src/core/search/SearchData.cpp" line="+95"/>
         <source>zawierająca podany tekst</source>
-        <translation type="unfinished"></translation>
+        <translation>containing the given text</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>zawierająca podaną liczbę</source>
-        <translation type="unfinished"></translation>
+        <translation>containing the given number</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>nie zawierająca poprawnej danej</source>
-        <translation type="unfinished"></translation>
+        <translation>without valid data</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>zawierająca daną o wartości spoza dopuszczalnego zakresu</source>
-        <translation type="unfinished"></translation>
+        <translation>containing a value out of the allowed range</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>z podanego przedziału</source>
-        <translation type="unfinished"></translation>
+        <translation>with a value in the given interval</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>z jednego z przedziałów standardowych</source>
-        <translation type="unfinished"></translation>
+        <translation>with a value in one of the standard intervals</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Komórka </source>
-        <translation type="unfinished"></translation>
+        <translation>No cell </translation>
     </message>
     <message>
         <location line="+0"/>
         <source> nie została znaleziona w bieżącej </source>
-        <translation type="unfinished"></translation>
+        <translation> was found in the current </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>tabeli !</source>
-        <translation type="unfinished"></translation>
+        <translation>table!</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>kolumnie !</source>
-        <translation type="unfinished"></translation>
+        <translation>column!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Uruchomienie przeszukiwania nie jest możliwe !<byte value="xd"/>
 Opcja &apos;Szukaj w przedziałach standardowych&apos; była uaktywniona dla kolumny &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>The search cannot be started!<byte value="xd"/>
+The option &apos;Find in standard intervals&apos; was turned on for the column &apos;</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&apos; .<byte value="xd"/>
 Bieżąca kolumna zaś nosi nazwę &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;.<byte value="xd"/>
+The current column, however, is named &apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&apos; .<byte value="xd"/>
 Bieżąca kolumna zaś nie jest kolumną danych !</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;.<byte value="xd"/>
+The current column, however, is not a data column!</translation>
     </message>
     <message>
         <location filename="../../src/core/search/SearchIntervals.cpp" line="+41"/>
         <source>Błędny format pola &apos;Przedziały&apos; (niepoprawna liczba danych) !</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong format of the field &apos;Intervals&apos; (wrong number of values)!</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Błędny format pola &apos;Przedziały&apos; (nie wszystkie dane są liczbami lub są rozdzielone niewłaściwymi separatorami) !</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong format of the field &apos;Intervals&apos; (not all values are numbers or they are separated by wrong separators)!</translation>
     </message>
     <message>
         <location filename="../../src/core/search/SearchRequest.cpp" line="+84"/>
         <source>W bieżącej kolumnie są tylko opisy słowne: nie można w niej szukać liczby ani przedziału !</source>
-        <translation type="unfinished"></translation>
+        <translation>The current column holds only verbal descriptions: no number or interval can be searched for in it!</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Pole &apos;Liczba do znalezienia&apos; musi zawierać poprawną liczbę !</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &apos;Number to find&apos; must contain a valid number!</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Musisz zaznaczyć jedno z pól:<byte value="xd"/>
  &apos;Szukaj danych brakujących&apos; lub &apos;Szukaj danych niepoprawnych&apos; !</source>
-        <translation type="unfinished"></translation>
+        <translation>You must tick one of the boxes:<byte value="xd"/>
+ &apos;Find missing data&apos; or &apos;Find invalid data&apos;!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Musisz zaznaczyć chociaż jeden przedział na liście &apos;Przedziały standardowe&apos; !</source>
-        <translation type="unfinished"></translation>
+        <translation>You must select at least one interval in the list &apos;Standard intervals&apos;!</translation>
     </message>
 </context>
 <context>
@@ -256,27 +260,27 @@ Bieżąca kolumna zaś nie jest kolumną danych !</source>
     <message>
         <location filename="../../src/core/stats/StatOptions.cpp" line="+61"/>
         <source>Pole &apos;od wiersza&apos; musi zawierać liczbę całkowitą !</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &apos;from row&apos; must contain a whole number!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Pole &apos;do wiersza&apos; musi zawierać liczbę całkowitą !</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &apos;to row&apos; must contain a whole number!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Pole &apos;szerokość przedziału&apos; musi zawierać liczbę rzeczywistą !</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &apos;interval width&apos; must contain a real number!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Pole &apos;ilość przedziałów&apos; musi zawierać liczbę rzeczywistą !</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &apos;number of intervals&apos; must contain a real number!</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pole &apos;progi użytkownika&apos; musi zawierać liczby rzeczywiste oddzielone znakami &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &apos;user thresholds&apos; must contain real numbers separated by &apos;</translation>
     </message>
 </context>
 <context>
@@ -284,122 +288,122 @@ Bieżąca kolumna zaś nie jest kolumną danych !</source>
     <message>
         <location filename="../../src/core/stats/ColumnReport.cpp" line="+83"/>
         <source>            Kolumna %s (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>            Column %s (%s)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>            Kolumna %s</source>
-        <translation type="unfinished"></translation>
+        <translation>            Column %s</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cała kolumna jest pusta !</source>
-        <translation type="unfinished"></translation>
+        <translation>The whole column is empty!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>W tej kolumnie jest tylko jedna dana: %.3f</source>
-        <translation type="unfinished"></translation>
+        <translation>This column holds only one value: %.3f</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>W tej kolumnie jest tylko jedna dana: %.3f (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>This column holds only one value: %.3f (%s)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Ilość wierszy:                 %3d  (od %d do %d)</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of rows:                %3d  (from %d to %d)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ilość danych liczbowych:       %3d</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of numeric values:      %3d</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>w tym spoza dopuszcz. zakresu: %3d</source>
-        <translation type="unfinished"></translation>
+        <translation>of which out of allowed range: %3d</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ilość napisów:                 %3d</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of texts:               %3d</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Suma:                          %10.3f</source>
-        <translation type="unfinished"></translation>
+        <translation>Sum:                           %10.3f</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minimalna wartość:             %10.3f</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum value:                 %10.3f</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maksymalna wartość:            %10.3f</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum value:                 %10.3f</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Średnia arytmetyczna:          %10.3f ± %.3f  (%s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arithmetic mean:               %10.3f ± %.3f  (%s)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Średnia arytmetyczna:          %10.3f ± %.3f</source>
-        <translation type="unfinished"></translation>
+        <translation>Arithmetic mean:               %10.3f ± %.3f</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wariancja:                     %10.3f ± %.3f</source>
-        <translation type="unfinished"></translation>
+        <translation>Variance:                      %10.3f ± %.3f</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Odchylenie standardowe:        %10.3f ± %.3f</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard deviation:            %10.3f ± %.3f</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&apos;Coefficient of the variance&apos;: %10.3f %%</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of variation:      %10.3f %%</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&apos;Coefficient of the variance&apos;: N/A</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of variation:      N/A</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Błąd podczas zapisu do pliku </source>
-        <translation type="unfinished">Error while writing to the file </translation>
+        <translation>Error while writing to the file </translation>
     </message>
     <message>
         <location filename="../../src/core/stats/Frequency.cpp" line="+81"/>
         <source>PRZEDZIAŁY CZĘSTOŚCI:</source>
-        <translation type="unfinished"></translation>
+        <translation>FREQUENCY INTERVALS:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>   %3d razy: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>   %3d times: %s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>   %3d razy: od -INFINITY do %9.2f</source>
-        <translation type="unfinished"></translation>
+        <translation>   %3d times: from -INFINITY to %9.2f</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>   %3d razy: od %9.2f do %9.2f</source>
-        <translation type="unfinished"></translation>
+        <translation>   %3d times: from %9.2f to %9.2f</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>   %3d razy: od %9.2f do +INFINITY</source>
-        <translation type="unfinished"></translation>
+        <translation>   %3d times: from %9.2f to +INFINITY</translation>
     </message>
 </context>
 <context>
@@ -415,27 +419,27 @@ Bieżąca kolumna zaś nie jest kolumną danych !</source>
     <message>
         <location filename="../../src/gui/app/AboutBox.cpp" line="+15"/>
         <source>O Salvento</source>
-        <translation type="unfinished"></translation>
+        <translation>About Salvento</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Salvento dla Windows</source>
-        <translation type="unfinished">Salvento for Windows</translation>
+        <translation>Salvento for Windows</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Wersja 2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 2.2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>To fantastycznie !</source>
-        <translation type="unfinished"></translation>
+        <translation>That&apos;s fantastic!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Kliknij tu lub wciśnij ENTER, by zamknąć okno &apos;O Salvento&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Click here or press ENTER to close the &apos;About Salvento&apos; window</translation>
     </message>
 </context>
 <context>
@@ -443,161 +447,161 @@ Bieżąca kolumna zaś nie jest kolumną danych !</source>
     <message>
         <location filename="../../src/gui/calc/CalcMainForm.cpp" line="+47"/>
         <source>Opcje obliczeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation options</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Prosty sposób pobierania danych</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple way of getting data</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Złożony sposób pobierania danych</source>
-        <translation type="unfinished"></translation>
+        <translation>Complex way of getting data</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Lista wszystkich otwartych tabel</source>
-        <translation type="unfinished"></translation>
+        <translation>List of all open tables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>W&amp;szystkie tabele:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;All tables:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Lista tabel, z których będą pobierane dane źródłowe podczas obliczeń (ich kolejność ogólnie ma znaczenie)</source>
-        <translation type="unfinished"></translation>
+        <translation>List of the tables the source data are taken from during the calculation (their order generally matters)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tabele &amp;użyte do obliczeń:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables used in &amp;calculations:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Przeniesienie zaznaczonej na liście &apos;Wszystkie tabele&apos; tabeli do listy &apos;Tabele użyte do obliczeń&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Moves the table selected in the list &apos;All tables&apos; to the list &apos;Tables used in calculations&apos;</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Usunięcie z listy &apos;Tabele użyte do obliczeń&apos; zaznaczonej w niej tabeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Removes the selected table from the list &apos;Tables used in calculations&apos;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Tabela docelowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination table</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Zaznaczona</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selected</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Określenie jako tabeli docelowej tę wybraną na liście &apos;Wszystkie tabele&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Makes the table selected in the list &apos;All tables&apos; the destination table</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No&amp;wa</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne&amp;w</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Określenie nowej tabeli jako tabeli docelowej</source>
-        <translation type="unfinished"></translation>
+        <translation>Makes a new table the destination table</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Kolejność tabel</source>
-        <translation type="unfinished"></translation>
+        <translation>Order of tables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Do &amp;góry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Up</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>W &amp;dół</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Down</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+56"/>
         <source>D&amp;alej</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Next</translation>
     </message>
     <message>
         <location line="-56"/>
         <location line="+56"/>
         <source>Przejście do kolejnego etapu przygotowywania obliczeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Goes on to the next step of preparing the calculation</translation>
     </message>
     <message>
         <location line="-54"/>
         <location line="+56"/>
         <source>Anuluj</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="-56"/>
         <location line="+56"/>
         <source>Rezygnacja z przeprowadzania obliczeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancels the calculation</translation>
     </message>
     <message>
         <location line="-32"/>
         <source>Priorytet &amp;1 (najwyższy):</source>
-        <translation type="unfinished"></translation>
+        <translation>Priority &amp;1 (highest):</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Priorytet &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Priority &amp;2:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Priorytet &amp;3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Priority &amp;3:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Priorytet &amp;4 (najniższy):</source>
-        <translation type="unfinished"></translation>
+        <translation>Priority &amp;4 (lowest):</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Tabela źródłowa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Source table:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kolumna opisu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description column:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Z tej listy wybierz tabelę, w której zostaną zapamiętane wyniki obliczeń (może to być &apos;Nowa&apos; tabela)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose from this list the table that will receive the results of the calculation (it can be a &apos;New&apos; table)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tabela docelowa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination table:</translation>
     </message>
     <message>
         <location line="+145"/>
         <source>Lista &apos;tabel użytych do obliczeń&apos; jest pusta !</source>
-        <translation type="unfinished"></translation>
+        <translation>The list &apos;Tables used in calculations&apos; is empty!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Tabele źródłowe muszą występować poczynając od priorytetu 0, bez przerw !</source>
-        <translation type="unfinished"></translation>
+        <translation>Source tables must be given from priority 0 on, without gaps!</translation>
     </message>
 </context>
 <context>
@@ -605,47 +609,47 @@ Bieżąca kolumna zaś nie jest kolumną danych !</source>
     <message>
         <location filename="../../src/gui/table/ColOptionsForm.cpp" line="+23"/>
         <source>Opcje kolumny</source>
-        <translation type="unfinished"></translation>
+        <translation>Column options</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To okno służy do zmiany nazwy bieżącej kolumny w tabeli (i ew. związanej z nią danej/wskaźnika)</source>
-        <translation type="unfinished"></translation>
+        <translation>This window changes the name of the current column of the table (and so, possibly, the quantity/index bound to it)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Nazwa kolumny: predefiniowana lub dowolna inna</source>
-        <translation type="unfinished"></translation>
+        <translation>Column name: a predefined one or any other</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Nazwa kolumny:</source>
-        <translation type="unfinished"></translation>
+        <translation>Column &amp;name:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Opis wybranej z listy danej/wskaźnika</source>
-        <translation type="unfinished"></translation>
+        <translation>Description of the quantity/index chosen from the list</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Zmień</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Change</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zmiana nazwy bieżącej kolumny na podaną</source>
-        <translation type="unfinished"></translation>
+        <translation>Changes the name of the current column to the one given</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Anuluj</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rezygnacja ze zmieniania nazwy bieżącej kolumny</source>
-        <translation type="unfinished"></translation>
+        <translation>Leaves the name of the current column as it is</translation>
     </message>
 </context>
 <context>
@@ -653,153 +657,154 @@ Bieżąca kolumna zaś nie jest kolumną danych !</source>
     <message>
         <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+75"/>
         <source>Opcje danych</source>
-        <translation type="unfinished"></translation>
+        <translation>Data options</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To okno służy do dokonywania zmian w właściwościach danych/wskaźników, pamiętanych za każdym uruchomieniem Salvento</source>
-        <translation type="unfinished"></translation>
+        <translation>This window changes the properties of the quantities/indices, which Salvento keeps from one run to the next</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Nazwa danej/wskaźnika, którego opcje chcesz ustawić</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the quantity/index whose options you want to set</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Dana lub wskaźnik, którego opcje chcesz &amp;ustawić:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantity or &amp;index whose options you want to set:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Podstawowe informacje</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic information</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rozpoznawana przez Salvento nazwa danej/wskaźnika</source>
-        <translation type="unfinished"></translation>
+        <translation>The name by which Salvento recognizes the quantity/index</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Opis danej/wskaźnika, do celów wyłącznie informacyjnych</source>
-        <translation type="unfinished"></translation>
+        <translation>Description of the quantity/index, for information only</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Nazwa rozpoznawana przez Salvento:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name recognized by Salvento:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Opis:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nie używaj &apos;[&apos; ani &apos;]&apos;! Aby wprowadzić &apos;°&apos; (stopień), wciśnij Alt+0176.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not use &apos;[&apos; or &apos;]&apos;! To enter &apos;°&apos; (degree), press Alt+0176.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ograniczenia wartości</source>
-        <translation type="unfinished"></translation>
+        <translation>Value limits</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Domyślna wartość danej/wskaźnika, używana podczas obliczeń, gdy w tabelach brak jest wartości tej danej/wskaźnika</source>
-        <translation type="unfinished"></translation>
+        <translation>Default value of the quantity/index, used in calculations when the tables hold no value of this quantity/index</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Najmniejsza dopuszczalna wartość danej/wskaźnika (do celów informacyjnych)</source>
-        <translation type="unfinished"></translation>
+        <translation>Smallest allowed value of the quantity/index (for information)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Największa dopuszczalna wartość danej/wskaźnika (do celów informacyjnych)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largest allowed value of the quantity/index (for information)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wartość &amp;domyślna:</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;fault value:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Naj&amp;mniejsza dopuszczalna wartość:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Smallest allowed value:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Naj&amp;większa dopuszczalna wartość:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Largest allowed value:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Opcje obliczeń (dotyczy wskaźników)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation options (indices only)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Szczegółowy sposób obliczania wskaźnika</source>
-        <translation type="unfinished"></translation>
+        <translation>How exactly the index is calculated</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Zawsze obliczaj od nowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Al&amp;ways recalculate</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Próbuj obliczyć, ale zostaw jeśli się nie uda</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ry to calculate, but keep the value if that fails</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Obliczaj tylko gdy &amp;Brak Danych</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate only when data are &amp;missing</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Ni&amp;gdy nie obliczaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne&amp;ver calculate</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Progi &amp;standardowe ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard &amp;thresholds ...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wyświetlenie okna edycji progów standardowych (póki co nie działa!)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the window for editing the standard thresholds (does not work yet!)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Z&amp;atwierdź</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apply</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Zatwierdza zmiany dokonane w bieżącej danej/wskaźniku</source>
-        <translation type="unfinished"></translation>
+        <translation>Applies the changes made to the current quantity/index</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Koniec</source>
-        <translation type="unfinished">E&amp;xit</translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zamyka okno</source>
-        <translation type="unfinished"></translation>
+        <translation>Closes the window</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Dana o podanej nazwie już istnieje !
 Zmiana nazwy nie została zapisana !</source>
-        <translation type="unfinished"></translation>
+        <translation>A quantity with this name already exists!
+The new name has not been saved!</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -807,7 +812,10 @@ Zmiana nazwy nie została zapisana !</source>
 
 Jeśli uważasz ją za potrzebną lub ułatwiłaby Ci pracę z Salvento,
 napisz do nas!</source>
-        <translation type="unfinished"></translation>
+        <translation>This option is not implemented yet!
+
+If you find it necessary, or it would make your work with Salvento easier,
+write to us!</translation>
     </message>
 </context>
 <context>
@@ -823,53 +831,53 @@ napisz do nas!</source>
     <message>
         <location filename="../../src/gui/table/DeleteRowsColsForm.cpp" line="+15"/>
         <source>Usuń kolumny / wiersze</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete columns / rows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To okno służy do usuwania kolumn i wierszy z aktywnej tabeli</source>
-        <translation type="unfinished"></translation>
+        <translation>This window deletes columns and rows from the active table</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+2"/>
         <source>Usuń</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>&amp;wierszy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;rows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ilość wierszy (poczynając od aktywnego) do usunięcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of rows to delete (from the active one on)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;kolumn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;columns</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ilość kolumn (poczynając od aktywnej) do usunięcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of columns to delete (from the active one on)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Usuń</source>
-        <translation type="unfinished">&amp;Delete</translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Usunięcie podanej liczby kolumn i wierszy z aktywnej tabeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the given number of columns and rows from the active table</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Anuluj</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -885,12 +893,12 @@ napisz do nas!</source>
     <message>
         <location filename="../../src/gui/app/HelpWindow.cpp" line="+20"/>
         <source>Pomoc programu Salvento</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvento Help</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Nie znaleziono pliku pomocy %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The help file %1 was not found.</translation>
     </message>
 </context>
 <context>
@@ -898,69 +906,69 @@ napisz do nas!</source>
     <message>
         <location filename="../../src/gui/table/InsertForm.cpp" line="+18"/>
         <source>Wstaw kolumny / wiersze</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert columns / rows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To okno służy do wstawiania kolumn i wierszy do aktywnej tabeli</source>
-        <translation type="unfinished"></translation>
+        <translation>This window inserts columns and rows into the active table</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+2"/>
         <location line="+4"/>
         <source>Wstaw</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>&amp;wierszy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;rows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Liczba nowych wierszy do wstawienia</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of new rows to insert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;kolumn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;columns</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Liczba nowych kolumn do wstawienia</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of new columns to insert</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Określa miejsce wstawienia nowych wierszy/kolumn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets where the new rows/columns are inserted</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Na &amp;końcu tabeli</source>
-        <translation type="unfinished"></translation>
+        <translation>At the &amp;end of the table</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Tu gdzie k&amp;ursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Where the c&amp;ursor is</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Wstaw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Anuluj</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zamyka okno bez podejmowania żadnych działań</source>
-        <translation type="unfinished">Closes the window without doing anything</translation>
+        <translation>Closes the window without doing anything</translation>
     </message>
 </context>
 <context>
@@ -1058,12 +1066,12 @@ napisz do nas!</source>
     <message>
         <location line="+1"/>
         <source>&amp;Opcje ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options ...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pozwala ustawić dalsze opcje wczytywania danych z pliku (ta opcja póki co nie działa!)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets further options for loading data from the file (this option does not work yet!)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1533,7 +1541,7 @@ napisz do nas!</source>
     <message>
         <location filename="../../src/gui/app/MainFormEdit.cpp" line="+49"/>
         <source>Zapisz zaznaczony obszar jako</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the selected area as</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1547,124 +1555,124 @@ napisz do nas!</source>
     <message>
         <location filename="../../src/gui/app/OptionsForm.cpp" line="+51"/>
         <source>Opcje zapisu/odczytu plików (GLOBALNE)</source>
-        <translation type="unfinished"></translation>
+        <translation>File save/load options (GLOBAL)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Opcje zapisu/odczytu plików (TEGO PLIKU)</source>
-        <translation type="unfinished"></translation>
+        <translation>File save/load options (THIS FILE)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To okno służy do określania opcji Salvento, dotyczących wczytywania danych z plików i ch wewnętrznej reprezentacji</source>
-        <translation type="unfinished"></translation>
+        <translation>This window sets Salvento&apos;s options for loading data from files and for their internal representation</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Separator dziesiętny</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal separator</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Określa, jaki separator dziesiętny jest używany w programie do wyświetlania danych</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets which decimal separator the program uses to show data</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zawsze &amp;kropka</source>
-        <translation type="unfinished"></translation>
+        <translation>Always the &amp;point</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Określa, że separatorem w Salvento jest zawsze znak kropki (&apos;.&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Makes Salvento always use the point (&apos;.&apos;) as the decimal separator</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Systemu &amp;Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>System (&amp;Windows)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Określa, że separatorem dziesiętnym jest w Salvento separator dziesiętny systemu Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Makes Salvento use the decimal separator of the Windows system</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Systemu &amp;Windows (&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>System (&amp;Windows) (&apos;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Tej opcji Salvento póki co nie obsługuje</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvento does not support this option yet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Skala &amp;zachmurzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cloud cover scale</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Od:</source>
-        <translation type="unfinished"></translation>
+        <translation>From:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Do:</source>
-        <translation type="unfinished"></translation>
+        <translation>To:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Reprezentacja &amp;daty</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date representation</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+8"/>
         <source>Nazwa kolumny:</source>
-        <translation type="unfinished"></translation>
+        <translation>Column name:</translation>
     </message>
     <message>
         <location line="-7"/>
         <location line="+8"/>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Reprezentacja &amp;godziny</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hour representation</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Z&amp;apamiętaj</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Zapamiętuje dokonane zmiany</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the changes made</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Anuluj</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zamyka okno nie zapamiętawszy zmian</source>
-        <translation type="unfinished"></translation>
+        <translation>Closes the window without saving the changes</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Pole: &apos;Skala zachmurzenia - Od&apos; musi zawierać liczbę dodatnią !</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &apos;Cloud cover scale - From&apos; must contain a positive number!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pole: &apos;Skala zachmurzenia - Do&apos; musi zawierać liczbę dodatnią !</source>
-        <translation type="unfinished"></translation>
+        <translation>The field &apos;Cloud cover scale - To&apos; must contain a positive number!</translation>
     </message>
 </context>
 <context>
@@ -1672,65 +1680,65 @@ napisz do nas!</source>
     <message>
         <location filename="../../src/gui/calc/PossibleIdxsDispForm.cpp" line="+18"/>
         <source>Co możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>What can be calculated</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+51"/>
         <source>Te wskaźniki możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>You can calculate these indices</translation>
     </message>
     <message>
         <location line="-49"/>
         <location line="+50"/>
         <source>Lista wskaźników, które możesz obliczyć przy użyciu podanych wcześniej danych</source>
-        <translation type="unfinished"></translation>
+        <translation>List of the indices you can calculate from the data given before</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>&amp;Te, których NIE możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Those you CANNOT calculate</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+34"/>
         <source>Przełącza zawartość listy na wskaźniki, których nie możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>Switches the list to the indices you cannot calculate</translation>
     </message>
     <message>
         <location line="-32"/>
         <source>&amp;Zamknij</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zamyka okno</source>
-        <translation type="unfinished"></translation>
+        <translation>Closes the window</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Te, których NIE możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>Those you CANNOT calculate</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Tych wskaźników nie możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>You cannot calculate these indices</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lista wskaźników, których nie możesz obliczyć przy użyciu podanych wcześniej danych</source>
-        <translation type="unfinished"></translation>
+        <translation>List of the indices you cannot calculate from the data given before</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Te, które MOŻESZ obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>Those you CAN calculate</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Przełącza zawartość listy na wskaźniki, które możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>Switches the list to the indices you can calculate</translation>
     </message>
 </context>
 <context>
@@ -1738,92 +1746,92 @@ napisz do nas!</source>
     <message>
         <location filename="../../src/gui/calc/PossibleIdxsSelForm.cpp" line="+19"/>
         <source>Wybór wskaźników</source>
-        <translation type="unfinished"></translation>
+        <translation>Index selection</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Wybierz wskaźniki do &amp;obliczenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the &amp;indices to calculate</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Zaznaczonych:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Zaznacz ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Select ...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Wszystkie</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;All</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Ża&amp;den</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;None</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Ogólna ocena warunków .....</source>
-        <translation type="unfinished"></translation>
+        <translation>General assessment of conditions .....</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Szczegółowa ocena warunków ....</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed assessment of conditions ....</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ogólna ocena gospodarki .....</source>
-        <translation type="unfinished"></translation>
+        <translation>General assessment of heat exchange .....</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zaznacza wskaźniki związane z ogólną oceną gospodarki cieplnej człowieka</source>
-        <translation type="unfinished"></translation>
+        <translation>Selects the indices for a general assessment of human heat exchange</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Szczegółowa analiza bilansu .....</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed heat balance analysis .....</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zaznacza wskaźniki związane ze szczegółową analizą bilansu cieplnego człowieka w różnych warunkach</source>
-        <translation type="unfinished"></translation>
+        <translation>Selects the indices for a detailed analysis of the human heat balance in various conditions</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Pogoda</source>
-        <translation type="unfinished"></translation>
+        <translation>Weather</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Zaznacza wskaźniki związane ze opcją &apos;Pogoda&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Selects the indices of the option &apos;Weather&apos;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>O&amp;blicz</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculate</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Oblicz wybrane wskaźniki</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculates the chosen indices</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Anuluj</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nie obliczaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not calculate</translation>
     </message>
 </context>
 <context>
@@ -1831,27 +1839,27 @@ napisz do nas!</source>
     <message>
         <location filename="../../src/gui/calc/PossibleIndexesForm.cpp" line="+51"/>
         <source>Co możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>What can be calculated</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Tych danych &amp;nie mam</source>
-        <translation type="unfinished"></translation>
+        <translation>Data I do &amp;not have</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Te dane &amp;mam</source>
-        <translation type="unfinished"></translation>
+        <translation>Data I &amp;have</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&amp;Co możesz obliczyć</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;What can be calculated</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Zamknij</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>

@@ -1329,7 +1329,7 @@ write to us!</translation>
         <translation>Find|Searches the current column or table for data with the given properties</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Szukaj &amp;ponownie</source>
         <translation>Find &amp;again</translation>
     </message>
@@ -1339,12 +1339,12 @@ write to us!</translation>
         <translation>Find again|Repeats the last search</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Szukaj ko&amp;lumny</source>
         <translation>Find co&amp;lumn</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Szukaj kolumny|Wyszukuje w tabelach kolumnę o podanej nazwie</source>
         <translation>Find column|Searches the tables for a column of the given name</translation>
     </message>
@@ -1429,7 +1429,7 @@ write to us!</translation>
         <translation>Statistics|Shows basic statistics of the data in the current table</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+8"/>
         <source>&amp;Plik</source>
         <translation>&amp;File</translation>
     </message>
@@ -1860,6 +1860,248 @@ write to us!</translation>
         <location line="+3"/>
         <source>&amp;Zamknij</source>
         <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchColForm</name>
+    <message>
+        <location filename="../../src/gui/search/SearchColForm.cpp" line="+21"/>
+        <source>Szukaj kolumny</source>
+        <translation>Find column</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Nazwa kolumny do znalezienia:</source>
+        <translation>&amp;Name of the column to find:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>&amp;Szukaj</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchDataForm</name>
+    <message>
+        <location filename="../../src/gui/search/SearchDataForm.cpp" line="+79"/>
+        <source>Wyszukiwanie danych</source>
+        <translation>Data search</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Tekst do znalezienia:</source>
+        <translation>&amp;Text to find:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Rozróżniaj wielkie i małe litery</source>
+        <translation>Match &amp;case</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Przeszukiwać komórki t&amp;ekstowe</source>
+        <translation>Search te&amp;xt cells</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Przeszukiwać komórki &amp;numeryczne</source>
+        <translation>Search &amp;numeric cells</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Tekst</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Liczba do znalezienia:</source>
+        <translation>Num&amp;ber to find:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>D&amp;okładność (absolutna):</source>
+        <translation>&amp;Precision (absolute):</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Liczba</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Szukaj danych br&amp;akujących</source>
+        <translation>Find &amp;missing data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Szukaj danych nie&amp;poprawnych</source>
+        <translation>Find &amp;invalid data</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Specjalne</source>
+        <translation>Special</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Przedziały (w postaci: INF_a;b_c;d_e;f_INF):</source>
+        <translation>Interva&amp;ls (in the form: INF_a;b_c;d_e;f_INF):</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Przedziały użytkownika</source>
+        <translation>User intervals</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Przedziały standardowe</source>
+        <translation>Standard intervals</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zasięg wyszukiwania</source>
+        <translation>Search in</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Bieżąca kolumna</source>
+        <translation>Current c&amp;olumn</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Cała tabela</source>
+        <translation>&amp;Whole table</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kierunek wyszukiwania</source>
+        <translation>Search direction</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>W &amp;dół i w prawo</source>
+        <translation>&amp;Down and right</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>W &amp;górę i w lewo</source>
+        <translation>&amp;Up and left</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Szukaj</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsForm</name>
+    <message>
+        <location filename="../../src/gui/stats/StatisticsForm.cpp" line="+16"/>
+        <source>Obliczenia statystyczne - wynik</source>
+        <translation>Statistics - result</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;Zapisz ...</source>
+        <translation>&amp;Save ...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Z&amp;amknij</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Zapisz wynik obliczeń statystycznych jako ...</source>
+        <translation>Save the result of the statistics as ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pliki tekstowe (*.txt);;Wszystkie pliki (*.*)</source>
+        <translation>Text files (*.txt);;All files (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsOptionsForm</name>
+    <message>
+        <location filename="../../src/gui/stats/StatisticsOptionsForm.cpp" line="+55"/>
+        <source>Obliczenia statystyczne - opcje</source>
+        <translation>Statistics - options</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kolumna, której dotyczą ustawienia|Wybór innej kolumny zapamiętuje ustawienia kolumny opuszczanej i wyświetla ustawienia kolumny wybranej</source>
+        <translation>Column the settings apply to|Choosing another column keeps the settings of the column left and shows the settings of the column chosen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Kolumna:</source>
+        <translation>&amp;Column:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sposób obliczania częstości</source>
+        <translation>How frequencies are calculated</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Nie obliczaj</source>
+        <translation>&amp;Do not calculate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Progi &amp;standardowe</source>
+        <translation>&amp;Standard thresholds</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Progi &amp;użytkownika:</source>
+        <translation>&amp;User thresholds:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Histogram, sz&amp;erokość przedziału:</source>
+        <translation>Histogram, interval &amp;width:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Histogram, &amp;ilość przedziałów:</source>
+        <translation>Histogram, &amp;number of intervals:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Określa progi użytkownika (liczby oddzielone znakami &apos;,&apos; lub &apos;;&apos; (zależnie od ustawionego globalnego separatora dziesiętnego))</source>
+        <translation>Sets the user thresholds (numbers separated by &apos;,&apos; or &apos;;&apos; (depending on the global decimal separator set))</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&amp;Od wiersza:</source>
+        <translation>&amp;From row:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;do wiersza:</source>
+        <translation>&amp;to row:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>O&amp;bliczaj</source>
+        <translation>C&amp;alculate</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -56,8 +56,8 @@
     </message>
     <message>
         <location line="+72"/>
-        <source>Błąd podczas zapisu do pliku </source>
-        <translation>Error while writing to the file </translation>
+        <source>Błąd podczas zapisu do pliku %1 !</source>
+        <translation>Error while writing to the file %1!</translation>
     </message>
     <message>
         <location line="-59"/>
@@ -117,18 +117,13 @@ Are you sure you want to continue?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Nie mogę odczytać pliku </source>
-        <translation>Cannot read the file </translation>
+        <source>Nie mogę odczytać pliku %1 !</source>
+        <translation>I cannot read the file %1!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Plik </source>
-        <translation>The file </translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source> nie zawiera danych !</source>
-        <translation> contains no data!</translation>
+        <source>Plik %1 nie zawiera danych !</source>
+        <translation>The file %1 contains no data!</translation>
     </message>
 </context>
 <context>
@@ -279,14 +274,14 @@ The current column, however, is not a data column!</translation>
     </message>
     <message>
         <location line="+8"/>
-        <source>Pole &apos;progi użytkownika&apos; musi zawierać liczby rzeczywiste oddzielone znakami &apos;</source>
-        <translation>The field &apos;user thresholds&apos; must contain real numbers separated by &apos;</translation>
+        <source>Pole &apos;progi użytkownika&apos; musi zawierać liczby rzeczywiste oddzielone znakami &apos;%1&apos; !</source>
+        <translation>The field &apos;user thresholds&apos; must contain real numbers separated by &apos;%1&apos;!</translation>
     </message>
 </context>
 <context>
     <name>StatReport</name>
     <message>
-        <location filename="../../src/core/stats/ColumnReport.cpp" line="+83"/>
+        <location filename="../../src/core/stats/ColumnReport.cpp" line="+84"/>
         <source>            Kolumna %s (%s)</source>
         <translation>            Column %s (%s)</translation>
     </message>
@@ -376,11 +371,6 @@ The current column, however, is not a data column!</translation>
         <translation>Coefficient of variation:      N/A</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Błąd podczas zapisu do pliku </source>
-        <translation>Error while writing to the file </translation>
-    </message>
-    <message>
         <location filename="../../src/core/stats/Frequency.cpp" line="+81"/>
         <source>PRZEDZIAŁY CZĘSTOŚCI:</source>
         <translation>FREQUENCY INTERVALS:</translation>
@@ -410,8 +400,8 @@ The current column, however, is not a data column!</translation>
     <name>Suitability</name>
     <message>
         <location filename="../../src/core/indices/Suitability.cpp" line="+21"/>
-        <source>Nie mogę otworzyć pliku </source>
-        <translation>Cannot open the file </translation>
+        <source>Nie mogę otworzyć pliku %1 !</source>
+        <translation>I cannot open the file %1!</translation>
     </message>
 </context>
 <context>
@@ -2131,12 +2121,8 @@ write to us!</translation>
     <name>TTableWin</name>
     <message>
         <location filename="../../src/gui/table/TableWin.cpp" line="+154"/>
-        <source>Czy na pewno chcesz zamknąć tabelę </source>
-        <translation>Are you sure you want to close table </translation>
-    </message>
-    <message>
-        <source>[Nieznana dana wejściowa lub wskaźnik]</source>
-        <translation type="vanished">[Unknown input or index]</translation>
+        <source>Czy na pewno chcesz zamknąć tabelę %1 ?</source>
+        <translation>Do you really want to close table %1?</translation>
     </message>
 </context>
 </TS>

@@ -18,8 +18,7 @@ constexpr int ScoreCount = 5;
 
 FileError CannotOpen(const QString& path)
 {
-    return FileError(QCoreApplication::translate("Suitability", "Nie mogę otworzyć pliku ") + path +
-                     QStringLiteral(" !"));
+    return FileError(QCoreApplication::translate("Suitability", "Nie mogę otworzyć pliku %1 !").arg(path));
 }
 
 // A decimal integer after optional leading white space, with nothing after its digits; nothing

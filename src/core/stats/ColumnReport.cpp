@@ -3,6 +3,7 @@
 #include "data/AbstractData.h"
 #include "stats/Frequency.h"
 #include "stats/MessageFormat.h"
+#include "table/DataFile.h"
 #include "table/Table.h"
 #include "UserInterface.h"
 
@@ -162,6 +163,6 @@ bool SaveReport(const QString& text, const QString& path, UserInterface& ui)
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    ui.ShowMessage(Texts::tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+    ShowWriteError(path, ui);
     return false;
 }

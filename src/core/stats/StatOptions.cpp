@@ -84,8 +84,8 @@ QString StoreStatOptions(const TStatOptions& options, TStatColumnRec& record, in
     if (options.FreqMode == fmUser) {
         std::optional<std::vector<float>> parsed = ParseUserThresholds(options.UserText);
         if (!parsed)
-            return Texts::tr("Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami '")
-                   + UserListSeparator() + QStringLiteral("' !");
+            return Texts::tr("Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami '%1' !")
+                .arg(UserListSeparator());
         thresholds = std::move(*parsed);
     }
 

@@ -233,7 +233,7 @@ bool WriteTable(const TTable& table, QIODevice& device)
 
 void ShowWriteError(const QString& path, UserInterface& ui)
 {
-    ui.ShowMessage(Texts::tr("Błąd podczas zapisu do pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+    ui.ShowMessage(Texts::tr("Błąd podczas zapisu do pliku %1 !").arg(path), UserInterface::Icon::Error);
 }
 
 bool WriteTableFile(const TTable& table, const QString& path, QString* error)

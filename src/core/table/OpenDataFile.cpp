@@ -27,12 +27,12 @@ TTable* OpenDataFile(const QString& path, TableSet& tables, TTable* current, con
     }
     DataFileText file;
     if (!QFileInfo(path).isFile() || !ReadDataFile(path, file)) {
-        ui.ShowMessage(Texts::tr("Nie mogę odczytać pliku ") + path + QStringLiteral(" !"), UserInterface::Icon::Error);
+        ui.ShowMessage(Texts::tr("Nie mogę odczytać pliku %1 !").arg(path), UserInterface::Icon::Error);
         return nullptr;
     }
     const int first = FirstNonEmptyLine(file.lines);
     if (first == int(file.lines.size())) {
-        ui.ShowMessage(Texts::tr("Plik ") + path + Texts::tr(" nie zawiera danych !"), UserInterface::Icon::Error);
+        ui.ShowMessage(Texts::tr("Plik %1 nie zawiera danych !").arg(path), UserInterface::Icon::Error);
         return nullptr;
     }
 

@@ -151,8 +151,7 @@ bool TTableWin::MayClose()
 {
     if (!m_table.Modified())
         return true;
-    return m_ui.AskYesNo(tr("Czy na pewno chcesz zamknąć tabelę ") + QString::number(m_table.TableNumber())
-                         + QStringLiteral(" ?"));
+    return m_ui.AskYesNo(tr("Czy na pewno chcesz zamknąć tabelę %1 ?").arg(m_table.TableNumber()));
 }
 
 void TTableWin::closeEvent(QCloseEvent* event)

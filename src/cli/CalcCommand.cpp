@@ -4,8 +4,6 @@
 #include "calc/CalcManager.h"
 #include "data/DataManager.h"
 #include "table/DataFile.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
 #include "table/TableSet.h"
 
 #include <QCommandLineParser>
@@ -62,11 +60,8 @@ int RunCalc(CommandContext& context)
         return Usage(QStringLiteral("calc --complex takes at most four input files"));
     if (parser.isSet(QStringLiteral("indices")) && parser.isSet(QStringLiteral("all")))
         return Usage(QStringLiteral("choose either --indices or --all"));
-    context.ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
-    context.ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
 
     TableSet tables;
-    RecentFiles recent;
     CalcChoices& choices = context.ui.calcChoices;
     choices.simple = !complex;
     choices.simpleDestination = NewTableText();
@@ -82,9 +77,9 @@ int RunCalc(CommandContext& context)
             description = path.mid(at + 2);
             path.truncate(at);
         }
-        TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+        TTable* table = OpenInput(context, tables, path);
         if (!table)
-            return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+            return OpenFailed(context);
         if (!complex) {
             choices.simpleSources.append(TableEntryText(*table));
             continue;

@@ -5,6 +5,8 @@
 class CliUserInterface;
 class DataManager;
 class QCommandLineParser;
+class TableSet;
+class TTable;
 
 // Exit statuses of the batch tool.
 enum ExitStatus { ExitOk = 0, ExitFileError = 1, ExitUsage = 2 };
@@ -21,6 +23,12 @@ struct CommandContext
 
 // Prints a usage error and returns ExitUsage.
 int Usage(const QString& message);
+
+// Opens an input file as the Open command does (the load dialog's defaults, or the separators the
+// command line gives) into a new table of `tables`; none when it could not be opened, and then
+// OpenFailed gives the exit status.
+TTable* OpenInput(CommandContext& context, TableSet& tables, const QString& path);
+int OpenFailed(const CommandContext& context);
 
 int RunCalc(CommandContext& context);
 int RunConvert(CommandContext& context);

@@ -2,8 +2,6 @@
 #include "Commands.h"
 
 #include "table/DataFile.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
 #include "table/TableSet.h"
 
 #include <QCommandLineParser>
@@ -14,13 +12,10 @@ int RunConvert(CommandContext& context)
 {
     if (context.arguments.size() != 2)
         return Usage(QStringLiteral("convert needs IN and OUT"));
-    context.ui.dataSeparator = context.parser.value(QStringLiteral("data-sep"));
-    context.ui.decimalSeparator = context.parser.value(QStringLiteral("dec-sep"));
 
     TableSet tables;
-    RecentFiles recent;
-    TTable* table = OpenDataFile(context.arguments[0], tables, nullptr, context.kinds, context.ui, recent);
+    TTable* table = OpenInput(context, tables, context.arguments[0]);
     if (!table)
-        return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+        return OpenFailed(context);
     return SaveTableAs(*table, context.arguments[1], context.ui) ? ExitOk : ExitFileError;
 }

@@ -3,8 +3,6 @@
 
 #include "search/SearchData.h"
 #include "search/SearchRequest.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
 #include "table/Table.h"
 #include "table/TableSet.h"
 
@@ -50,15 +48,12 @@ int RunFind(CommandContext& context)
     const bool inColumn = parser.isSet(QStringLiteral("column"));
     if (parser.isSet(QStringLiteral("classes")) && !inColumn)
         return Usage(QStringLiteral("--classes needs --column"));
-    context.ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
-    context.ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
 
     TableSet tables;
-    RecentFiles recent;
     const QString& path = context.arguments[0];
-    TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+    TTable* table = OpenInput(context, tables, path);
     if (!table)
-        return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+        return OpenFailed(context);
 
     const bool upward = parser.isSet(QStringLiteral("upward"));
     int col = upward ? table->ColCount() - 1 : 1;

@@ -2,8 +2,6 @@
 #include "Commands.h"
 
 #include "data/DataManager.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
 #include "table/TableSet.h"
 
 #include <QCommandLineParser>
@@ -29,14 +27,11 @@ int RunPossible(CommandContext& context)
             have[std::size_t(data->Id)] = true;
         }
     } else {
-        context.ui.dataSeparator = context.parser.value(QStringLiteral("data-sep"));
-        context.ui.decimalSeparator = context.parser.value(QStringLiteral("dec-sep"));
         TableSet tables;
-        RecentFiles recent;
         for (const QString& path : context.arguments) {
-            TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+            TTable* table = OpenInput(context, tables, path);
             if (!table)
-                return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+                return OpenFailed(context);
             table->MarkKindsPresent(have);
         }
     }

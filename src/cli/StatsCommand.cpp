@@ -3,8 +3,6 @@
 
 #include "stats/ColumnReport.h"
 #include "stats/StatOptions.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
 #include "table/Table.h"
 #include "table/TableSet.h"
 
@@ -69,15 +67,12 @@ int RunStats(CommandContext& context)
     std::optional<FreqChoice> freq;
     if (parser.isSet(QStringLiteral("freq")) && !(freq = ParseFreq(parser.value(QStringLiteral("freq")))))
         return Usage(QStringLiteral("--freq takes none, standard, user:LIST, width:W or count:N"));
-    context.ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
-    context.ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
 
     TableSet tables;
-    RecentFiles recent;
     const QString& path = context.arguments[0];
-    TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+    TTable* table = OpenInput(context, tables, path);
     if (!table)
-        return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+        return OpenFailed(context);
     const int largestRow = table->RowCount() - 1;
 
     std::vector<int> columns;

@@ -148,6 +148,8 @@ int main(int argc, char* argv[])
                                 ? QDir(parser.value(QStringLiteral("home"))).filePath(QStringLiteral("SALVENTO.INI"))
                                 : DataManager::DefaultIniPath();
     CliUserInterface ui;
+    ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
+    ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
     const IniFile ini(iniPath);
     if (parser.isSet(QStringLiteral("decimal-separator"))) {
         const QString separator = parser.value(QStringLiteral("decimal-separator"));

@@ -1,0 +1,17 @@
+#include "Commands.h"
+
+#include "CliUserInterface.h"
+
+#include "table/OpenDataFile.h"
+#include "table/RecentFiles.h"
+
+TTable* OpenInput(CommandContext& context, TableSet& tables, const QString& path)
+{
+    RecentFiles recent;
+    return OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+}
+
+int OpenFailed(const CommandContext& context)
+{
+    return context.ui.optionsRefused ? ExitUsage : ExitFileError;
+}

@@ -1,5 +1,8 @@
 #include "GuiTestSupport.h"
 
+#include "table/Table.h"
+#include "table/TableWin.h"
+
 #include <QAbstractButton>
 #include <QFile>
 #include <QMessageBox>
@@ -36,6 +39,23 @@ void Press(QWidget* dialog, const QString& caption)
         }
     }
     ADD_FAILURE() << "no button " << caption.toStdString() << " in " << dialog->metaObject()->className();
+}
+
+TTable& AddTable(TMainForm& form, const QStringList& names, const QList<QStringList>& rows)
+{
+    form.Action("acNowy")->trigger();
+    TTable& table = form.ActiveTableWin()->Table();
+    table.SetColCount(int(names.size()) + 1);
+    table.SetRowCount(int(rows.size()) + 1);
+    for (int c = 1; c <= names.size(); ++c)
+        table.BindHeader(c, names[c - 1], form.Kinds());
+    for (int r = 1; r <= rows.size(); ++r) {
+        table.SetRowLabel(r);
+        for (int c = 1; c <= std::min(names.size(), rows[r - 1].size()); ++c)
+            table.SetCellText(c, r, rows[r - 1][c - 1]);
+    }
+    table.SetModified(false);
+    return table;
 }
 
 MainFormFixture::MainFormFixture(const QByteArray& ini, int language)

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 
@@ -49,6 +51,20 @@ void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr);
 
 // Presses the button with this text (as written, ampersands included) in a dialog.
 void Press(QWidget* dialog, const QString& caption);
+
+// The named child of a window; a test failure when there is none.
+template <class T>
+T* Find(QWidget* window, const char* name)
+{
+    T* widget = window->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << "no " << name << " in " << window->metaObject()->className();
+    return widget;
+}
+
+// A new table of the main window, made by its New command, with columns named `names` (bound to
+// kinds where a name is one) and rows of cell texts (a short row leaves its last cells empty); not
+// marked modified.
+TTable& AddTable(TMainForm& form, const QStringList& names, const QList<QStringList>& rows);
 
 // A main window with its own SALVENTO.INI (the shipped one unless given) in a scratch directory,
 // which is also its program directory (WSI.INI, help, language modules).

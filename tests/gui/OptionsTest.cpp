@@ -53,29 +53,6 @@ private:
     QTimer m_timer;
 };
 
-template <typename T>
-T* Child(QWidget* parent, const char* name)
-{
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
-
-// A new table window whose columns have these headers (bound by name where a kind bears it) and
-// these cell texts, row by row.
-TTable& AddTable(TMainForm& form, const QStringList& headers, const std::vector<QStringList>& rows)
-{
-    TTable& table = *form.Tables().NewTable();
-    table.SetColCount(int(headers.size()) + 1);
-    table.SetRowCount(int(rows.size()) + 1);
-    for (int c = 1; c <= headers.size(); ++c)
-        table.BindHeader(c, headers[c - 1], form.Kinds());
-    for (int r = 1; r <= int(rows.size()); ++r)
-        for (int c = 1; c <= rows[std::size_t(r - 1)].size(); ++c)
-            table.SetCellText(c, r, rows[std::size_t(r - 1)][c - 1]);
-    return table;
-}
-
 QString StoredLanguage(const IniFile& ini)
 {
     return ini.ReadString(u"Options", u"Language", QStringLiteral("(none)"));
@@ -107,7 +84,7 @@ TEST_P(StartupLanguage, IsReadOrAskedAndStored)
             asked = true;
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Wybierz język / Choose a language / Choisissez une langue"));
             EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QWidget*>(QStringLiteral("btnEnglish")));
-            EXPECT_FALSE(Child<QPushButton>(dialog, "btnFrancais")->isEnabled());
+            EXPECT_FALSE(Find<QPushButton>(dialog, "btnFrancais")->isEnabled());
             if (*test.button)
                 Press(dialog, QString::fromUtf8(test.button));
             else
@@ -192,16 +169,16 @@ TEST(OptionsDialog, RefusesABadScaleAndOrdersItsEnds)
     TMainForm& form = fixture.Form();
     const std::vector<QString> refusals = EditOptions(form, [](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Opcje zapisu/odczytu plików (GLOBALNE)"));
-        Child<QLineEdit>(dialog, "edNebulFrom")->setText(QString());
-        Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("5"));
+        Find<QLineEdit>(dialog, "edNebulFrom")->setText(QString());
+        Find<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("5"));
         Press(dialog, QStringLiteral("Z&apamiętaj"));
         EXPECT_TRUE(dialog->isVisible());
-        Child<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("0"));
-        Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("-1"));
+        Find<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("0"));
+        Find<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("-1"));
         Press(dialog, QStringLiteral("Z&apamiętaj"));
         EXPECT_TRUE(dialog->isVisible());
-        Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("5"));
-        Child<QLineEdit>(dialog, "edDateName")->setText(QStringLiteral("data"));
+        Find<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("5"));
+        Find<QLineEdit>(dialog, "edDateName")->setText(QStringLiteral("data"));
         Press(dialog, QStringLiteral("Z&apamiętaj"));
     });
     EXPECT_EQ(refusals, (std::vector<QString>{QStringLiteral("Pole: 'Skala zachmurzenia - Od' musi zawierać liczbę dodatnią !"),
@@ -211,16 +188,16 @@ TEST(OptionsDialog, RefusesABadScaleAndOrdersItsEnds)
     EXPECT_EQ(form.Options().Record.DateColumnName, QStringLiteral("data"));
 
     EditOptions(form, [](QWidget* dialog) {
-        Child<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("7"));
-        Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("3"));
+        Find<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("7"));
+        Find<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("3"));
         Press(dialog, QStringLiteral("Z&apamiętaj"));
     });
     EXPECT_EQ(form.Options().Record.NebulosityFrom, 3);
     EXPECT_EQ(form.Options().Record.NebulosityTo, 7);
 
     EditOptions(form, [](QWidget* dialog) {
-        EXPECT_EQ(Child<QLineEdit>(dialog, "edNebulFrom")->text(), QStringLiteral("3"));
-        Child<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("9"));
+        EXPECT_EQ(Find<QLineEdit>(dialog, "edNebulFrom")->text(), QStringLiteral("3"));
+        Find<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("9"));
         Press(dialog, QStringLiteral("Anuluj"));
     });
     EXPECT_EQ(form.Options().Record.NebulosityFrom, 3);
@@ -240,13 +217,13 @@ TEST(OptionsDialog, PointInsteadOfTheSystemSeparatorConvertsEveryOpenTable)
     ASSERT_EQ(second.DisplayText(1, 1), QStringLiteral("3,25"));
 
     EditOptions(form, [](QWidget* dialog) {
-        auto* system = Child<QRadioButton>(dialog, "rbWinDecSep");
+        auto* system = Find<QRadioButton>(dialog, "rbWinDecSep");
         EXPECT_TRUE(system->isChecked());
         const QString separator = QLocale::system().decimalPoint();
         if (separator.size() == 1) {
             EXPECT_EQ(system->text(), QStringLiteral("Systemu &Windows ('") + separator + QStringLiteral("')"));
         }
-        Child<QRadioButton>(dialog, "rbPointDecSep")->setChecked(true);
+        Find<QRadioButton>(dialog, "rbPointDecSep")->setChecked(true);
         Press(dialog, QStringLiteral("Z&apamiętaj"));
     });
 
@@ -267,11 +244,11 @@ TEST(OptionsDialog, PerFileFormKeepsTheProgramOptions)
     WhenModal([](QWidget* loadDialog) {
         WhenModal([](QWidget* dialog) {
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Opcje zapisu/odczytu plików (TEGO PLIKU)"));
-            EXPECT_FALSE(Child<QRadioButton>(dialog, "rbPointDecSep")->isEnabled());
-            EXPECT_FALSE(Child<QRadioButton>(dialog, "rbWinDecSep")->isEnabled());
-            EXPECT_EQ(Child<QLineEdit>(dialog, "edNebulTo")->text(), QStringLiteral("10"));
-            Child<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("8"));
-            Child<QRadioButton>(dialog, "rbWinDecSep")->setChecked(true);
+            EXPECT_FALSE(Find<QRadioButton>(dialog, "rbPointDecSep")->isEnabled());
+            EXPECT_FALSE(Find<QRadioButton>(dialog, "rbWinDecSep")->isEnabled());
+            EXPECT_EQ(Find<QLineEdit>(dialog, "edNebulTo")->text(), QStringLiteral("10"));
+            Find<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("8"));
+            Find<QRadioButton>(dialog, "rbWinDecSep")->setChecked(true);
             Press(dialog, QStringLiteral("Z&apamiętaj"));
         });
         Press(loadDialog, QStringLiteral("&Opcje ..."));
@@ -300,7 +277,7 @@ std::vector<QString> EditDataOptions(TMainForm& form, std::function<void(QWidget
 
 void Choose(QWidget* dialog, const QString& name)
 {
-    auto* list = Child<QComboBox>(dialog, "cmbData");
+    auto* list = Find<QComboBox>(dialog, "cmbData");
     const int at = list->findText(name);
     ASSERT_GE(at, 0) << name.toStdString();
     list->setCurrentIndex(at);
@@ -315,35 +292,35 @@ TEST(DataOptions, ShowAKindAsItIs)
     TMainForm& form = fixture.Form();
     EditDataOptions(form, [&form](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Opcje danych"));
-        auto* list = Child<QComboBox>(dialog, "cmbData");
+        auto* list = Find<QComboBox>(dialog, "cmbData");
         EXPECT_EQ(list->count(), kind::ListedCount);
         EXPECT_LT(list->itemText(0).compare(list->itemText(list->count() - 1), Qt::CaseInsensitive), 0);
 
         Choose(dialog, QStringLiteral("Weather"));   // textual, no range
         for (const char* name : {"edDefault", "edMin", "edMax"}) {
-            EXPECT_FALSE(Child<QLineEdit>(dialog, name)->isEnabled()) << name;
-            EXPECT_TRUE(Child<QLineEdit>(dialog, name)->text().isEmpty()) << name;
+            EXPECT_FALSE(Find<QLineEdit>(dialog, name)->isEnabled()) << name;
+            EXPECT_TRUE(Find<QLineEdit>(dialog, name)->text().isEmpty()) << name;
         }
-        EXPECT_TRUE(Child<QGroupBox>(dialog, "rgDualOption")->isEnabled());
+        EXPECT_TRUE(Find<QGroupBox>(dialog, "rgDualOption")->isEnabled());
 
         Choose(dialog, QStringLiteral("t"));
-        EXPECT_EQ(Child<QLineEdit>(dialog, "edMin")->text(), QStringLiteral("-90.00"));   // shipped range
-        EXPECT_EQ(Child<QLineEdit>(dialog, "edMax")->text(), QStringLiteral("60.00"));
-        auto* dual = Child<QGroupBox>(dialog, "rgDualOption");
+        EXPECT_EQ(Find<QLineEdit>(dialog, "edMin")->text(), QStringLiteral("-90.00"));   // shipped range
+        EXPECT_EQ(Find<QLineEdit>(dialog, "edMax")->text(), QStringLiteral("60.00"));
+        auto* dual = Find<QGroupBox>(dialog, "rgDualOption");
         EXPECT_FALSE(dual->isEnabled());
         for (QRadioButton* item : dual->findChildren<QRadioButton*>())
             EXPECT_FALSE(item->isChecked());
 
         // Edits not applied are lost when another kind is chosen.
-        Child<QLineEdit>(dialog, "edMin")->setText(QStringLiteral("0"));
+        Find<QLineEdit>(dialog, "edMin")->setText(QStringLiteral("0"));
         Choose(dialog, QStringLiteral("WCI"));
         Choose(dialog, QStringLiteral("t"));
-        EXPECT_EQ(Child<QLineEdit>(dialog, "edMin")->text(), QStringLiteral("-90.00"));
+        EXPECT_EQ(Find<QLineEdit>(dialog, "edMin")->text(), QStringLiteral("-90.00"));
         EXPECT_EQ(form.Kinds().GetById(kind::t)->Minimum, -90.0f);
     });
     // The dialog opens where it was left.
     EditDataOptions(form, [](QWidget* dialog) {
-        EXPECT_EQ(Child<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("t"));
+        EXPECT_EQ(Find<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("t"));
     });
 }
 
@@ -355,7 +332,7 @@ TEST(DataOptions, ANewMinimumReachesTheOpenTables)
     ASSERT_EQ(table.CellData(1, 1).RangeState, 0);
     const std::vector<QString> messages = EditDataOptions(form, [](QWidget* dialog) {
         Choose(dialog, QStringLiteral("t"));
-        Child<QLineEdit>(dialog, "edMin")->setText(QStringLiteral("10"));
+        Find<QLineEdit>(dialog, "edMin")->setText(QStringLiteral("10"));
         Press(dialog, QStringLiteral("Z&atwierdź"));
         EXPECT_TRUE(dialog->isVisible());
     });
@@ -377,9 +354,9 @@ TEST(DataOptions, RenamingToAPlainColumnsNameBindsIt)
     ASSERT_EQ(table.ColumnKind(1), nullptr);
     const std::vector<QString> messages = EditDataOptions(form, [](QWidget* dialog) {
         Choose(dialog, QStringLiteral("M"));
-        Child<QLineEdit>(dialog, "edName")->setText(QStringLiteral("Met"));
+        Find<QLineEdit>(dialog, "edName")->setText(QStringLiteral("Met"));
         Press(dialog, QStringLiteral("Z&atwierdź"));
-        EXPECT_EQ(Child<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("Met"));
+        EXPECT_EQ(Find<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("Met"));
     });
     EXPECT_EQ(messages, std::vector<QString>{Message66});
     EXPECT_EQ(table.ColumnKind(1), form.Kinds().GetById(kind::M));
@@ -394,7 +371,7 @@ TEST(DataOptions, NamesAreUniqueAndWithoutSquareBrackets)
     const QString message6 = QStringLiteral("Dana o podanej nazwie już istnieje !\nZmiana nazwy nie została zapisana !");
     TTable& table = AddTable(form, {QStringLiteral("t")}, {{QStringLiteral("5")}});
     const std::vector<QString> messages = EditDataOptions(form, [](QWidget* dialog) {
-        auto* name = Child<QLineEdit>(dialog, "edName");
+        auto* name = Find<QLineEdit>(dialog, "edName");
         Choose(dialog, QStringLiteral("v"));
         name->setText(QStringLiteral("wci"));   // another kind's name, other letter case
         Press(dialog, QStringLiteral("Z&atwierdź"));
@@ -428,11 +405,11 @@ TEST(AboutBox, ShowsTheProgramAndClosesWithEnterOrEscape)
             shown = true;
             EXPECT_EQ(box->windowTitle(), QStringLiteral("O Salvento"));
             EXPECT_EQ(box->property("helpTopic").toInt(), 301);
-            auto* name = Child<QLabel>(box, "ProductName");
+            auto* name = Find<QLabel>(box, "ProductName");
             EXPECT_EQ(name->text(), QStringLiteral("Salvento dla Windows"));
             EXPECT_TRUE(name->font().bold());
-            EXPECT_EQ(Child<QLabel>(box, "Version")->text(), QStringLiteral("Wersja 2.2"));
-            EXPECT_EQ(Child<QPushButton>(box, "OKButton")->text(), QStringLiteral("To fantastycznie !"));
+            EXPECT_EQ(Find<QLabel>(box, "Version")->text(), QStringLiteral("Wersja 2.2"));
+            EXPECT_EQ(Find<QPushButton>(box, "OKButton")->text(), QStringLiteral("To fantastycznie !"));
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(box, &press);
         });

@@ -22,33 +22,6 @@
 
 namespace {
 
-template <class T>
-T* Find(QWidget* dialog, const char* name)
-{
-    T* widget = dialog->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << "no " << name << " in " << dialog->metaObject()->className();
-    return widget;
-}
-
-// A new table of the main window, made by its New command, with columns named `names` (bound to
-// kinds where a name is one) and the rows of cell texts.
-TTable& AddTable(TMainForm& form, const QStringList& names, const QList<QStringList>& rows)
-{
-    form.Action("acNowy")->trigger();
-    TTable& table = form.ActiveTableWin()->Table();
-    table.SetColCount(int(names.size()) + 1);
-    table.SetRowCount(int(rows.size()) + 1);
-    for (int c = 1; c <= names.size(); ++c)
-        table.BindHeader(c, names[c - 1], form.Kinds());
-    for (int r = 1; r <= rows.size(); ++r) {
-        table.SetRowLabel(r);
-        for (int c = 1; c <= names.size(); ++c)
-            table.SetCellText(c, r, rows[r - 1][c - 1]);
-    }
-    table.SetModified(false);
-    return table;
-}
-
 void Activate(TMainForm& form, const TTable& table)
 {
     for (QMdiSubWindow* window : form.MdiArea()->subWindowList())

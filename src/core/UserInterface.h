@@ -29,3 +29,6 @@ public:
     // the user cancels.
     virtual std::optional<KindFlags> ChooseIndices(const KindFlags& possible, const KindFlags& preselected) = 0;
 };
+
+// What the user is told when a command ran out of memory (the program itself goes on).
+QString OutOfMemoryMessage();

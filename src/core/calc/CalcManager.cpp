@@ -52,6 +52,8 @@ bool CalcManager::Calculate()
         m_routes[std::size_t(id)].Selected = possible[std::size_t(id)];
         m_settings.LastSelection[std::size_t(id)] = possible[std::size_t(id)];
     }
+    if (!DestinationFits())
+        return false;
     if (!m_destination)
         m_destination = m_tables.NewTable();
     PrepareDestination();
@@ -103,6 +105,43 @@ void CalcManager::ReadChoices(const CalcChoices& choices)
     }
     m_newDestination = destination == NewTableText();
     m_destination = m_newDestination ? nullptr : m_tables.FindTableByNumber(TableNumberOfEntry(destination));
+    CountSourceRows();
+}
+
+void CalcManager::CountSourceRows()
+{
+    m_rowCounts.fill(0);
+    for (const KindRoute& route : m_routes)
+        if (route.Found)
+            m_rowCounts[std::size_t(route.Priority)] =
+                std::max(m_rowCounts[std::size_t(route.Priority)], route.SourceTable->RowCount() - 1);
+}
+
+qint64 CalcManager::RowsNeeded() const
+{
+    if (m_simpleMode)
+        return std::max(m_rowCounts[0], 1);
+    // At most four factors below 2^31 each: the product is computed where it cannot wrap and stops
+    // growing once it is beyond any table.
+    qint64 needed = 1;
+    for (const int rows : m_rowCounts)
+        needed = std::min(needed * std::max(rows, 1), TTable::MaxCells + 1);
+    return needed;
+}
+
+bool CalcManager::DestinationFits() const
+{
+    // The columns are counted as if none of the results and descriptions found its column already.
+    qint64 columns = m_destination ? m_destination->ColCount() - 1 : 0;
+    for (const KindRoute& route : m_routes)
+        columns += route.Selected ? 1 : 0;
+    for (const int mode : m_descrModes)
+        columns += mode != NoDescription ? 1 : 0;
+    const qint64 rows = std::max<qint64>(RowsNeeded(), m_destination ? m_destination->RowCount() - 1 : 1);
+    if (TTable::SizeAllowed(columns, rows))
+        return true;
+    m_ui.ShowMessage(TTable::TooLargeMessage(columns, rows), UserInterface::Icon::Error);
+    return false;
 }
 
 bool CalcManager::CountPossible(KindFlags& possible) const
@@ -150,14 +189,7 @@ void CalcManager::PrepareDestination()
         route.DestColumn = DestinationColumn(data->Name, data, false);
     }
 
-    m_rowCounts.fill(0);
-    for (const KindRoute& route : m_routes)
-        if (route.Found)
-            m_rowCounts[std::size_t(route.Priority)] =
-                std::max(m_rowCounts[std::size_t(route.Priority)], route.SourceTable->RowCount() - 1);
-    int needed = 1;
-    for (const int rows : m_rowCounts)
-        needed *= std::max(rows, 1);
+    const int needed = int(RowsNeeded());
     const int dataRows = m_destination->RowCount() - 1;
     if (needed > dataRows)
         m_destination->AppendRows(needed - dataRows);
@@ -226,11 +258,7 @@ bool CalcManager::Run(const CalcProgress& progress)
 {
     std::array<int, PriorityCount> rows{1, 1, 1, 1};
     int destinationRow = 1;
-    int total = 1;
-    for (const int count : m_rowCounts)
-        total *= std::max(count, 1);
-    if (m_simpleMode)
-        total = std::max(m_rowCounts[0], 1);
+    const int total = int(RowsNeeded());
 
     bool completed = true;
     {
@@ -254,7 +282,7 @@ bool CalcManager::Run(const CalcProgress& progress)
                             ++rows[0];
                     }
                 }
-                if (rows[0] > m_rowCounts[0])
+                if (rows[0] > std::max(m_rowCounts[0], 1))
                     break;
             }
         } catch (const FileError& error) {

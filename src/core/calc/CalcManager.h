@@ -47,6 +47,12 @@ public:
     // The steps of Calculate, in the order it takes them.
     void ReadChoices(const CalcChoices& choices);
     bool CountPossible(KindFlags& possible) const;
+    // Rows the destination needs: a source's rows in the simple way, every combination of the
+    // priorities' rows in the complex way (a priority without rows or without a kind counts as one).
+    qint64 RowsNeeded() const;
+    // Whether the destination can take the chosen results; says why not through the user interface.
+    // Nothing is touched before it is known.
+    bool DestinationFits() const;
     void PrepareDestination();
     void SaveChoices(const CalcChoices& choices);
     // The value of a kind in a row of its source: NoValue for an empty or invalid cell or a row
@@ -70,6 +76,7 @@ private:
     };
 
     void TakeKindsFrom(TTable& table, int priority);
+    void CountSourceRows();
     int DestinationColumn(const QString& name, TAbstractData* kind, bool reheadFound);
     void RunRow(int destinationRow, const std::array<int, PriorityCount>& rows);
 

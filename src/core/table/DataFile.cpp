@@ -94,7 +94,8 @@ bool ReadDataFile(const QString& path, DataFileText& file)
     if (!input.open(QIODevice::ReadOnly))
         return false;
     file.text = DecodeText(input.readAll());
-    file.lines = SplitLines(file.text);
+    // A line each for the header and one row beyond the largest table are enough to refuse it.
+    file.lines = SplitLines(file.text, std::size_t(TTable::MaxCells) + 2);
     return true;
 }
 
@@ -117,7 +118,7 @@ QChar DetectDataSeparator(QStringView line)
     return QChar();
 }
 
-void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields)
+void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields, int maxFields)
 {
     fields.clear();
     if (separator.isNull()) {
@@ -125,13 +126,16 @@ void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fi
         return;
     }
     qsizetype start = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
+    for (qsizetype i = 0; i < line.size() && int(fields.size()) < maxFields - 1; ++i) {
         if (line[i] == separator) {
             fields.push_back(line.sliced(start, i - start));
             start = i + 1;
         }
     }
-    fields.push_back(line.sliced(start));
+    if (const qsizetype end = line.indexOf(separator, start); end >= 0)
+        fields.push_back(line.sliced(start, end - start));
+    else
+        fields.push_back(line.sliced(start));
 }
 
 bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator)
@@ -142,10 +146,41 @@ bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator
     return true;
 }
 
+bool LoadFits(const TTable* table, const std::vector<QStringView>& lines, int first, LoadMode mode, QChar dataSeparator,
+              QChar decimalSeparator, UserInterface& ui)
+{
+    const QStringView reference = lines[std::size_t(first)];
+    qint64 fileColumns = dataSeparator.isNull() ? 1 : reference.count(dataSeparator) + 1;
+    qint64 dataLines = qint64(lines.size()) - first;
+    if (fileColumns <= TTable::MaxColumns) {
+        std::vector<QStringView> fields;
+        SplitFields(reference, dataSeparator, fields);
+        dataLines -= IsHeaderLine(fields, decimalSeparator) ? 1 : 0;
+    }
+    const qint64 tableColumns = table ? table->ColCount() - 1 : 0;
+    const qint64 tableRows = table ? table->RowCount() - 1 : 0;
+    qint64 columns = fileColumns;
+    qint64 rows = std::max<qint64>(dataLines, 1);
+    if (mode == LoadMode::AppendColumns) {
+        columns += tableColumns;   // at most: columns named as one of the table's are skipped
+        rows = std::max(rows, tableRows);
+    } else if (mode == LoadMode::AppendRows) {
+        columns = tableColumns;
+        rows = tableRows + dataLines;
+    }
+    if (TTable::SizeAllowed(columns, rows))
+        return true;
+    ui.ShowMessage(TTable::TooLargeMessage(columns, rows), UserInterface::Icon::Error);
+    return false;
+}
+
 bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first,
                    LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
                    UserInterface& ui)
 {
+    const bool keepsCells = mode == LoadMode::AppendColumns || mode == LoadMode::AppendRows;
+    if (!LoadFits(keepsCells ? &table : nullptr, lines, first, mode, dataSeparator, decimalSeparator, ui))
+        return false;
     if (mode == LoadMode::Replace && !ui.AskYesNo(Texts::tr("Czy na pewno chcesz usunąć zawartość tabeli ?")))
         return false;
     if (mode == LoadMode::NewTable || mode == LoadMode::Replace)
@@ -186,7 +221,7 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
                 table.BindHeader(c, names[std::size_t(i)], kinds);
 
     for (int line = first; line < int(lines.size()); ++line, ++r) {
-        SplitFields(lines[std::size_t(line)], dataSeparator, fields);
+        SplitFields(lines[std::size_t(line)], dataSeparator, fields, fileColumns);
         const int count = std::min(int(fields.size()), fileColumns);
         for (int i = 0; i < count; ++i)
             if (const int c = map[std::size_t(i)]; c >= 1)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <climits>
 #include <vector>
 
 class DataManager;
@@ -20,7 +21,11 @@ struct DataFileText
     std::vector<QStringView> lines;
 };
 
-// Reads a whole data file (see DecodeText for the encodings). False when it cannot be read.
+// The largest data file that is read: 1 GiB (a table beyond the largest table is refused anyway).
+inline constexpr qint64 MaxDataFileBytes = qint64(1) << 30;
+
+// Reads a whole data file (see DecodeText for the encodings). False when it cannot be read. Lines
+// beyond what any table could hold are not split off (the load then finds the file too large).
 bool ReadDataFile(const QString& path, DataFileText& file);
 
 // Index of the first line that is not empty (has any character at all); the line count when none.
@@ -32,15 +37,21 @@ int FirstNonEmptyLine(const std::vector<QStringView>& lines);
 QChar DetectDataSeparator(QStringView line);
 
 // The fields of a line: everything between two separators; the zero character gives one field.
-void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields);
+// At most `maxFields` fields are taken; the rest of the line is then left out.
+void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields, int maxFields = INT_MAX);
 
 // Whether a reference line is a header: none of its fields is a number with `decimalSeparator`.
 bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator);
 
+// Whether loading `lines` from the reference line `first` in `mode` leaves `table` (none for a new
+// table) within the largest table; tells the user when not. Nothing is allocated for the fields.
+bool LoadFits(const TTable* table, const std::vector<QStringView>& lines, int first, LoadMode mode, QChar dataSeparator,
+              QChar decimalSeparator, UserInterface& ui);
+
 // Fills `table` from `lines`, starting at the reference line `first`, in one of the four load
 // modes. Numbers are read with `decimalSeparator` and stored with the program's own. Header names
 // bind columns to kinds. Asks before replacing and warns about skipped columns through `ui`.
-// False when nothing was loaded (replacing refused, appending rows without a header).
+// False when nothing was loaded (too large, replacing refused, appending rows without a header).
 bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first,
                    LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
                    UserInterface& ui);

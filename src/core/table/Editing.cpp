@@ -111,8 +111,14 @@ bool SaveSelection(const TTable& table, const TableSelection& selection, const Q
     return false;
 }
 
-void InsertRowsCols(TTable& table, const TableSelection& selection, int rows, int cols, bool atEnd)
+bool InsertRowsCols(TTable& table, const TableSelection& selection, int rows, int cols, bool atEnd, UserInterface& ui)
 {
+    const qint64 columns = qint64(table.ColCount()) - 1 + std::max(cols, 0);
+    const qint64 dataRows = qint64(table.RowCount()) - 1 + std::max(rows, 0);
+    if (!TTable::SizeAllowed(columns, dataRows)) {
+        ui.ShowMessage(TTable::TooLargeMessage(columns, dataRows), UserInterface::Icon::Error);
+        return false;
+    }
     if (rows > 0) {
         const int at = atEnd ? table.RowCount() : selection.Row;
         table.InsertRows(at, rows);
@@ -121,6 +127,7 @@ void InsertRowsCols(TTable& table, const TableSelection& selection, int rows, in
     if (cols > 0)
         table.InsertColumns(atEnd ? table.ColCount() : selection.Col, cols);
     table.SetModified(true);
+    return true;
 }
 
 void DeleteRowsCols(TTable& table, const TableSelection& selection, int rows, int cols, UserInterface& ui)

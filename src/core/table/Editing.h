@@ -55,8 +55,9 @@ bool PasteText(TTable& table, const TableSelection& selection, QStringView text,
 bool SaveSelection(const TTable& table, const TableSelection& selection, const QString& path, UserInterface& ui);
 
 // Inserts empty rows and columns, at the end of the table or before the current row and column;
-// rows from the insertion point on are labelled anew. Marks the table modified.
-void InsertRowsCols(TTable& table, const TableSelection& selection, int rows, int cols, bool atEnd);
+// rows from the insertion point on are labelled anew. Marks the table modified. Refuses, telling
+// the user, when the table would grow beyond the largest table.
+bool InsertRowsCols(TTable& table, const TableSelection& selection, int rows, int cols, bool atEnd, UserInterface& ui);
 
 // Deletes rows from the current row and columns from the current column on, as many as there are.
 // A request that would leave no data row (column) is first reduced so that one remains, with a

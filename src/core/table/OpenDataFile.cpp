@@ -25,6 +25,13 @@ TTable* OpenDataFile(const QString& path, TableSet& tables, TTable* current, con
         ui.ShowMessage(Texts::tr("Nie mogę znaleźć pliku "), UserInterface::Icon::Error);
         return nullptr;
     }
+    if (const QFileInfo info(path); info.isFile() && info.size() > MaxDataFileBytes) {
+        ui.ShowMessage(Texts::tr("Plik %1 jest za duży: można wczytać plik o wielkości najwyżej %2 MB !")
+                           .arg(path)
+                           .arg(MaxDataFileBytes >> 20),
+                       UserInterface::Icon::Error);
+        return nullptr;
+    }
     DataFileText file;
     if (!QFileInfo(path).isFile() || !ReadDataFile(path, file)) {
         ui.ShowMessage(Texts::tr("Nie mogę odczytać pliku %1 !").arg(path), UserInterface::Icon::Error);
@@ -41,10 +48,15 @@ TTable* OpenDataFile(const QString& path, TableSet& tables, TTable* current, con
     TTable* target = nullptr;
     if (options) {
         const LoadMode mode = current ? options->mode : LoadMode::NewTable;
-        target = mode == LoadMode::NewTable ? tables.NewTable() : current;
-        if (!LoadIntoTable(*target, path, file.lines, first, mode, options->DataSeparatorChar(request.detectedSeparator),
-                           options->DecimalSeparatorChar(), kinds, ui))
-            target = nullptr;
+        const QChar dataSeparator = options->DataSeparatorChar(request.detectedSeparator);
+        // A new table is made only for a file that fits in one.
+        if (mode != LoadMode::NewTable
+            || LoadFits(nullptr, file.lines, first, mode, dataSeparator, options->DecimalSeparatorChar(), ui)) {
+            target = mode == LoadMode::NewTable ? tables.NewTable() : current;
+            if (!LoadIntoTable(*target, path, file.lines, first, mode, dataSeparator, options->DecimalSeparatorChar(),
+                               kinds, ui))
+                target = nullptr;
+        }
     }
     recent.AddRecentFile(path);
     return target;

@@ -23,6 +23,21 @@ TTable::TTable(int tableNumber, QObject* parent) : QObject(parent), m_tableNumbe
 
 TTable::~TTable() = default;
 
+bool TTable::SizeAllowed(qint64 dataColumns, qint64 dataRows)
+{
+    return dataColumns >= 0 && dataRows >= 0 && dataColumns <= MaxColumns && dataRows <= MaxCells &&
+           dataColumns * dataRows <= MaxCells;
+}
+
+QString TTable::TooLargeMessage(qint64 dataColumns, qint64 dataRows)
+{
+    return tr("Tabela byłaby za duża (%1 kolumn, %2 wierszy): tabela może mieć najwyżej %3 kolumn i %4 komórek !")
+        .arg(dataColumns)
+        .arg(dataRows)
+        .arg(MaxColumns)
+        .arg(MaxCells);
+}
+
 QString TTable::NumberedText(int tableNumber, const QString& fileName)
 {
     return QString::asprintf(tr("Tabela %2d (%s)").toUtf8().constData(), tableNumber, fileName.toUtf8().constData());
@@ -71,6 +86,8 @@ TAbstractData* TTable::ColumnKind(int c) const
 
 void TTable::SetHeader(int c, const QString& name, TAbstractData* kind)
 {
+    if (!Changeable(c, 1, 1))
+        return;
     Column& column = ColumnAt(c);
     column.name = name;
     column.kind = kind;
@@ -101,13 +118,15 @@ QString TTable::RowLabel(int r) const
 
 void TTable::SetRowLabel(int r)
 {
+    if (!Changeable(1, r, r))
+        return;
     m_labels[std::size_t(r - 1)] = r;
     LabelsChanged(r, r);
 }
 
 void TTable::SetRowLabels(int first, int last)
 {
-    if (last < first)
+    if (last < first || !Changeable(1, first, last))
         return;
     for (int r = first; r <= last; ++r)
         m_labels[std::size_t(r - 1)] = r;
@@ -198,12 +217,16 @@ void TTable::Store(int c, int r, ShownText&& shown)
 
 void TTable::SetCellText(int c, int r, QStringView text)
 {
+    if (!Changeable(c, r, r))
+        return;
     Column& column = ColumnAt(c);
     Store(c, r, ParseCellText(column.kind, column.cells[std::size_t(r - 1)].value, text));
 }
 
 void TTable::SetCellNumber(int c, int r, float value)
 {
+    if (!Changeable(c, r, r))
+        return;
     Column& column = ColumnAt(c);
     Store(c, r, SetCellValueFor(column.kind, column.cells[std::size_t(r - 1)].value, value));
 }
@@ -215,6 +238,8 @@ void TTable::CopyCellFrom(int c, int r, const TTable& source, int sc, int sr)
 
 void TTable::SetShownText(int c, int r, const QString& text)
 {
+    if (!Changeable(c, r, r))
+        return;
     // A number shown as it always is stays stored by its decimals; any other text is kept.
     if (text != DisplayText(c, r)) {
         ColumnAt(c).cells[std::size_t(r - 1)].decimals = -1;
@@ -225,7 +250,7 @@ void TTable::SetShownText(int c, int r, const QString& text)
 
 void TTable::ClearCells(int left, int top, int right, int bottom)
 {
-    if (right < left || bottom < top)
+    if (right < left || bottom < top || !Changeable(left, top, bottom) || !Changeable(right, top, bottom))
         return;
     for (int c = left; c <= right; ++c) {
         Column& column = ColumnAt(c);
@@ -242,6 +267,8 @@ void TTable::ClearCells(int left, int top, int right, int bottom)
 
 void TTable::RangeCheckColumn(int c)
 {
+    if (!Changeable(c, 1, 1))
+        return;
     Column& column = ColumnAt(c);
     for (StoredCell& cell : column.cells)
         RangeCheck(column.kind, cell.value);

@@ -31,6 +31,14 @@ public:
     explicit TTable(int tableNumber, QObject* parent = nullptr);
     ~TTable() override;
 
+    // The largest table, in data columns and data cells (the header row and the label column not
+    // counted): 100 million cells take about 1 GB as numbers. Whatever would grow a table beyond it
+    // asks SizeAllowed first and refuses with TooLargeMessage, before anything is allocated.
+    static constexpr int MaxColumns = 100'000;
+    static constexpr qint64 MaxCells = 100'000'000;
+    static bool SizeAllowed(qint64 dataColumns, qint64 dataRows);
+    static QString TooLargeMessage(qint64 dataColumns, qint64 dataRows);
+
     int ColCount() const { return int(m_columns.size()) + 1; }
     int RowCount() const { return int(m_labels.size()) + 1; }
     int TableNumber() const { return m_tableNumber; }
@@ -63,7 +71,7 @@ public:
     // Labels rows first…last with their own numbers.
     void SetRowLabels(int first, int last);
 
-    // Data cells (c, r ≥ 1).
+    // Data cells (c, r ≥ 1). A change addressed outside the table is refused (and asserted against).
     const TCellData& CellData(int c, int r) const;
     // The text of any grid cell as shown: a header, a row label or a data cell's shown text.
     QString DisplayText(int c, int r) const;
@@ -182,8 +190,24 @@ private:
         bool IsEmpty() const { return right < left; }
     };
 
-    Column& ColumnAt(int c) { return m_columns[std::size_t(c - 1)]; }
-    const Column& ColumnAt(int c) const { return m_columns[std::size_t(c - 1)]; }
+    bool IsDataCell(int c, int r) const { return c >= 1 && c < ColCount() && r >= 1 && r < RowCount(); }
+    // Whether cells first…last of column c may be changed: a caller's fault when not.
+    bool Changeable(int c, int top, int bottom) const
+    {
+        const bool inside = IsDataCell(c, top) && IsDataCell(c, bottom);
+        Q_ASSERT(inside);
+        return inside;
+    }
+    Column& ColumnAt(int c)
+    {
+        Q_ASSERT(c >= 1 && c < ColCount());
+        return m_columns[std::size_t(c - 1)];
+    }
+    const Column& ColumnAt(int c) const
+    {
+        Q_ASSERT(c >= 1 && c < ColCount());
+        return m_columns[std::size_t(c - 1)];
+    }
     // The kept text of cell (c, r), created (empty) when the column keeps none yet.
     QString& KeptText(int c, int r);
     void Store(int c, int r, ShownText&& shown);

@@ -51,6 +51,7 @@ void TTable::AppendRows(int n)
 void TTable::SetColCount(int count)
 {
     count = std::max(count, 2);
+    Q_ASSERT(SizeAllowed(count - 1, RowCount() - 1));
     const int old = ColCount();
     if (count > old) {
         emit columnsAboutToBeInserted(old, count - 1);
@@ -68,6 +69,7 @@ void TTable::SetColCount(int count)
 void TTable::SetRowCount(int count)
 {
     count = std::max(count, 2);
+    Q_ASSERT(SizeAllowed(ColCount() - 1, count - 1));
     const int old = RowCount();
     if (count == old)
         return;
@@ -100,6 +102,7 @@ void TTable::ClearDataCells()
 void TTable::InsertRows(int at, int count)
 {
     Q_ASSERT(at >= 1 && at <= RowCount());
+    Q_ASSERT(SizeAllowed(ColCount() - 1, qint64(RowCount()) - 1 + count));
     if (count <= 0)
         return;
     emit rowsAboutToBeInserted(at, at + count - 1);
@@ -135,6 +138,7 @@ void TTable::RemoveRows(int first, int count)
 void TTable::InsertColumns(int at, int count)
 {
     Q_ASSERT(at >= 1 && at <= ColCount());
+    Q_ASSERT(SizeAllowed(qint64(ColCount()) - 1 + count, RowCount() - 1));
     if (count <= 0)
         return;
     emit columnsAboutToBeInserted(at, at + count - 1);

@@ -52,12 +52,12 @@ QString DecodeText(const QByteArray& bytes)
     return DecodeCp1250(view);
 }
 
-std::vector<QStringView> SplitLines(QStringView text)
+std::vector<QStringView> SplitLines(QStringView text, std::size_t maxLines)
 {
     std::vector<QStringView> lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = 0; i < n && lines.size() < maxLines; ++i) {
         const char16_t c = text[i].unicode();
         if (c != u'\r' && c != u'\n')
             continue;
@@ -66,7 +66,7 @@ std::vector<QStringView> SplitLines(QStringView text)
             ++i;
         start = i + 1;
     }
-    if (start < n)
+    if (start < n && lines.size() < maxLines)
         lines.push_back(text.sliced(start));
     return lines;
 }

@@ -11,5 +11,6 @@
 // Polish Windows systems that these data and configuration files come from.
 QString DecodeText(const QByteArray& bytes);
 
-// The lines of a text: they end at CR LF, LF or CR. The views point into `text`.
-std::vector<QStringView> SplitLines(QStringView text);
+// The lines of a text: they end at CR LF, LF or CR. The views point into `text`. At most
+// `maxLines` lines are returned; the rest of the text is then not looked at.
+std::vector<QStringView> SplitLines(QStringView text, std::size_t maxLines = std::size_t(-1));

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "FileError.h"
+#include "UserInterface.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -24,6 +25,8 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
         return QApplication::notify(receiver, event);
     } catch (const FileError& error) {
         message = error.Message();
+    } catch (const std::bad_alloc&) {
+        message = OutOfMemoryMessage();
     } catch (const std::exception& error) {
         message = QString::fromLocal8Bit(error.what());
     }

@@ -3,7 +3,8 @@
 #include <QApplication>
 
 // The application object with the program's general error report: an error that escapes a command
-// (a file a formula needs, for example) is shown in a message box and the program goes on.
+// (a file a formula needs, for example, or memory running out) is shown in a message box and the
+// program goes on with the tables it has.
 class TApplication : public QApplication
 {
     Q_OBJECT

@@ -49,7 +49,16 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
 TMainForm::~TMainForm()
 {
     // The table windows go first: they hand their tables back to the set of open tables. Then the
-    // data kinds write their changed configuration.
+    // data kinds write their changed configuration. What the windows and the area announce while
+    // they go no longer reaches this window, which is being destroyed.
+    m_mdiArea->disconnect(this);
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        window->disconnect(this);
+        if (auto* tableWin = qobject_cast<TTableWin*>(window->widget())) {
+            tableWin->disconnect(this);
+            tableWin->Table().disconnect(this);
+        }
+    }
     delete m_mdiArea;
     m_kinds.reset();
 }

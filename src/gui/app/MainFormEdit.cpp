@@ -64,7 +64,8 @@ void TMainForm::InsertRowsOrColumns()
     TInsertForm dialog(selection, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    InsertRowsCols(active->Table(), selection, dialog.Rows(), dialog.Cols(), dialog.AtEnd());
+    if (!InsertRowsCols(active->Table(), selection, dialog.Rows(), dialog.Cols(), dialog.AtEnd(), m_ui))
+        return;
     // The cursor keeps its place: on the first inserted row and column when they went there.
     active->SetCurrentCell(selection.Col, selection.Row);
 }

@@ -131,6 +131,51 @@ TEST_F(CalcManagerTest, ComplexPriorityWithoutKindsCountsAsOneRow)
     EXPECT_NEAR(destination->CellNumber(3, 6), (1 - 0.04 * 3) * (1 + 0.272 * 6), 1e-5);
 }
 
+TEST_F(CalcManagerTest, FirstPriorityWithOnlyADescriptionCountsAsOneRow)
+{
+    TTable* stations = MakeTable({QStringLiteral("stn")}, 2, [](int, int r) { return float(r); });
+    stations->SetCellText(1, 1, u"Hel");
+    TTable* weather = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 3, [](int c, int r) { return float(c * r); });
+    CalcChoices choices;
+    choices.simple = false;
+    choices.complexSources = {TableEntryText(*stations), TableEntryText(*weather), NoneText(), NoneText()};
+    choices.complexDescriptions = {QStringLiteral("stn"), RowNumberText(), NoneText(), NoneText()};
+    choices.complexDestination = NewTableText();
+    TTable* destination = Calculate(choices, Only({kind::SB}));
+    ASSERT_NE(destination, nullptr);
+    ASSERT_EQ(destination->RowCount(), 4);
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(destination->DisplayText(1, r), QStringLiteral("Hel")) << r;
+        EXPECT_EQ(destination->CellNumber(2, r), float(r)) << r;
+        EXPECT_FALSE(destination->CellData(3, r).NoValidValue) << r;   // every combination computed
+    }
+}
+
+TEST_F(CalcManagerTest, ADestinationBeyondTheLargestTableIsRefusedUntouched)
+{
+    // 256⁴ combinations: more rows than any table may hold (and than an int counts).
+    CalcChoices choices;
+    choices.simple = false;
+    for (const char* name : {"t", "v", "v10m", "td"}) {
+        TTable* source = MakeTable({QString::fromLatin1(name)}, 256, [](int, int r) { return float(r); });
+        choices.complexSources[std::size_t(tables.Count() - 1)] = TableEntryText(*source);
+    }
+    TTable* open = MakeTable({QStringLiteral("note")}, 1, [](int, int) { return 5.0f; });
+    for (const QString& destination : {NewTableText(), TableEntryText(*open)}) {
+        choices.complexDestination = destination;
+        ui.calcChoices = choices;
+        ui.indices = Only({kind::WCI});
+        CalcManager manager(settings, kinds, tables, ui);
+        EXPECT_FALSE(manager.Calculate());
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_TRUE(ui.messages.back().text.startsWith(QStringLiteral("Tabela byłaby za duża")));
+        EXPECT_EQ(tables.Count(), 5);   // no new table
+        EXPECT_EQ(open->ColCount(), 2);
+        EXPECT_EQ(open->RowCount(), 2);
+        EXPECT_FALSE(open->Modified());
+    }
+}
+
 TEST_F(CalcManagerTest, SimpleWayTakesEachKindFromTheFirstTableThatHasIt)
 {
     TTable* shorter = MakeTable({QStringLiteral("t")}, 10, [](int, int) { return 0.0f; });

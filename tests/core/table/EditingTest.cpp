@@ -185,7 +185,7 @@ TEST_F(EditingTest, InsertRowsAtTheCursorMovesRowsDownAndRelabels)
 {
     Fill(2, 5);
     QSignalSpy inserted(&table, &TTable::rowsInserted);
-    InsertRowsCols(table, TableSelection::Cell(1, 3), 2, 0, false);
+    InsertRowsCols(table, TableSelection::Cell(1, 3), 2, 0, false, ui);
     EXPECT_EQ(table.RowCount(), 8);
     EXPECT_EQ(Numbers(1), (std::vector<float>{1, 2, NoValue, NoValue, 3, 4, 5}));
     EXPECT_EQ(table.DisplayText(2, 4), QString());
@@ -194,7 +194,7 @@ TEST_F(EditingTest, InsertRowsAtTheCursorMovesRowsDownAndRelabels)
     ASSERT_EQ(inserted.count(), 1);
     EXPECT_EQ(inserted[0], (QList<QVariant>{3, 4}));
 
-    InsertRowsCols(table, TableSelection::Cell(1, 3), 1, 0, true);
+    InsertRowsCols(table, TableSelection::Cell(1, 3), 1, 0, true, ui);
     EXPECT_EQ(Labels().last(), QStringLiteral("8"));
     EXPECT_EQ(table.CellNumber(1, 7), 5.0f);
 }
@@ -203,7 +203,7 @@ TEST_F(EditingTest, InsertColumnsAtTheCursorMovesHeadersAndCellsRight)
 {
     Fill(2, 2);
     table.BindHeader(2, u"t", kinds);
-    InsertRowsCols(table, TableSelection::Cell(2, 2), 0, 2, false);
+    InsertRowsCols(table, TableSelection::Cell(2, 2), 0, 2, false, ui);
     EXPECT_EQ(table.ColCount(), 5);
     for (int c = 2; c <= 3; ++c) {
         EXPECT_EQ(table.HeaderText(c), QString());

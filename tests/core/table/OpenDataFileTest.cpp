@@ -2,9 +2,12 @@
 
 #include "data/DataManager.h"
 #include "settings/IniFile.h"
+#include "table/DataFile.h"
 #include "table/OpenDataFile.h"
 #include "table/RecentFiles.h"
 #include "table/TableSet.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +40,36 @@ TEST_F(OpenDataFileTest, MissingAndEmptyFilesOpenNothing)
     EXPECT_TRUE(ui.requests.empty());
     EXPECT_TRUE(recent.Paths().isEmpty());
     EXPECT_EQ(tables.Count(), 0);
+}
+
+TEST_F(OpenDataFileTest, FilesBeyondTheLargestTableAreRefusedBeforeAnyTableIsMade)
+{
+    struct Case
+    {
+        const char* name;
+        QByteArray content;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"wide_tall.txt", QByteArray(30000, '\t') + QByteArray(30000, '\n'), "Tabela byłaby za duża (30001 kolumn, 29999 wierszy)"},
+        {"one_line.txt", QByteArray("1\t").repeated(200000), "Tabela byłaby za duża (200001 kolumn, 1 wierszy)"},
+        {"huge.txt", QByteArray(), "jest za duży: można wczytać plik o wielkości najwyżej 1024 MB"},
+    };
+    LoadOptions options;
+    options.dataSeparator = QStringLiteral("t");
+    options.decimalSeparator = QStringLiteral(".");
+    for (const Case& c : cases) {
+        home.Write(QString::fromLatin1(c.name), c.content);
+        if (c.content.isEmpty()) {   // sparse: takes no room on the disk
+            QFile file(home.Path(QString::fromLatin1(c.name)));
+            ASSERT_TRUE(file.resize(MaxDataFileBytes + 1));
+        }
+        ui.loadOptions = options;
+        EXPECT_EQ(Open(QString::fromLatin1(c.name)), nullptr) << c.name;
+        ASSERT_FALSE(ui.messages.empty()) << c.name;
+        EXPECT_TRUE(ui.messages.back().text.contains(QString::fromUtf8(c.message))) << ui.messages.back().text.toStdString();
+        EXPECT_EQ(tables.Count(), 0) << c.name;
+    }
 }
 
 TEST_F(OpenDataFileTest, DialogGetsTheDetectedSeparatorAndCancellingStillRemembersTheFile)

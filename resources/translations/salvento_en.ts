@@ -137,6 +137,39 @@ The point is used as the decimal separator instead.</translation>
     </message>
 </context>
 <context>
+    <name>SalventoCli</name>
+    <message>
+        <location filename="../../src/cli/CalcCommand.cpp" line="+102"/>
+        <source>Plik wynikowy %1 jest jednym z plików wejściowych !</source>
+        <translation>The output file %1 is one of the input files!</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/main.cpp" line="+137"/>
+        <source>Katalog %1 nie istnieje !</source>
+        <translation>The directory %1 does not exist!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Brak pliku konfiguracji %1 !</source>
+        <translation>The configuration file %1 is missing!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nie mogę odczytać pliku konfiguracji %1 !</source>
+        <translation>I cannot read the configuration file %1!</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Błąd podczas zapisu na standardowe wyjście !</source>
+        <translation>Error while writing to the standard output!</translation>
+    </message>
+    <message>
+        <location line="+122"/>
+        <source>Za mało pamięci, by wykonać polecenie !</source>
+        <translation>Not enough memory to carry out the command!</translation>
+    </message>
+</context>
+<context>
     <name>SearchColumn</name>
     <message>
         <location filename="../../src/core/search/SearchColumn.cpp" line="+30"/>

@@ -7,13 +7,31 @@
 #include "table/TableSet.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
 #include <cstdio>
+#include <filesystem>
 #include <unistd.h>
 
 namespace {
+
+// The texts of the batch tool, translated in the context "SalventoCli".
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SalventoCli)
+};
+
+// Whether two paths lead to the same existing file, whatever other path, symbolic or hard link
+// leads there.
+bool SameFile(const QString& first, const QString& second)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(std::filesystem::path(first.toStdString()),
+                                       std::filesystem::path(second.toStdString()), error);
+}
 
 // A progress bar on standard error, drawn once the calculation has run for a second, and only
 // when standard error is a terminal.
@@ -61,6 +79,9 @@ int RunCalc(CommandContext& context)
     if (parser.isSet(QStringLiteral("indices")) && parser.isSet(QStringLiteral("all")))
         return Usage(QStringLiteral("choose either --indices or --all"));
 
+    const bool toFile = parser.isSet(QStringLiteral("output"));
+    const QString output = parser.value(QStringLiteral("output"));
+
     TableSet tables;
     CalcChoices& choices = context.ui.calcChoices;
     choices.simple = !complex;
@@ -76,6 +97,12 @@ int RunCalc(CommandContext& context)
                 return Usage(QStringLiteral("a description column (IN::DESCR) needs --complex"));
             description = path.mid(at + 2);
             path.truncate(at);
+        }
+        if (toFile && SameFile(path, output)) {
+            context.ui.ShowMessage(Texts::tr("Plik wynikowy %1 jest jednym z plików wejściowych !")
+                                       .arg(QDir::toNativeSeparators(output)),
+                                   UserInterface::Icon::Error);
+            return ExitFileError;
         }
         TTable* table = OpenInput(context, tables, path);
         if (!table)
@@ -100,15 +127,14 @@ int RunCalc(CommandContext& context)
     if (!manager.Calculate())
         return ExitFileError;
     ProgressBar progress;
-    const bool completed = manager.Run([&progress](int done, int total) { progress(done, total); });
+    if (!manager.Run([&progress](int done, int total) { progress(done, total); }))
+        return ExitFileError;   // the output keeps what it held
 
     TTable& destination = *manager.Destination();
-    bool written = false;
-    if (parser.isSet(QStringLiteral("output"))) {
-        written = SaveTableAs(destination, parser.value(QStringLiteral("output")), context.ui);
-    } else {
-        QFile out;
-        written = out.open(stdout, QIODevice::WriteOnly) && WriteTable(destination, out) && out.write("\n") == 1;
-    }
-    return completed && written ? ExitOk : ExitFileError;
+    if (toFile)
+        return SaveTableAs(destination, output, context.ui) ? ExitOk : ExitFileError;
+    QFile out;
+    const bool written = out.open(stdout, QIODevice::WriteOnly) && WriteTable(destination, out) && out.write("\n") == 1
+                         && out.flush();
+    return written ? ExitOk : ExitFileError;
 }

@@ -29,6 +29,10 @@ public:
 
 const char* const Conditions[] = {"text", "number", "missing", "bad", "intervals", "classes"};
 
+// The options that refine one condition, with that condition.
+const std::pair<const char*, const char*> Refinements[] = {
+    {"case-insensitive", "text"}, {"no-text-cells", "text"}, {"no-number-cells", "text"}, {"precision", "number"}};
+
 }   // namespace
 
 // find IN (--text T … | --number X … | --missing | --bad | --intervals TEXT | --classes i,j,…)
@@ -45,6 +49,12 @@ int RunFind(CommandContext& context)
         conditions += parser.isSet(QString::fromLatin1(condition)) ? 1 : 0;
     if (conditions != 1)
         return Usage(QStringLiteral("find needs one of --text, --number, --missing, --bad, --intervals, --classes"));
+    for (const auto& [refinement, condition] : Refinements) {
+        const QString option = QString::fromLatin1(refinement);
+        const QString refined = QString::fromLatin1(condition);
+        if (parser.isSet(option) && !parser.isSet(refined))
+            return Usage(QStringLiteral("--%1 goes with --%2").arg(option, refined));
+    }
     const bool inColumn = parser.isSet(QStringLiteral("column"));
     if (parser.isSet(QStringLiteral("classes")) && !inColumn)
         return Usage(QStringLiteral("--classes needs --column"));

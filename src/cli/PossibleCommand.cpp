@@ -15,6 +15,8 @@ int RunPossible(CommandContext& context)
     const bool named = context.parser.isSet(QStringLiteral("have"));
     if (named == !context.arguments.isEmpty())
         return Usage(QStringLiteral("possible needs either --have or input files"));
+    if (named && (context.parser.isSet(QStringLiteral("data-sep")) || context.parser.isSet(QStringLiteral("dec-sep"))))
+        return Usage(QStringLiteral("--data-sep and --dec-sep go with input files"));
 
     KindFlags have{};
     if (named) {

@@ -5,6 +5,7 @@
 
 #include "data/DataManager.h"
 #include "FileError.h"
+#include "settings/ConfigLocation.h"
 #include "settings/IniFile.h"
 #include "settings/Options.h"
 #include "table/NumberText.h"
@@ -12,23 +13,56 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <map>
+#include <new>
 
 namespace {
 
+// The texts of the batch tool, translated in the context "SalventoCli".
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SalventoCli)
+};
+
 using Command = int (*)(CommandContext&);
 
-const std::map<QString, Command> Commands = {
-    {QStringLiteral("calc"), RunCalc},
-    {QStringLiteral("convert"), RunConvert},
-    {QStringLiteral("find"), RunFind},
-    {QStringLiteral("kinds"), RunKinds},
-    {QStringLiteral("possible"), RunPossible},
-    {QStringLiteral("stats"), RunStats},
+// A command and the options that belong to it; --home and --decimal-separator belong to every one.
+struct CommandEntry
+{
+    Command run;
+    QStringList options;
 };
+
+const std::map<QString, CommandEntry> Commands = {
+    {QStringLiteral("calc"),
+     {RunCalc,
+      {QStringLiteral("complex"), QStringLiteral("indices"), QStringLiteral("all"), QStringLiteral("output"),
+       QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
+    {QStringLiteral("convert"), {RunConvert, {QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
+    {QStringLiteral("find"),
+     {RunFind,
+      {QStringLiteral("text"), QStringLiteral("case-insensitive"), QStringLiteral("no-text-cells"),
+       QStringLiteral("no-number-cells"), QStringLiteral("number"), QStringLiteral("precision"),
+       QStringLiteral("missing"), QStringLiteral("bad"), QStringLiteral("intervals"), QStringLiteral("classes"),
+       QStringLiteral("column"), QStringLiteral("upward"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
+    {QStringLiteral("kinds"), {RunKinds, {}}},
+    {QStringLiteral("possible"),
+     {RunPossible, {QStringLiteral("have"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
+    {QStringLiteral("stats"),
+     {RunStats,
+      {QStringLiteral("columns"), QStringLiteral("rows"), QStringLiteral("freq"), QStringLiteral("data-sep"),
+       QStringLiteral("dec-sep")}}},
+};
+
+// The options whose value is a comma-separated list of names or numbers.
+const QStringList ListOptions{QStringLiteral("have"), QStringLiteral("columns"), QStringLiteral("indices"),
+                              QStringLiteral("classes")};
 
 const char* const Description = R"(Salvento batch tool: the calculations of the workbench without windows.
 
@@ -78,6 +112,88 @@ QString LanguageCode(const IniFile& ini)
     return QStringLiteral("EN");
 }
 
+// For English, the texts of the desktop application's language module beside the tool; Polish is
+// built in.
+void LoadLanguageModule(QCoreApplication& app, const QString& languageCode)
+{
+    if (languageCode != QStringLiteral("EN"))
+        return;
+    const QString desktop = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("salvento"));
+    const QString module = FindLanguageModule(desktop, 1033);
+    if (module.isEmpty())
+        return;
+    auto* translator = new QTranslator(&app);
+    if (translator->load(module))
+        QCoreApplication::installTranslator(translator);
+}
+
+// Why the configuration file cannot be used: its directory or the file itself is missing, or it
+// cannot be read; empty when it can be read.
+QString ConfigurationProblem(const QString& iniPath)
+{
+    const QFileInfo info(iniPath);
+    const QString path = QDir::toNativeSeparators(info.absoluteFilePath());
+    if (!info.absoluteDir().exists())
+        return Texts::tr("Katalog %1 nie istnieje !").arg(QDir::toNativeSeparators(info.absolutePath()));
+    if (!info.exists())
+        return Texts::tr("Brak pliku konfiguracji %1 !").arg(path);
+    if (QFile file(iniPath); !file.open(QIODevice::ReadOnly))
+        return Texts::tr("Nie mogę odczytać pliku konfiguracji %1 !").arg(path);
+    return QString();
+}
+
+// Whether a separator keeps numbers readable: never a digit or a sign; a decimal separator is no
+// letter either, and a data separator not the e of an exponent.
+bool UsableSeparator(QChar separator, bool decimal)
+{
+    if (separator.isDigit() || separator == QLatin1Char('+') || separator == QLatin1Char('-'))
+        return false;
+    return decimal ? !separator.isLetter() : separator.toLower() != QLatin1Char('e');
+}
+
+// The refusal of a separator option as typed (t standing for tab in --data-sep and --dec-sep);
+// empty when it can be used.
+QString SeparatorProblem(const QString& option, const QString& value, bool decimal)
+{
+    if (value.size() != 1)
+        return QStringLiteral("--%1 takes one character").arg(option);
+    const QChar separator = option != QStringLiteral("decimal-separator") && value[0] == QLatin1Char('t')
+                                ? QChar(u'\t')
+                                : value[0];
+    if (!UsableSeparator(separator, decimal))
+        return QStringLiteral("--%1 cannot be a digit, a sign or %2").arg(option, decimal ? QStringLiteral("a letter")
+                                                                                           : QStringLiteral("e"));
+    return QString();
+}
+
+// The long name of an option as the command line gave it (-o is --output).
+QString LongName(const QList<QCommandLineOption>& options, const QString& name)
+{
+    for (const QCommandLineOption& option : options)
+        if (option.names().contains(name))
+            return option.names().last();
+    return name;
+}
+
+// Whether the option takes a value.
+bool TakesValue(const QList<QCommandLineOption>& options, const QString& name)
+{
+    for (const QCommandLineOption& option : options)
+        if (option.names().contains(name))
+            return !option.valueName().isEmpty();
+    return false;
+}
+
+// Flushes standard output: the exit status, or ExitFileError with a message when anything written
+// to it was lost (a full disk, a closed pipe).
+int Finish(int status, CliUserInterface& ui)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    ui.ShowMessage(Texts::tr("Błąd podczas zapisu na standardowe wyjście !"), UserInterface::Icon::Error);
+    return ExitFileError;
+}
+
 }   // namespace
 
 int Usage(const QString& message)
@@ -91,10 +207,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("salvento-cli"));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
-    parser.addHelpOption();
-    parser.addOptions({
+    const QList<QCommandLineOption> options{
         {QStringLiteral("home"), QStringLiteral("Directory holding SALVENTO.INI (default: the program's directory)."),
          QStringLiteral("DIR")},
         {QStringLiteral("decimal-separator"),
@@ -126,48 +239,80 @@ int main(int argc, char* argv[])
         {QStringLiteral("column"), QStringLiteral("find: the column searched (default: the whole table)."),
          QStringLiteral("NAME")},
         {QStringLiteral("upward"), QStringLiteral("find: up and to the left.")},
-    });
+    };
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.addHelpOption();
+    parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("calc, convert, possible, kinds, stats or find"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
+    CliUserInterface ui;
     if (!parser.parse(QCoreApplication::arguments()))
         return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return ExitOk;
+        return Finish(ExitOk, ui);
     }
 
     QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
         return Usage(QStringLiteral("no command given"));
-    const auto command = Commands.find(arguments.takeFirst());
+    const QString commandName = arguments.takeFirst();
+    const auto command = Commands.find(commandName);
     if (command == Commands.end())
         return Usage(QStringLiteral("unknown command"));
+    for (const QString& given : parser.optionNames()) {
+        const QString name = LongName(options, given);
+        if (name != QStringLiteral("home") && name != QStringLiteral("decimal-separator")
+            && !command->second.options.contains(name))
+            return Usage(QStringLiteral("--%1 does not belong to %2").arg(name, commandName));
+        if (!TakesValue(options, name))
+            continue;
+        const QString value = parser.value(name);
+        const bool blank = ListOptions.contains(name)
+                               ? value.split(QLatin1Char(','), Qt::SkipEmptyParts).join(QString()).trimmed().isEmpty()
+                               : value.isEmpty();
+        if (blank)
+            return Usage(QStringLiteral("--%1 needs a value").arg(name));
+    }
+    for (const QString& name : {QStringLiteral("decimal-separator"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}) {
+        if (!parser.isSet(name))
+            continue;
+        if (const QString problem = SeparatorProblem(name, parser.value(name), name != QStringLiteral("data-sep"));
+            !problem.isEmpty())
+            return Usage(problem);
+    }
 
     const QString iniPath = parser.isSet(QStringLiteral("home"))
                                 ? QDir(parser.value(QStringLiteral("home"))).filePath(QStringLiteral("SALVENTO.INI"))
                                 : DataManager::DefaultIniPath();
-    CliUserInterface ui;
+    if (const QString problem = ConfigurationProblem(iniPath); !problem.isEmpty()) {
+        ui.ShowMessage(problem, UserInterface::Icon::Error);
+        return ExitFileError;
+    }
+    const IniFile ini(iniPath);
+    const QString languageCode = LanguageCode(ini);
+    LoadLanguageModule(app, languageCode);
     ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
     ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
-    const IniFile ini(iniPath);
     if (parser.isSet(QStringLiteral("decimal-separator"))) {
-        const QString separator = parser.value(QStringLiteral("decimal-separator"));
-        if (separator.size() != 1)
-            return Usage(QStringLiteral("--decimal-separator takes one character"));
-        DecimalSeparator = separator[0];
+        DecimalSeparator = parser.value(QStringLiteral("decimal-separator"))[0];
     } else {
-        ProgramOptions options;
-        options.Read(ini);
-        DecimalSeparator = options.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), ui);
+        ProgramOptions programOptions;
+        programOptions.Read(ini);
+        DecimalSeparator = programOptions.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), ui);
     }
 
-    DataManager kinds(iniPath, LanguageCode(ini));
+    DataManager kinds(iniPath, languageCode);
     CommandContext context{parser, arguments, kinds, ui};
     try {
-        return command->second(context);
+        return Finish(command->second.run(context), ui);
     } catch (const FileError& error) {   // a file a formula needs (WSI.INI) could not be read
         ui.ShowMessage(error.Message(), UserInterface::Icon::Error);
-        return ExitFileError;
+        return Finish(ExitFileError, ui);
+    } catch (const std::bad_alloc&) {   // a table or a calculation too large for the memory at hand
+        ui.ShowMessage(Texts::tr("Za mało pamięci, by wykonać polecenie !"), UserInterface::Icon::Error);
+        return Finish(ExitFileError, ui);
     }
 }

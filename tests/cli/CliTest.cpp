@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -38,22 +39,29 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // Runs salvento-cli with a configuration of its own in the scratch directory.
-    CliRun Cli(QStringList arguments) const
+    // Runs salvento-cli with a configuration of its own in the scratch directory (an empty one
+    // unless the test wrote it); its standard output goes to `outputFile` when one is given.
+    CliRun Cli(QStringList arguments, const QString& outputFile = QString()) const
     {
+        if (!QFileInfo::exists(Path(QStringLiteral("SALVENTO.INI"))))
+            Write(QStringLiteral("SALVENTO.INI"), QByteArray());
         arguments.prepend(dir.path());
         arguments.prepend(QStringLiteral("--home"));
-        return Shipped(arguments);
+        return Run(QStringLiteral(SALVENTO_CLI), arguments, outputFile);
     }
 
     // Runs salvento-cli as it ships: with the configuration beside it.
-    static CliRun Shipped(const QStringList& arguments)
+    static CliRun Shipped(const QStringList& arguments) { return Run(QStringLiteral(SALVENTO_CLI), arguments); }
+
+    static CliRun Run(const QString& program, const QStringList& arguments, const QString& outputFile = QString())
     {
         QProcess process;
-        process.start(QStringLiteral(SALVENTO_CLI), arguments);
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
+        process.start(program, arguments);
         process.waitForFinished(60000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
     }
 };
 
@@ -231,6 +239,154 @@ TEST_F(CliTest, CalculatesEveryIndexForTheExampleYear)
 
     ASSERT_EQ(Shipped({QStringLiteral("convert"), Path(QStringLiteral("year.txt")), Path(QStringLiteral("again.txt"))}).status, 0);
     EXPECT_EQ(Read(QStringLiteral("again.txt")), Read(QStringLiteral("year.txt")));
+}
+
+TEST_F(CliTest, RefusesToWriteTheResultsOverAnInput)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    const QByteArray weather = "t;v\n0;1";
+    Write(QStringLiteral("in.txt"), weather);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QFile::link(Path(QStringLiteral("in.txt")), Path(QStringLiteral("symlink.txt"))));
+    ASSERT_EQ(::link(QFile::encodeName(Path(QStringLiteral("in.txt"))).constData(),
+                     QFile::encodeName(Path(QStringLiteral("hardlink.txt"))).constData()),
+              0);
+    const struct
+    {
+        const char* output;
+        const char* input;
+        bool complex;
+    } cases[] = {{"in.txt", "in.txt", false},
+                 {"sub/../in.txt", "in.txt", false},
+                 {"symlink.txt", "in.txt", false},
+                 {"hardlink.txt", "in.txt", false},
+                 {"in.txt", "in.txt::row", true}};
+    for (const auto& c : cases) {
+        QStringList arguments{QStringLiteral("calc"), QStringLiteral("-o"), Path(QString::fromLatin1(c.output)),
+                              Path(QString::fromLatin1(c.input))};
+        if (c.complex)
+            arguments << QStringLiteral("--complex");
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.status, 1) << c.output;
+        EXPECT_TRUE(run.err.contains(QStringLiteral("jest jednym z plików wejściowych"))) << run.err.toStdString();
+        EXPECT_EQ(Read(QStringLiteral("in.txt")), weather) << c.output;
+    }
+}
+
+TEST_F(CliTest, ReportsWhatCouldNotBeWrittenToStandardOutput)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    Write(QStringLiteral("in.txt"), "t;v\n0;1");
+    QByteArray rows = "t;v\n";
+    for (int i = 0; i < 20000; ++i)
+        rows += QByteArray::number(i % 30) + ";1\n";
+    Write(QStringLiteral("big.txt"), rows);
+    const QString in = Path(QStringLiteral("in.txt"));
+    const QStringList commands[] = {
+        {QStringLiteral("--help")},
+        {QStringLiteral("kinds")},
+        {QStringLiteral("possible"), QStringLiteral("--have"), QStringLiteral("t,v")},
+        {QStringLiteral("stats"), in},
+        {QStringLiteral("find"), in, QStringLiteral("--number"), QStringLiteral("0")},
+        {QStringLiteral("calc"), QStringLiteral("--indices"), QStringLiteral("SB"), in},
+        {QStringLiteral("calc"), QStringLiteral("--indices"), QStringLiteral("SB"), Path(QStringLiteral("big.txt"))},
+    };
+    for (const QStringList& command : commands) {
+        const CliRun run = Cli(command, QStringLiteral("/dev/full"));
+        EXPECT_EQ(run.status, 1) << command.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(run.err.endsWith(QStringLiteral("Błąd podczas zapisu na standardowe wyjście !\n")))
+            << run.err.toStdString();
+    }
+}
+
+TEST_F(CliTest, RefusesOptionsOutsideTheirCommandAndSeparatorsThatMixWithNumbers)
+{
+    Write(QStringLiteral("in.txt"), "t;v\n0;1");
+    const QString in = Path(QStringLiteral("in.txt"));
+    const QString out = Path(QStringLiteral("out.txt"));
+    const QStringList commands[] = {
+        {QStringLiteral("kinds"), QStringLiteral("--upward")},
+        {QStringLiteral("kinds"), QStringLiteral("--columns"), QStringLiteral("foo")},
+        {QStringLiteral("calc"), QStringLiteral("--have"), QStringLiteral("t"), in},
+        {QStringLiteral("convert"), in, out, QStringLiteral("-o"), out},
+        {QStringLiteral("find"), in, QStringLiteral("--text"), QStringLiteral("a"), QStringLiteral("--precision"),
+         QStringLiteral("1")},
+        {QStringLiteral("find"), in, QStringLiteral("--number"), QStringLiteral("1"), QStringLiteral("--case-insensitive")},
+        {QStringLiteral("possible"), QStringLiteral("--have"), QStringLiteral("t"), QStringLiteral("--dec-sep"),
+         QStringLiteral(",")},
+        {QStringLiteral("stats"), in, QStringLiteral("--columns"), QString()},
+        {QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral(" , ")},
+        {QStringLiteral("calc"), QStringLiteral("--indices"), QString(), in},
+        {QStringLiteral("--decimal-separator"), QStringLiteral("5"), QStringLiteral("kinds")},
+        {QStringLiteral("--decimal-separator"), QStringLiteral("e"), QStringLiteral("kinds")},
+        {QStringLiteral("--decimal-separator"), QStringLiteral("-"), QStringLiteral("kinds")},
+        {QStringLiteral("--decimal-separator"), QStringLiteral("x"), QStringLiteral("kinds")},
+        {QStringLiteral("convert"), in, out, QStringLiteral("--dec-sep"), QStringLiteral("+")},
+        {QStringLiteral("convert"), in, out, QStringLiteral("--dec-sep"), QStringLiteral("E")},
+        {QStringLiteral("convert"), in, out, QStringLiteral("--data-sep"), QStringLiteral("e")},
+        {QStringLiteral("convert"), in, out, QStringLiteral("--data-sep"), QStringLiteral("0")},
+        {QStringLiteral("convert"), in, out, QStringLiteral("--data-sep"), QStringLiteral(";;")},
+    };
+    for (const QStringList& command : commands) {
+        const CliRun run = Cli(command);
+        EXPECT_EQ(run.status, 2) << command.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("salvento-cli: "))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(out));
+}
+
+TEST_F(CliTest, SaysWhichConfigurationIsMissing)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("empty")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder/SALVENTO.INI")));   // cannot be read as a file
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("bin")));
+    const QString copy = Path(QStringLiteral("bin/salvento-cli"));   // the tool without its configuration
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SALVENTO_CLI), copy));
+    const struct
+    {
+        QStringList arguments;
+        QString named;
+    } cases[] = {
+        {{QStringLiteral("--home"), Path(QStringLiteral("none"))}, Path(QStringLiteral("none"))},
+        {{QStringLiteral("--home"), Path(QStringLiteral("empty"))}, Path(QStringLiteral("empty/SALVENTO.INI"))},
+        {{QStringLiteral("--home"), Path(QStringLiteral("folder"))}, Path(QStringLiteral("folder/SALVENTO.INI"))},
+        {{}, Path(QStringLiteral("bin/SALVENTO.INI"))},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Run(copy, c.arguments + QStringList{QStringLiteral("kinds")});
+        EXPECT_EQ(run.status, 1) << c.named.toStdString();
+        EXPECT_TRUE(run.err.contains(c.named)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+TEST_F(CliTest, RunningOutOfMemoryIsReportedAndLeavesTheOutputAlone)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "an address sanitizer needs more address space than the limit leaves";
+#endif
+    // 30,000 columns and 30,000 rows from a 60 KB file, loaded with at most 100 MB of address space.
+    Write(QStringLiteral("wide.txt"), QByteArray(30000, '\t') + QByteArray(30000, '\n'));
+    Write(QStringLiteral("out.txt"), "kept");
+    Write(QStringLiteral("SALVENTO.INI"), QByteArray());
+    const CliRun run = Run(QStringLiteral("/bin/sh"),
+                           {QStringLiteral("-c"), QStringLiteral("ulimit -v 100000 && exec \"$0\" \"$@\""),
+                            QStringLiteral(SALVENTO_CLI), QStringLiteral("--home"), dir.path(),
+                            QStringLiteral("convert"), Path(QStringLiteral("wide.txt")), Path(QStringLiteral("out.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(run.err.isEmpty());
+    EXPECT_EQ(Read(QStringLiteral("out.txt")), QByteArray("kept"));
+}
+
+TEST_F(CliTest, SpeaksTheStoredLanguage)
+{
+    const QString module = QFileInfo(QStringLiteral(SALVENTO_CLI)).dir().filePath(QStringLiteral("salvento.ENU"));
+    if (!QFileInfo::exists(module))
+        GTEST_SKIP() << "the English language module is not built";
+    Write(QStringLiteral("SALVENTO.INI"), "[Options]\nLanguage=EN\n");
+    const CliRun run = Cli({QStringLiteral("convert"), Path(QStringLiteral("none.txt")), Path(QStringLiteral("out.txt"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Cannot find the file \n"));
 }
 
 }   // namespace

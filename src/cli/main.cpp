@@ -312,7 +312,7 @@ int main(int argc, char* argv[])
         ui.ShowMessage(error.Message(), UserInterface::Icon::Error);
         return Finish(ExitFileError, ui);
     } catch (const std::bad_alloc&) {   // a table or a calculation too large for the memory at hand
-        ui.ShowMessage(Texts::tr("Za mało pamięci, by wykonać polecenie !"), UserInterface::Icon::Error);
+        ui.ShowMessage(OutOfMemoryMessage(), UserInterface::Icon::Error);
         return Finish(ExitFileError, ui);
     }
 }

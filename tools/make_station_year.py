@@ -73,6 +73,12 @@ def dew_point(t, f):
     return 243.12 * gamma / (17.62 - gamma)
 
 
+def fixed(value, decimals):
+    """The value with this many decimals; a negative value that rounds to zero is written 0.0."""
+    text = "%.*f" % (decimals, value)
+    return text[1:] if text.startswith("-") and float(text) == 0 else text
+
+
 def main():
     rng = random.Random(20240101)
     anomaly = Wander(rng, 3.5, 60)
@@ -138,11 +144,11 @@ def main():
         snow_cover = max(0.0, snow_cover - max(0.0, t_max) * 1.5)
         for h in hours:
             rows.append([STATION, "%d" % h["month"], "%d" % h["day"], "%d" % h["hour"], "0",
-                         "%.2f" % LATITUDE, "%.1f" % h["t"], "%.1f" % h["td"], "%d" % h["N8"],
-                         "%.1f" % h["v"], "%.1f" % h["v10m"], "%.1f" % h["p"], "%.0f" % h["Kdir"],
-                         "%.0f" % h["Kdif"], "%.1f" % t_max, "%.1f" % t_min,
+                         fixed(LATITUDE, 2), fixed(h["t"], 1), fixed(h["td"], 1), "%d" % h["N8"],
+                         fixed(h["v"], 1), fixed(h["v10m"], 1), fixed(h["p"], 1), fixed(h["Kdir"], 0),
+                         fixed(h["Kdif"], 0), fixed(t_max, 1), fixed(t_min, 1),
                          "%d" % round(day_precipitation), "%d" % round(snow_cover),
-                         "%.0f" % h["vis"]])
+                         fixed(h["vis"], 0)])
 
     path = os.path.join(os.path.dirname(__file__), "..", "resources", "examples", "station-year.txt")
     with open(path, "w", encoding="utf-8", newline="") as out:

@@ -1,9 +1,9 @@
 #include "settings/IniFile.h"
 
+#include "table/OutputFile.h"
 #include "table/TextCodec.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -140,11 +140,8 @@ bool IniFile::WriteString(QStringView section, QStringView key, const QString& v
         lines.append(entry);
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = (lines.join(m_lineEnd) + m_lineEnd).toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!WriteOutputFile(m_path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }))
         return false;
     m_lines = lines;
     m_stamp = CurrentStamp();

@@ -25,8 +25,8 @@ public:
     int ReadInteger(QStringView section, QStringView key, int defaultValue) const;
 
     // Sets key=value, keeping every other line of the file, its comments and its order; adds the
-    // section and the key when missing. The file is replaced atomically; when it cannot be written
-    // it keeps its old content and false is returned.
+    // section and the key when missing. A regular file is replaced atomically and keeps its old
+    // content when it cannot be written (see WriteOutputFile); false is returned then.
     bool WriteString(QStringView section, QStringView key, const QString& value);
 
 private:

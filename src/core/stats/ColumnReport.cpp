@@ -4,12 +4,12 @@
 #include "stats/Frequency.h"
 #include "stats/MessageFormat.h"
 #include "table/DataFile.h"
+#include "table/OutputFile.h"
 #include "table/Table.h"
 #include "UserInterface.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -160,8 +160,7 @@ bool SaveReport(const QString& text, const QString& path, UserInterface& ui)
             line.chop(1);
         bytes += line.toUtf8() + "\r\n";
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (WriteOutputFile(path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); }))
         return true;
     ShowWriteError(path, ui);
     return false;

@@ -26,6 +26,6 @@ QStringList ComputeReport(const std::vector<TStatColumnRec>& records,
                           const QString& decimalSeparator = SystemDecimalSeparator());
 
 // Saves the report as it stands (the text of the report window, lines divided by "\n") to `path` as
-// UTF-8 text, every line ended by CR LF. The file is replaced only when all was written; on failure
-// shows "Błąd podczas zapisu do pliku … !" and returns false.
+// UTF-8 text, every line ended by CR LF. A regular file is replaced only when all was written (see
+// WriteOutputFile); on failure shows "Błąd podczas zapisu do pliku … !" and returns false.
 bool SaveReport(const QString& text, const QString& path, UserInterface& ui);

@@ -1,5 +1,8 @@
 #include "stats/MessageFormat.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 bool IsFlag(QChar c)
@@ -20,6 +23,10 @@ QString Convert(const QByteArray& directive, char conversion, const MessageArg* 
     case 'f':
         if (const double* value = std::get_if<double>(arg)) {
             QString text = QString::asprintf(directive.constData(), *value);
+            // A negative number that rounds to zero prints as zero: there is no negative zero.
+            if (std::signbit(*value) && *value > -1.0
+                && std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'1' && c <= u'9'; }))
+                text = QString::asprintf(directive.constData(), 0.0);
             if (decimalSeparator != QStringLiteral("."))
                 text.replace(QLatin1Char('.'), decimalSeparator);
             return text;

@@ -2,13 +2,13 @@
 
 #include "data/DataManager.h"
 #include "table/NumberText.h"
+#include "table/OutputFile.h"
 #include "table/Table.h"
 #include "table/TextCodec.h"
 #include "UserInterface.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -17,6 +17,19 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(DataFile)
 };
+
+// The header line of a single unnamed column (see WriteTableBlock).
+constexpr QChar EmptyNameLine(u'\x0B');
+
+// The decimal separator of the numbers written to a file whose fields `dataSeparator` separates:
+// the program's own, unless the two are the same character; then the other of the point and the
+// comma, so that no number splits into two fields.
+QChar FileDecimalSeparator(QChar dataSeparator)
+{
+    if (dataSeparator != DecimalSeparator)
+        return DecimalSeparator;
+    return DecimalSeparator == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
+}
 
 // Stores one field of a file into a cell. A number written with the file's decimal separator is
 // rewritten with the program's separator first; anything else goes in as it stands.
@@ -239,17 +252,40 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
 bool WriteTableBlock(const TTable& table, int left, int top, int right, int bottom, QIODevice& device)
 {
     const QChar separator = table.DataSeparator().isNull() ? QChar(u'\t') : table.DataSeparator();
+    const QChar decimal = FileDecimalSeparator(separator);
+    // A single unnamed column would give an empty header line, which a reader skips, taking the
+    // first row for the name. When that row reads as a number the file goes without a header line
+    // (a reader takes it for data); otherwise the header line is one control character, which a
+    // reader trims to the empty name and which is no data separator.
+    int first = top - 1;
+    QString header;
+    if (left == right && table.HeaderText(left).isEmpty()) {
+        if (ParseNumber(table.ExportText(left, top, decimal), decimal))
+            first = top;
+        else
+            header = EmptyNameLine;
+    } else {
+        for (int c = left; c <= right; ++c) {
+            if (c > left)
+                header += separator;
+            header += table.HeaderText(c);
+        }
+    }
     QString line;
     QByteArray buffer;
     constexpr qsizetype FlushSize = 1 << 20;
-    for (int r = top - 1; r <= bottom; ++r) {   // the header line first
+    for (int r = first; r <= bottom; ++r) {
         line.clear();
-        if (r >= top)
+        if (r > first)
             line += QStringLiteral("\r\n");
-        for (int c = left; c <= right; ++c) {
-            if (c > left)
-                line += separator;
-            line += r < top ? table.HeaderText(c) : table.ExportText(c, r);
+        if (r < top) {
+            line += header;
+        } else {
+            for (int c = left; c <= right; ++c) {
+                if (c > left)
+                    line += separator;
+                line += table.ExportText(c, r, decimal);
+            }
         }
         buffer += line.toUtf8();
         if (buffer.size() >= FlushSize || r == bottom) {
@@ -273,11 +309,7 @@ void ShowWriteError(const QString& path, UserInterface& ui)
 
 bool WriteTableFile(const TTable& table, const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && WriteTable(table, file) && file.commit();
-    if (!ok && error)
-        *error = file.errorString();
-    return ok;
+    return WriteOutputFile(path, [&table](QIODevice& device) { return WriteTable(table, device); }, error);
 }
 
 bool SaveTable(TTable& table, UserInterface& ui)

@@ -65,7 +65,10 @@ void ShowWriteError(const QString& path, UserInterface& ui);
 
 // Writes the table to `path`: the header line, then one line per data row, fields separated by
 // the table's data separator (tab when it has none), CR LF between lines and none after the last,
-// UTF-8. The file is replaced only when every byte was written. False with `error` set on failure.
+// UTF-8. Numbers take the program's decimal separator, or, when that is the data separator, the
+// other of the point and the comma. A single unnamed column is written so that it reads back
+// unnamed: without a header line when its first row is a number, else under a header line of one
+// vertical tab. The file is written as WriteOutputFile does. False with `error` set on failure.
 bool WriteTableFile(const TTable& table, const QString& path, QString* error = nullptr);
 
 // The Save command: writes the table to its FileName and clears Modified. On failure shows "Błąd

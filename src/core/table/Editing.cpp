@@ -3,12 +3,12 @@
 #include "data/DataManager.h"
 #include "table/DataFile.h"
 #include "table/NumberText.h"
+#include "table/OutputFile.h"
 #include "table/Table.h"
 #include "table/TextCodec.h"
 #include "UserInterface.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <vector>
@@ -102,10 +102,9 @@ bool PasteText(TTable& table, const TableSelection& selection, QStringView text,
 
 bool SaveSelection(const TTable& table, const TableSelection& selection, const QString& path, UserInterface& ui)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)
-        && WriteTableBlock(table, selection.Left, selection.Top, selection.Right, selection.Bottom, file)
-        && file.commit())
+    if (WriteOutputFile(path, [&](QIODevice& device) {
+            return WriteTableBlock(table, selection.Left, selection.Top, selection.Right, selection.Bottom, device);
+        }))
         return true;
     ShowWriteError(path, ui);
     return false;

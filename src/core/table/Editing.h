@@ -48,10 +48,10 @@ void ClearSelection(TTable& table, const TableSelection& selection);
 bool PasteText(TTable& table, const TableSelection& selection, QStringView text, bool withNames,
                const DataManager& kinds, UserInterface& ui);
 
-// Writes the block to `path` as a data file: a line of header texts, then one line per row (export
-// texts), fields separated by the table's data separator (tab when it has none), CR LF between lines
-// and none after the last, UTF-8. The file is replaced only when every byte was written. Neither
-// FileName nor Modified changes. On failure shows "Błąd podczas zapisu do pliku … !" and returns false.
+// Writes the block to `path` as a data file, as WriteTableFile writes a table: a line of header texts,
+// then one line per row (export texts), fields separated by the table's data separator (tab when it
+// has none). A regular file is replaced only when every byte was written. Neither FileName nor
+// Modified changes. On failure shows "Błąd podczas zapisu do pliku … !" and returns false.
 bool SaveSelection(const TTable& table, const TableSelection& selection, const QString& path, UserInterface& ui);
 
 // Inserts empty rows and columns, at the end of the table or before the current row and column;

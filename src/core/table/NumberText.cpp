@@ -1,5 +1,6 @@
 #include "table/NumberText.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -133,7 +134,12 @@ QString FormatNumber(float value, int decimals, QChar decimalSeparator)
     std::string buffer(48 + std::size_t(decimals), '\0');
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), double(value),
                                       std::chars_format::fixed, decimals);
-    QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+    const char* begin = buffer.data();
+    const char* end = result.ptr;
+    // A negative number that rounds to zero prints as zero: there is no negative zero.
+    if (*begin == '-' && std::all_of(begin + 1, end, [](char c) { return c == '0' || c == '.'; }))
+        ++begin;
+    QString text = QString::fromLatin1(begin, end - begin);
     if (decimalSeparator != QLatin1Char('.')) {
         const qsizetype point = text.indexOf(QLatin1Char('.'));
         if (point >= 0)

@@ -31,7 +31,7 @@ inline std::optional<float> ParseNumber(QStringView text)
 
 // Number to text in fixed-point notation with `decimals` places (−1 stands for 2), rounded to
 // nearest, with `decimalSeparator` in place of the point. NoValue gives the empty text. Any finite
-// float prints in full.
+// float prints in full. A negative number that rounds to zero prints without its sign.
 QString FormatNumber(float value, int decimals, QChar decimalSeparator);
 inline QString FormatNumber(float value, int decimals)
 {

@@ -5,6 +5,7 @@
 #include "UserInterface.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -155,23 +156,28 @@ QString TTable::DisplayText(int c, int r) const
     return column.texts.empty() ? QString() : column.texts[std::size_t(r - 1)];
 }
 
-QString TTable::NumberOrShown(int c, int r, int decimals) const
+QString TTable::NumberOrShown(int c, int r, int decimals, QChar decimalSeparator) const
 {
     const TAbstractData* kind = ColumnKind(c);
     const TCellData& cell = CellData(c, r);
     if (cell.NoValidValue || (kind && kind->IsTextual))
         return DisplayText(c, r);
-    return FormatNumber(cell.Number, kind && kind->IsInteger ? 0 : decimals);
+    return FormatNumber(cell.Number, decimals, decimalSeparator);
 }
 
 QString TTable::EditText(int c, int r) const
 {
-    return NumberOrShown(c, r, 2);
+    const TAbstractData* kind = ColumnKind(c);
+    return NumberOrShown(c, r, kind && kind->IsInteger ? 0 : 2, DecimalSeparator);
 }
 
-QString TTable::ExportText(int c, int r) const
+QString TTable::ExportText(int c, int r, QChar decimalSeparator) const
 {
-    return NumberOrShown(c, r, 6);
+    // A fraction in an integer kind's column keeps its decimals: an export loses nothing.
+    const TAbstractData* kind = ColumnKind(c);
+    const float number = CellData(c, r).Number;
+    const bool whole = kind && kind->IsInteger && number == std::trunc(number);
+    return NumberOrShown(c, r, whole ? 0 : 6, decimalSeparator);
 }
 
 QString TTable::StatusText(int c, int r) const

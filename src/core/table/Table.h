@@ -78,11 +78,13 @@ public:
     // The text the in-place editor starts with: a valid number with 2 decimals (0 for integer
     // kinds); otherwise, and for textual kinds, the shown text.
     QString EditText(int c, int r) const;
-    // The text written to files and the clipboard: a valid number with 6 decimals (0 for integer
-    // kinds); otherwise, and for textual kinds, the shown text.
-    QString ExportText(int c, int r) const;
-    // The full-precision value for the status bar: empty without a valid number; the shown text for
-    // textual kinds; otherwise the number with 6 decimals (0 for integer kinds).
+    // The text written to files and the clipboard: a valid number with 6 decimals, in an integer
+    // kind's column a whole number with none; otherwise, and for textual kinds, the shown text.
+    // Numbers take the program's decimal separator, or `decimalSeparator`.
+    QString ExportText(int c, int r) const { return ExportText(c, r, DecimalSeparator); }
+    QString ExportText(int c, int r, QChar decimalSeparator) const;
+    // The full-precision value for the status bar: empty without a valid number; otherwise the
+    // export text.
     QString StatusText(int c, int r) const;
     // What the status bar says about column c: its kind's Description, or that it has no kind.
     QString ColumnDescription(int c) const;
@@ -211,7 +213,7 @@ private:
     // The kept text of cell (c, r), created (empty) when the column keeps none yet.
     QString& KeptText(int c, int r);
     void Store(int c, int r, ShownText&& shown);
-    QString NumberOrShown(int c, int r, int decimals) const;
+    QString NumberOrShown(int c, int r, int decimals, QChar decimalSeparator) const;
     void SetHeader(int c, const QString& name, TAbstractData* kind);
     void SetCaption(const QString& caption);
     void CellsChanged(int left, int top, int right, int bottom);

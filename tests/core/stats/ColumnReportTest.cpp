@@ -234,6 +234,13 @@ TEST_F(ColumnReportTest, SystemSeparatorOnlyInNumbers)
     EXPECT_EQ(report[10], QStringLiteral("Średnia arytmetyczna:               4,000 ± 1,155"));
 }
 
+TEST_F(ColumnReportTest, TinyNegativesPrintAsZero)
+{
+    Fill(QStringLiteral("x"), {QStringLiteral("-0.0001"), QStringLiteral("-0.0002")});
+    for (const QString& line : Report())
+        EXPECT_FALSE(line.contains(QStringLiteral("-0.000"))) << line.toStdString();
+}
+
 TEST_F(ColumnReportTest, SelectionChoosesColumnsAndRows)
 {
     Fill(QStringLiteral("a"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, 1);

@@ -1,12 +1,25 @@
 #include "support/TestSupport.h"
 
 #include "data/DataManager.h"
+#include "settings/IniFile.h"
+#include "stats/ColumnReport.h"
 #include "table/DataFile.h"
+#include "table/Editing.h"
+#include "table/OpenDataFile.h"
+#include "table/RecentFiles.h"
 #include "table/Table.h"
+#include "table/TableSet.h"
 #include "table/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -250,7 +263,7 @@ TEST_F(DataFileTest, SavingKeepsTheFilesSeparatorAndWritesUtf8)
     ASSERT_TRUE(Load(table, QStringLiteral("miejscowość;N8\nŁódź;3,7"), LoadMode::NewTable, QChar(u';'), QChar(u',')));
     SeparatorScope comma(QLatin1Char(','));
     ASSERT_TRUE(SaveTableAs(table, home.Path(QStringLiteral("out.txt")), ui));
-    EXPECT_EQ(QString::fromUtf8(home.Read(QStringLiteral("out.txt"))), QStringLiteral("miejscowość;N8\r\nŁódź;4"));
+    EXPECT_EQ(QString::fromUtf8(home.Read(QStringLiteral("out.txt"))), QStringLiteral("miejscowość;N8\r\nŁódź;3,700000"));
 }
 
 TEST_F(DataFileTest, TextHoldingTheSeparatorSplitsWhenReadBack)
@@ -281,54 +294,123 @@ TEST_F(DataFileTest, FailedSaveKeepsModifiedAndTellsWhy)
     EXPECT_TRUE(QFileInfo(home.Path(QStringLiteral("a-directory"))).isDir());
 }
 
-// Every cell survives saving and loading again, whatever the two separators.
+// Every cell and name survives saving and opening again, whatever the two separators: numbers keep
+// their decimals and stay one field, and a single unnamed column stays unnamed.
 TEST_F(DataFileTest, RoundTripKeepsEveryCell)
 {
-    const std::vector<std::vector<QString>> rows = {
-        {QStringLiteral("12.5"), QStringLiteral("Kraków"), QStringLiteral(""), QStringLiteral("-40.125")},
-        {QStringLiteral(""), QStringLiteral("0"), QStringLiteral("1013.25"), QStringLiteral("Łeba-Hel")},
-        {QStringLiteral("-0.5"), QStringLiteral(""), QStringLiteral("x"), QStringLiteral("7")},
+    struct Shape
+    {
+        std::vector<const char*> names;
+        std::vector<std::vector<const char*>> rows;   // as typed with a decimal point
+    };
+    const std::vector<Shape> shapes = {
+        {{"c1", "miejsce", "", "t", "prec"},
+         {{"12.5", "Kraków", "", "-40.125", "2.7"},
+          {"", "0", "1013.25", "Łeba-Hel", "-0.4"},
+          {"-0.0000001", "", "x", "7", "12"}}},
+        {{""}, {{"Kraków"}, {"12.5"}, {""}, {"-3"}}},
+        {{""}, {{"12.5"}, {"Hel"}}},
+        {{""}, {{""}, {"5"}}},
+        {{"", ""}, {{"a", "b"}, {"1", ""}}},
     };
     for (const QChar decimal : {QChar(u'.'), QChar(u',')}) {
         for (const QChar data : {QChar(u'\t'), QChar(u';'), QChar(u' '), QChar(u',')}) {
-            if (data == decimal)
-                continue;   // a comma table saved with decimal commas could not be read back by anyone
-            SeparatorScope scope(decimal);
-            SCOPED_TRACE(QStringLiteral("decimal %1 data %2").arg(decimal).arg(data).toStdString());
-            TTable original(1);
-            original.SetColCount(5);
-            original.SetRowCount(4);
-            for (int c = 1; c <= 4; ++c)
-                original.SetColumnHeader(c, QStringLiteral("c%1").arg(c), nullptr);
-            original.BindHeader(4, u"t", kinds);
-            for (int r = 1; r <= 3; ++r) {
-                for (int c = 1; c <= 4; ++c) {
-                    QString text = rows[std::size_t(r - 1)][std::size_t(c - 1)];
-                    text.replace(QLatin1Char('.'), decimal);
-                    original.SetCellText(c, r, text);
+            for (std::size_t shape = 0; shape < shapes.size(); ++shape) {
+                SeparatorScope scope(decimal);
+                SCOPED_TRACE(QStringLiteral("decimal %1 data %2 shape %3").arg(decimal).arg(data).arg(shape).toStdString());
+                const Shape& from = shapes[shape];
+                const int columns = int(from.names.size());
+                const int rows = int(from.rows.size());
+                TTable original(1);
+                original.SetColCount(columns + 1);
+                original.SetRowCount(rows + 1);
+                for (int c = 1; c <= columns; ++c) {
+                    original.BindHeader(c, QString::fromUtf8(from.names[std::size_t(c - 1)]), kinds);
+                    for (int r = 1; r <= rows; ++r)
+                        original.SetCellText(c, r, QString::fromUtf8(from.rows[std::size_t(r - 1)][std::size_t(c - 1)])
+                                                       .replace(QLatin1Char('.'), decimal));
                 }
-            }
-            original.SetDataSeparator(data);
-            const QString path = home.Path(QStringLiteral("round.txt"));
-            ASSERT_TRUE(SaveTableAs(original, path, ui));
+                original.SetDataSeparator(data);
+                const QString path = home.Path(QStringLiteral("round.txt"));
+                ASSERT_TRUE(SaveTableAs(original, path, ui));
 
-            DataFileText file;
-            ASSERT_TRUE(ReadDataFile(path, file));
-            ASSERT_EQ(DetectDataSeparator(file.lines[0]), data);
-            TTable loaded(2);
-            ASSERT_TRUE(LoadIntoTable(loaded, path, file.lines, 0, LoadMode::NewTable, data, decimal, kinds, ui));
-            ASSERT_EQ(loaded.ColCount(), original.ColCount());
-            ASSERT_EQ(loaded.RowCount(), original.RowCount());
-            for (int c = 1; c <= 4; ++c) {
-                EXPECT_EQ(loaded.HeaderText(c), original.HeaderText(c));
-                EXPECT_EQ(loaded.ColumnKind(c), original.ColumnKind(c));
-                for (int r = 1; r <= 3; ++r) {
-                    EXPECT_EQ(loaded.DisplayText(c, r), original.DisplayText(c, r)) << c << "," << r;
-                    EXPECT_EQ(loaded.CellNumber(c, r), original.CellNumber(c, r)) << c << "," << r;
-                    EXPECT_EQ(loaded.CellData(c, r).NoValidValue, original.CellData(c, r).NoValidValue);
+                // Opened as a user opens it: the detected data separator, typed only where the
+                // detection misses it, and the file's decimal separator.
+                const QChar fileDecimal = data != decimal ? decimal : decimal == u'.' ? QChar(u',') : QChar(u'.');
+                DataFileText file;
+                ASSERT_TRUE(ReadDataFile(path, file));
+                const QChar detected = DetectDataSeparator(file.lines[std::size_t(FirstNonEmptyLine(file.lines))]);
+                LoadOptions options;
+                options.dataSeparator = SeparatorFieldText(detected == data ? QChar() : data);
+                options.decimalSeparator = SeparatorFieldText(fileDecimal);
+                ui.loadOptions = options;
+                TableSet tables;
+                RecentFiles recent;
+                const TTable* loaded = OpenDataFile(path, tables, nullptr, kinds, ui, recent);
+                ASSERT_NE(loaded, nullptr);
+                ASSERT_EQ(loaded->ColCount(), original.ColCount());
+                ASSERT_EQ(loaded->RowCount(), original.RowCount());
+                for (int c = 1; c <= columns; ++c) {
+                    EXPECT_EQ(loaded->HeaderText(c), original.HeaderText(c));
+                    EXPECT_EQ(loaded->ColumnKind(c), original.ColumnKind(c));
+                    for (int r = 1; r <= rows; ++r) {
+                        EXPECT_EQ(loaded->DisplayText(c, r), original.DisplayText(c, r)) << c << "," << r;
+                        EXPECT_EQ(loaded->CellData(c, r).NoValidValue, original.CellData(c, r).NoValidValue);
+                        EXPECT_NEAR(loaded->CellNumber(c, r), original.CellNumber(c, r), 5e-7f) << c << "," << r;
+                    }
                 }
             }
         }
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// What is not a regular file — a pipe, a device — is written in place, never replaced, and a
+// failed write is a failure; a link to a regular file stays a link to the rewritten file.
+TEST_F(DataFileTest, EveryWriterWritesIntoPipesAndDevicesAndThroughLinks)
+{
+    TTable table(1);
+    Fill(table, 2);
+    const std::vector<std::pair<const char*, std::function<bool(const QString&)>>> writers = {
+        {"table", [&](const QString& path) { return WriteTableFile(table, path); }},
+        {"selection", [&](const QString& path) { return SaveSelection(table, {1, 1, 2, 2, 1, 1}, path, ui); }},
+        {"report", [&](const QString& path) { return SaveReport(QStringLiteral("raport"), path, ui); }},
+        {"ini", [&](const QString& path) { return IniFile(path).WriteString(u"Options", u"Key", QStringLiteral("1")); }},
+    };
+    for (const auto& [name, write] : writers) {
+        SCOPED_TRACE(name);
+        const QString regular = home.Path(QStringLiteral("regular.txt"));
+        QFile::remove(regular);
+        ASSERT_TRUE(write(regular));
+        const QByteArray expected = home.Read(QStringLiteral("regular.txt"));
+
+        // The pipe holds a reader and a writer of its own, so that opening it does not wait and
+        // the bytes (far fewer than the pipe holds) can be read once the writer is done.
+        const QByteArray fifo = home.Path(QStringLiteral("fifo")).toLocal8Bit();
+        ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+        const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+        const int keeper = open(fifo.constData(), O_WRONLY);
+        EXPECT_TRUE(write(QString::fromLocal8Bit(fifo)));
+        close(keeper);
+        QByteArray received(4096, '\0');
+        received.resize(std::max<ssize_t>(0, read(reader, received.data(), std::size_t(received.size()))));
+        close(reader);
+        EXPECT_EQ(received, expected);
+        struct stat status{};
+        ASSERT_EQ(stat(fifo.constData(), &status), 0);
+        ASSERT_TRUE(S_ISFIFO(status.st_mode));   // replaced: /dev/full must not be tried
+        unlink(fifo.constData());
+
+        EXPECT_FALSE(write(QStringLiteral("/dev/full")));
+        ASSERT_EQ(stat("/dev/full", &status), 0);
+        EXPECT_TRUE(S_ISCHR(status.st_mode));
+
+        const QString link = home.Path(QStringLiteral("link.txt"));
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(regular, link));
+        EXPECT_TRUE(write(link));
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(home.Read(QStringLiteral("regular.txt")), expected);
     }
 }
 

@@ -346,9 +346,9 @@ TEST_F(EditingTest, SaveSelectionWritesTheBlockWithItsNames)
     EXPECT_FALSE(table.Modified());
     EXPECT_TRUE(table.FileName().isEmpty());
 
-    TTable fresh(2);   // no separator from a file: tab
+    TTable fresh(2);   // one unnamed column: a header line that reads back as the empty name
     ASSERT_TRUE(SaveSelection(fresh, TableSelection::Cell(1, 1), path, ui));
-    EXPECT_EQ(home.Read(QStringLiteral("block.dat")), QByteArray("\r\n"));
+    EXPECT_EQ(home.Read(QStringLiteral("block.dat")), QByteArray("\x0B\r\n"));
 }
 
 TEST_F(EditingTest, FailedSaveSelectionTellsWhy)

@@ -80,6 +80,19 @@ TEST(FormatNumber, PrintsFixedPointRoundedToNearest)
     EXPECT_EQ(FormatNumber(NoValue, 2, QLatin1Char('.')), QString());
 }
 
+TEST(FormatNumber, NeverPrintsANegativeZero)
+{
+    const struct
+    {
+        float value;
+        int decimals;
+        const char* text;
+    } cases[] = {{-0.0f, 6, "0,000000"}, {-1e-7f, 6, "0,000000"}, {-0.004f, 2, "0,00"},
+                 {-0.4f, 0, "0"},        {-0.01f, 2, "-0,01"},     {-0.6f, 0, "-1"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatNumber(c.value, c.decimals, QLatin1Char(',')), QString::fromLatin1(c.text)) << c.value;
+}
+
 TEST(FormatNumber, PrintsHugeValuesInFull)
 {
     const QString text = FormatNumber(FLT_MAX, 6, QLatin1Char('.'));

@@ -83,9 +83,12 @@ TEST_F(TableTest, TextFormsFollowTheColumnKind)
     table.BindHeader(1, u"N8", kinds);   // an integer kind; the shown text is not redone
     EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("3.70"));
     EXPECT_EQ(table.EditText(1, 1), QStringLiteral("4"));
-    EXPECT_EQ(table.ExportText(1, 1), QStringLiteral("4"));
+    EXPECT_EQ(table.ExportText(1, 1), QStringLiteral("3.700000"));   // only whole numbers lose their decimals
     table.SetCellText(1, 1, u"3.7");
     EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("4"));
+    table.SetCellNumber(1, 1, -4.0f);
+    EXPECT_EQ(table.ExportText(1, 1), QStringLiteral("-4"));
+    table.SetCellNumber(1, 1, 4.0f);
 
     kinds.GetById(kind::N8)->IsTextual = true;   // textual kinds export what they show
     EXPECT_EQ(table.ExportText(1, 1), QStringLiteral("4"));
@@ -211,7 +214,7 @@ TEST_F(TableTest, CopyCellGoesThroughTheExportText)
     source.BindHeader(1, u"N8", kinds);
     source.SetCellNumber(1, 1, 6.6f);
     table.CopyCellFrom(1, 1, source, 1, 1);
-    EXPECT_EQ(table.CellNumber(1, 1), 7.0f);   // exported as the integer 7
+    EXPECT_EQ(table.CellNumber(1, 1), 6.6f);   // exported with its fraction
 }
 
 TEST_F(TableTest, UpdateBracketAnnouncesCellsOnce)

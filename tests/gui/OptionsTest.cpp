@@ -429,10 +429,14 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
     fixture.Home().Write(QStringLiteral("help/pl/index.html"), "<p>Salvento</p>");
 
     // The options dialog has a page of its own; the about box (301) has none yet and gets the index.
-    const std::pair<const char*, QString> cases[] = {{"acOpcje", topic310}, {"acOSalvento", index}};
-    for (const auto& [action, page] : cases) {
-        SCOPED_TRACE(action);
-        WhenModal([page](QWidget* dialog) {
+    struct Case
+    {
+        const char* action;
+        QString page;
+    };
+    for (const Case& c : {Case{"acOpcje", topic310}, Case{"acOSalvento", index}}) {
+        SCOPED_TRACE(c.action);
+        WhenModal([page = c.page](QWidget* dialog) {
             QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
             QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
             QApplication::sendEvent(target, &f1);
@@ -442,7 +446,7 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
             EXPECT_EQ(help->Page(), page);
             dialog->close();
         });
-        form.Action(action)->trigger();
+        form.Action(c.action)->trigger();
     }
 
     // In an open menu, F1 asks about the highlighted item ("Opcje &danych ..." is topic 162).

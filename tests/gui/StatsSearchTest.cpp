@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -254,6 +255,33 @@ TEST(StatsSearch, ColumnSearchAlternatesBetweenTwoTables)
     EXPECT_EQ(message, QStringLiteral("Kolumna o podanej nazwie nie została znaleziona w żadnej tabeli !"));
     EXPECT_EQ(&form.ActiveTableWin()->Table(), &second);
     EXPECT_EQ(Cursor(form), std::make_pair(2, 3));
+}
+
+// The column search scrolls sideways only: the rows in view stay, even when the cursor's row is not
+// among them, and the column found comes into view away from the left edge.
+TEST(StatsSearch, ColumnSearchLeavesTheRowsInView)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    QStringList names;
+    for (int c = 1; c <= 40; ++c)
+        names.append(c == 30 ? QStringLiteral("t") : QStringLiteral("c%1").arg(c));
+    AddTable(form, names, QList<QStringList>(300, QStringList{QStringLiteral("1")}));
+    form.ActiveTableWin()->SelectCell(1, 2);
+    QTableView* grid = form.ActiveTableWin()->Grid();
+    grid->verticalScrollBar()->setValue(150);
+    ASSERT_EQ(grid->verticalScrollBar()->value(), 150);
+
+    WhenModal([](QWidget* dialog) {
+        Find<QComboBox>(dialog, "cmbData")->setEditText(QStringLiteral("t"));
+        Press(dialog, QStringLiteral("&Szukaj"));
+    });
+    form.Action("acSzukajKolumny")->trigger();
+    EXPECT_EQ(Cursor(form), std::make_pair(30, 2));
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 150);
+    const int found = 29;   // the grid's own column of table column 30
+    EXPECT_GT(grid->columnViewportPosition(found), 0);
+    EXPECT_LE(grid->columnViewportPosition(found) + grid->columnWidth(found), grid->viewport()->width());
 }
 
 }   // namespace

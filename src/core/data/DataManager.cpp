@@ -97,6 +97,8 @@ int DataManager::ComputePossible(const KindFlags& have, KindFlags& possible)
     possible.fill(false);
     int count = 0;
     for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
+        if (id >= kind::WSI_SB && id <= kind::WSI_ST)
+            continue;   // judged below, without reading their table
         TAbstractData& data = *m_kinds[std::size_t(id)];
         const float value = data.Value;
         const bool fromSource = data.FromSource;
@@ -111,13 +113,14 @@ int DataManager::ComputePossible(const KindFlags& have, KindFlags& possible)
         data.FromSource = fromSource;
         data.Value = value;
     }
-    // The suitability indices only look the weather type up in their table.
-    if (possible[kind::Weather] || have[kind::Weather]) {
-        for (int id = kind::WSI_SB; id <= kind::WSI_ST; ++id) {
-            if (!possible[std::size_t(id)]) {
-                possible[std::size_t(id)] = true;
-                ++count;
-            }
+    // The suitability indices only look the weather type up in their table, which WSI.INI fills when
+    // one of them is calculated: they are computable with a weather type, and without one only
+    // through their own default.
+    const bool weather = possible[kind::Weather] || have[kind::Weather];
+    for (int id = kind::WSI_SB; id <= kind::WSI_ST; ++id) {
+        if (weather || m_kinds[std::size_t(id)]->DefaultValue != NoValue) {
+            possible[std::size_t(id)] = true;
+            ++count;
         }
     }
     LogEnabled = logWasEnabled;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -239,7 +240,8 @@ float TData_PSI::Compute()
 }
 
 // Exposure time while the body gains heat [min]: none (−1) when it loses heat under the adapted
-// skin temperature. No value when the adapted storage is exactly 0.
+// skin temperature; 0, never negative, once 20·|mS| reaches 9375. No value when the adapted storage
+// is exactly 0.
 float TData_Oh_W::Compute()
 {
     const Real msw = Input(kind::mS_w);             // net storage under the adapted skin temperature [W/m²]
@@ -250,7 +252,7 @@ float TData_Oh_W::Compute()
     const Real ms = Input(kind::mS);                // net heat storage [W/m²]
     if (ms == NoValue)
         return NoValue;
-    return Result((9375 - 20 * std::fabs(ms)) / std::fabs(msw));
+    return Result(std::max<Real>(9375 - 20 * std::fabs(ms), 0) / std::fabs(msw));
 }
 
 float TData_Oh_H::Compute()
@@ -262,7 +264,7 @@ float TData_Oh_H::Compute()
 }
 
 // Exposure time while the body loses heat [min]: none (−1) when it gains heat or is in balance
-// under the adapted skin temperature.
+// under the adapted skin temperature; 0, never negative, once 20·|mS| reaches 18750.
 float TData_Oc_W::Compute()
 {
     const Real msw = Input(kind::mS_w);             // net storage under the adapted skin temperature [W/m²]
@@ -273,7 +275,7 @@ float TData_Oc_W::Compute()
     const Real ms = Input(kind::mS);                // net heat storage [W/m²]
     if (ms == NoValue)
         return NoValue;
-    return Result((18750 - 20 * std::fabs(ms)) / std::fabs(msw));
+    return Result(std::max<Real>(18750 - 20 * std::fabs(ms), 0) / std::fabs(msw));
 }
 
 float TData_Oc_H::Compute()

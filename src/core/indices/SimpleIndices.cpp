@@ -103,7 +103,9 @@ float TData_WCI::Compute()
     return Result(1.163 * (10 * Sqrt(v) + 10.45 - v) * (33 - t));
 }
 
-// Wind chill temperature [°C] (Osczevski & Bluestein 2005), with the wind term (1.5·v)^0.16.
+// Wind chill temperature [°C] (Osczevski & Bluestein 2005, the index of the North American wind
+// chill tables): its constants take the wind at 10 m in km/h, estimated as 1.5 times the wind at
+// the height of a person, 3.6·1.5·v.
 float TData_WCT::Compute()
 {
     const Real t = Input(kind::t);                  // air temperature [°C]
@@ -112,7 +114,7 @@ float TData_WCT::Compute()
     const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real wind = Pow(1.5 * v, 0.16);
+    const Real wind = Pow(3.6 * 1.5 * v, 0.16);
     return Result(13.12 + 0.6215 * t - 11.37 * wind + 0.3965 * t * wind);
 }
 

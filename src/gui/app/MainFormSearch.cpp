@@ -11,8 +11,47 @@
 #include "table/TableWin.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace {
+
+// How many columns of the grid lie wholly in view, from the first one shown.
+int VisibleColumnCount(const QTableView& grid)
+{
+    const int width = grid.viewport()->width();
+    const int columns = grid.model()->columnCount();
+    int count = 0;
+    for (int column = grid.columnAt(0); column >= 0 && column < columns; ++column) {
+        if (grid.columnViewportPosition(column) + grid.columnWidth(column) > width)
+            break;
+        ++count;
+    }
+    return count;
+}
+
+// Puts the cursor into column c of the window, its row unchanged, and scrolls sideways only: when
+// not every column fits, c comes to about the middle of the view.
+void ShowFoundColumn(TTableWin& window, int c)
+{
+    const int row = window.CurrentSelection().Row;
+    window.SelectBlock(c, row, c, row);
+    QTableView* grid = window.Grid();
+    const int visible = VisibleColumnCount(*grid);
+    if (visible >= window.Table().ColCount() - 1)
+        return;
+    const int first = std::max(c - std::max(int(visible * 0.5 - 0.5), 1), 1) - 1;
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollMode() == QAbstractItemView::ScrollPerItem
+                                              ? grid->horizontalHeader()->visualIndex(first)
+                                              : grid->horizontalHeader()->sectionPosition(first));
+}
+
+}   // namespace
 
 void TMainForm::FindData()
 {
@@ -65,5 +104,5 @@ void TMainForm::SearchColumnFromActive()
     for (QMdiSubWindow* child : m_mdiArea->subWindowList())
         if (child->widget() == window)
             m_mdiArea->setActiveSubWindow(child);
-    window->SelectCell(found->Col, window->CurrentSelection().Row);
+    ShowFoundColumn(*window, found->Col);
 }

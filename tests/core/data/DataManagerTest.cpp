@@ -213,6 +213,35 @@ TEST(DataManager, PossibleIndicesComeFromDefaultsAndTypicals)
     EXPECT_FALSE(possible[kind::Weather]);
 }
 
+// Only a calculation of a suitability index reads WSI.INI: without the file, the trial still tells
+// what the shipped configuration makes computable, the suitability indices as with the file.
+TEST(DataManager, PossibleIndicesDoNotNeedTheSuitabilityScores)
+{
+    QFile shipped(QStringLiteral(SALVENTO_RESOURCES "/SALVENTO.INI"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    TempHome home(shipped.readAll());
+    KindFlags have{};
+    for (int id = 0; id < kind::FirstComputed; ++id)
+        have[std::size_t(id)] = true;   // every observation, so the weather type too
+
+    KindFlags without{};
+    int countWithout = 0;
+    {
+        DataManager kinds(home.IniPath(), QStringLiteral("PL"), home.Path(QString()));
+        ASSERT_NO_THROW(countWithout = kinds.ComputePossible(have, without));
+    }
+    EXPECT_TRUE(without[kind::UTCI]);
+    EXPECT_TRUE(without[kind::Weather]);
+
+    QFile scores(QStringLiteral(SALVENTO_RESOURCES "/WSI.INI"));
+    ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
+    home.Write(QStringLiteral("WSI.INI"), scores.readAll());
+    DataManager kinds(home.IniPath(), QStringLiteral("PL"), home.Path(QString()));
+    KindFlags with{};
+    EXPECT_EQ(kinds.ComputePossible(have, with), countWithout);
+    EXPECT_EQ(with, without);
+}
+
 TEST(DataManager, CalculationLogOnlyWhenAsked)
 {
     TempHome home;

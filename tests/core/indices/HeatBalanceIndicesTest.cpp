@@ -91,6 +91,11 @@ TEST_F(HeatBalanceIndicesTest, DirectFormulasMatchHandCalculations)
         {"Oc_W: 16750 / 10", Oc_W, {{mS_w, -10}, {mS, 100}}, 1675},
         {"Oc_H: twice Oc_W", Oc_H, {{mS_w, -10}, {mS, 100}}, 3350},
         {"Oc_W: no limit in balance", Oc_W, {{mS_w, 0}, {mS, 100}}, -1},
+        {"Oh_W: a storage of 468.75 leaves no time", Oh_W, {{mS_w, 10}, {mS, 468.75f}}, 0},
+        {"Oh_W: nor does a greater one", Oh_W, {{mS_w, 10}, {mS, -600}}, 0},
+        {"Oh_H: twice nothing", Oh_H, {{mS_w, 10}, {mS, 600}}, 0},
+        {"Oc_W: a storage beyond 937.5 leaves no time", Oc_W, {{mS_w, -10}, {mS, -1000}}, 0},
+        {"Oc_H: twice nothing", Oc_H, {{mS_w, -10}, {mS, 1000}}, 0},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(Compute(c.id, c.inputs), c.expected, 1e-4) << c.name;

@@ -44,7 +44,8 @@ TEST_F(SimpleIndicesTest, ValuesMatchHandCalculations)
         {"SB: 1.4·2.36", SB, {{t, -10}, {v, 5}}, 3.304, 1e-5},
         {"WCI: calm air counts as 0.25 m/s, 1.163·15.2·33", WCI, {{t, 0}, {v, 0.1f}}, 583.3608, 1e-3},
         {"WCI at the floor itself", WCI, {{t, 0}, {v, 0.25f}}, 583.3608, 1e-3},
-        {"WCT: worked value", WCT, {{t, -10}, {v, 5}}, -14.26367, 1e-4},
+        {"WCT: worked value, 10 m wind 27 km/h", WCT, {{t, -10}, {v, 5}}, -19.07876, 1e-4},
+        {"WCT: calm air counts as 0.25 m/s, 13.12 − 11.37·1.35^0.16", WCT, {{t, 0}, {v, 0.1f}}, 1.19073, 1e-4},
         {"Humidex: 30 + 10·5/9", Humidex, {{t, 30}, {e, 20}}, 35.55556, 1e-4},
         {"WBGT: 17.01 + 7.86 + 3.94", WBGT, {{t, 30}, {e, 20}}, 28.81, 1e-4},
         {"H at 1 m/s: low-wind coefficients, 0.6·20·41.868", H, {{t, 16.5f}, {v, 1}}, 502.416, 1e-3},
@@ -65,6 +66,23 @@ TEST_F(SimpleIndicesTest, ValuesMatchHandCalculations)
     };
     for (const Case& c : cases)
         EXPECT_NEAR(Compute(c.id, c.inputs), c.expected, c.tolerance) << c.name;
+}
+
+// The published wind chill chart (whole degrees) gives the index for the air temperature and the
+// wind at 10 m in km/h, which the index estimates as 1.5 times the wind at the height of a person.
+TEST_F(SimpleIndicesTest, WindChillTemperatureMatchesThePublishedChart)
+{
+    struct Case
+    {
+        float t;
+        float windAt10mKmh;
+        float chart;
+    };
+    for (const Case& c : std::vector<Case>{{5, 5, 4}, {-5, 10, -9}, {-10, 20, -18}, {-20, 30, -33}, {-40, 60, -64}}) {
+        const float v = c.windAt10mKmh / 3.6f / 1.5f;
+        EXPECT_NEAR(Compute(kind::WCT, {{kind::t, c.t}, {kind::v, v}}), c.chart, 0.5)
+            << c.t << " °C, " << c.windAt10mKmh << " km/h";
+    }
 }
 
 TEST_F(SimpleIndicesTest, ClothingInsulationChangesAtItsBreakpoints)

@@ -45,7 +45,7 @@
 <context>
     <name>DataFile</name>
     <message>
-        <location filename="../../src/core/table/DataFile.cpp" line="+149"/>
+        <location filename="../../src/core/table/DataFile.cpp" line="+197"/>
         <source>Czy na pewno chcesz usunąć zawartość tabeli ?</source>
         <translation>Are you sure you want to delete the contents of the table?</translation>
     </message>
@@ -55,12 +55,12 @@
         <translation>The file has no header line - it cannot be loaded with this option!</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+95"/>
         <source>Błąd podczas zapisu do pliku %1 !</source>
         <translation>Error while writing to the file %1!</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-82"/>
         <source>Przy odczycie danych z pliku pominięte zostały kolumny nazywające się tak samo, jak jakaś kolumna tabeli !</source>
         <translation>Columns of the file with the same name as a column of the table were skipped while reading the data!</translation>
     </message>
@@ -80,7 +80,7 @@ Czy jesteś pewien, że chcesz kontynuować ?</source>
 Are you sure you want to continue?</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+64"/>
         <source>Tabela musi zawierać co najmniej jeden wiersz - liczba usuwanych wierszy została zmniejszona !</source>
         <translation>A table must keep at least one row - the number of rows to delete has been reduced!</translation>
     </message>
@@ -116,7 +116,12 @@ Are you sure you want to continue?</translation>
         <translation>Cannot find the file </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>Plik %1 jest za duży: można wczytać plik o wielkości najwyżej %2 MB !</source>
+        <translation>The file %1 is too large: a file of at most %2 MB can be read!</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Nie mogę odczytać pliku %1 !</source>
         <translation>I cannot read the file %1!</translation>
     </message>
@@ -162,11 +167,6 @@ The point is used as the decimal separator instead.</translation>
         <location line="+52"/>
         <source>Błąd podczas zapisu na standardowe wyjście !</source>
         <translation>Error while writing to the standard output!</translation>
-    </message>
-    <message>
-        <location line="+122"/>
-        <source>Za mało pamięci, by wykonać polecenie !</source>
-        <translation>Not enough memory to carry out the command!</translation>
     </message>
 </context>
 <context>
@@ -844,7 +844,7 @@ write to us!</translation>
 <context>
     <name>TData_HR</name>
     <message>
-        <location filename="../../src/core/indices/SimpleIndices.cpp" line="+179"/>
+        <location filename="../../src/core/indices/SimpleIndices.cpp" line="+181"/>
         <source>normal</source>
         <translation>normal</translation>
     </message>
@@ -906,7 +906,7 @@ write to us!</translation>
 <context>
     <name>TExposureTime</name>
     <message>
-        <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+290"/>
+        <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+292"/>
         <source>bez ograniczeń</source>
         <translation>no limit</translation>
     </message>
@@ -1120,7 +1120,7 @@ write to us!</translation>
         <translation>Salvento for Windows</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+99"/>
         <source>Nor&amp;malna wielkość</source>
         <translation>&amp;Normal size</translation>
     </message>
@@ -2130,22 +2130,27 @@ write to us!</translation>
 <context>
     <name>TTable</name>
     <message>
-        <location filename="../../src/core/table/Table.cpp" line="+32"/>
+        <location filename="../../src/core/table/Table.cpp" line="+22"/>
         <source>Tabela </source>
         <translation>Table </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+13"/>
+        <source>Tabela byłaby za duża (%1 kolumn, %2 wierszy): tabela może mieć najwyżej %3 kolumn i %4 komórek !</source>
+        <translation>The table would be too large (%1 columns, %2 rows): a table may hold at most %3 columns and %4 cells!</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Tabela %2d (%s)</source>
         <translation>Table %2d (%s)</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+147"/>
         <source>[Nieznana dana wejściowa lub wskaźnik]</source>
         <translation>[Unknown input or index]</translation>
     </message>
     <message>
-        <location line="+282"/>
+        <location line="+128"/>
         <source>Niektóre kolumny, które przed zmianą opcji danych nie były kolumnami danych, teraz się nimi stały !</source>
         <translation>Some columns that were not data columns before the data options changed have become data columns!</translation>
     </message>
@@ -2156,6 +2161,14 @@ write to us!</translation>
         <location filename="../../src/gui/table/TableWin.cpp" line="+154"/>
         <source>Czy na pewno chcesz zamknąć tabelę %1 ?</source>
         <translation>Do you really want to close table %1?</translation>
+    </message>
+</context>
+<context>
+    <name>UserInterface</name>
+    <message>
+        <location filename="../../src/core/UserInterface.cpp" line="+17"/>
+        <source>Zabrakło pamięci do wykonania polecenia: zostało przerwane !</source>
+        <translation>Not enough memory to carry out the command: it was stopped!</translation>
     </message>
 </context>
 </TS>

@@ -178,6 +178,25 @@ TEST_F(CliTest, CalculatesTheComplexWayWithDescriptionColumns)
     EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Łeba\t2.000000\t")));
 }
 
+TEST_F(CliTest, RefusesTooManyCombinationsAndLeavesTheOutputAlone)
+{
+    QStringList arguments{QStringLiteral("calc"), QStringLiteral("--complex"), QStringLiteral("--indices"),
+                          QStringLiteral("WCI"), QStringLiteral("-o"), Path(QStringLiteral("out.txt"))};
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    for (const char* name : {"t", "v", "v10m", "td"}) {   // 256⁴ combinations
+        QByteArray rows = QByteArray(name) + "\n";
+        for (int r = 1; r <= 256; ++r)
+            rows += QByteArray::number(r) + "\n";
+        Write(QString::fromLatin1(name) + QStringLiteral(".txt"), rows);
+        arguments << Path(QString::fromLatin1(name) + QStringLiteral(".txt"));
+    }
+    Write(QStringLiteral("out.txt"), "kept");
+    const CliRun run = Cli(arguments);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Tabela byłaby za duża"))) << run.err.toStdString();
+    EXPECT_EQ(Read(QStringLiteral("out.txt")), QByteArray("kept"));
+}
+
 TEST_F(CliTest, RefusesIndicesItCannotCalculate)
 {
     Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,22 @@ TEST(MainForm, TableCommandsFollowTheOpenTables)
     EXPECT_TRUE(form.MdiArea()->subWindowList().isEmpty());
     EXPECT_EQ(form.Tables().Count(), 0);
     EXPECT_FALSE(MenuVisible(form, QStringLiteral("&Edycja")));
+}
+
+TEST(MainForm, ShortcutsWorkAfterAMenuWasOpenedAndClosed)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QMenuBar* bar = form.menuBar();
+    QAction* file = bar->actions().first();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file).center());
+    QMenu* menu = file->menu();
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(form.Tables().Count(), 1);
 }
 
 TEST(MainForm, ClosingAModifiedTableAsksFirst)

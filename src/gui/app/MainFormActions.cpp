@@ -28,13 +28,14 @@ void SetActionHint(QAction* action, const QString& hint)
     action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
 }
 
-// A menu item with a caption of its own that runs `action` and follows its enabled state.
+// A menu item with a caption of its own that runs `action` and follows its enabled state. The item
+// only shows the action's shortcut (after a tab): a second action with the same shortcut would make
+// the key ambiguous once the menu bar holds the focus.
 void AddItem(QMenu* menu, QAction* action, const QString& caption, int topic)
 {
-    auto* item = new QAction(caption, menu);
+    const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+    auto* item = new QAction(shortcut.isEmpty() ? caption : caption + QLatin1Char('\t') + shortcut, menu);
     item->setStatusTip(action->statusTip());
-    item->setShortcut(action->shortcut());
-    item->setShortcutContext(Qt::WidgetShortcut);   // the action itself holds the working shortcut
     item->setEnabled(action->isEnabled());
     item->setProperty("helpTopic", topic);
     QObject::connect(item, &QAction::triggered, action, &QAction::trigger);

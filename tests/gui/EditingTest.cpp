@@ -322,6 +322,7 @@ TEST(Editing, ColumnIsRenamedThroughTheColumnOptions)
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Opcje kolumny"));
         auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("cmbColName"));
         EXPECT_EQ(combo->currentText(), QStringLiteral("a"));
+        EXPECT_EQ(combo->lineEdit()->selectedText(), QStringLiteral("a"));
         EXPECT_EQ(combo->count(), 95);   // the kinds a column can be bound to
         for (int i = 1; i < combo->count(); ++i)
             EXPECT_LE(combo->itemText(i - 1).compare(combo->itemText(i), Qt::CaseInsensitive), 0);

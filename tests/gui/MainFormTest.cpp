@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -170,10 +172,15 @@ TEST(MainForm, RecentFilesFillBothMenusAndReopen)
     ASSERT_NE(recent, nullptr);
     ASSERT_NE(popup, nullptr);
     EXPECT_FALSE(recent->isEnabled());
+    auto* open = qobject_cast<QToolButton*>(
+        form.findChild<QToolBar*>(QStringLiteral("ToolBar2"))->widgetForAction(form.Action("acNowyZPliku")));
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->popupMode(), QToolButton::DelayedPopup);   // no arrow over an empty list
 
     OpenInMode(form, home.Path(QStringLiteral("a.txt")), 0);
     OpenInMode(form, home.Path(QStringLiteral("b.txt")), 0);
     EXPECT_TRUE(recent->isEnabled());
+    EXPECT_EQ(open->popupMode(), QToolButton::MenuButtonPopup);
     for (QMenu* menu : {recent, popup}) {
         ASSERT_EQ(menu->actions().size(), 2);
         EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 ") + home.Path(QStringLiteral("b.txt")));

@@ -151,5 +151,6 @@ private:
     QMenu* m_windowMenu = nullptr;
     QMenu* m_recentMenu = nullptr;    // "Otwórz &poprzedni" in the File menu
     QMenu* m_recentPopup = nullptr;   // the drop-down of the Open button
+    QToolButton* m_openButton = nullptr;
     QAction* m_helpAction = nullptr;
 };

@@ -275,8 +275,7 @@ void TMainForm::CreateToolBar()
     }
     m_recentPopup = new QMenu(this);
     m_recentPopup->setObjectName(QStringLiteral("pmOpen"));
-    if (auto* open = qobject_cast<QToolButton*>(bar->widgetForAction(Action("acNowyZPliku"))))
-        open->setPopupMode(QToolButton::MenuButtonPopup);
+    m_openButton = qobject_cast<QToolButton*>(bar->widgetForAction(Action("acNowyZPliku")));
 }
 
 void TMainForm::RebuildRecentMenus()
@@ -295,4 +294,7 @@ void TMainForm::RebuildRecentMenus()
     }
     m_recentMenu->setEnabled(!paths.isEmpty());
     Action("acNowyZPliku")->setMenu(paths.isEmpty() ? nullptr : m_recentPopup);
+    // The Open button shows its drop-down arrow only when there is something to drop down.
+    if (m_openButton)
+        m_openButton->setPopupMode(paths.isEmpty() ? QToolButton::DelayedPopup : QToolButton::MenuButtonPopup);
 }

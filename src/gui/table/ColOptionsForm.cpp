@@ -38,6 +38,7 @@ TColOptionsForm::TColOptionsForm(const TTable& table, int c, const DataManager& 
     m_cmbColName->addItems(names);
     m_cmbColName->lineEdit()->setMaxLength(20);
     m_cmbColName->setEditText(table.HeaderText(c));
+    m_cmbColName->lineEdit()->selectAll();   // typing replaces the name
     Hint(m_cmbColName, tr("Nazwa kolumny: predefiniowana lub dowolna inna"));
     auto* nameLabel = new QLabel(tr("&Nazwa kolumny:"), this);
     nameLabel->setBuddy(m_cmbColName);

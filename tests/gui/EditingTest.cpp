@@ -96,6 +96,14 @@ void ExpectSelection(const TTableWin& window, TableSelection expected)
     EXPECT_EQ(selection.Row, expected.Row);
 }
 
+TEST(Editing, CellsAreSingleLinesAsTallAsTheFont)
+{
+    MainFormFixture fixture;
+    QTableView* grid = NewTable(fixture.Form(), 1, 1).Grid();
+    EXPECT_FALSE(grid->wordWrap());
+    EXPECT_LE(grid->rowHeight(0), grid->fontMetrics().height() + 8);
+}
+
 TEST(Editing, TypedTextIsStoredWhenTheEditorClosesOrTheCursorMovesOn)
 {
     MainFormFixture fixture;

@@ -27,6 +27,7 @@ void TMainForm::Calculate()
         return;
     {
         QProgressDialog progress(tr("Obliczenia ..."), QString(), 0, 1, this);
+        progress.setWindowTitle(tr("Obliczenia"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         progress.setCancelButton(nullptr);

@@ -38,6 +38,11 @@ TTableWin::TTableWin(TTable& table, TableSet& tables, UserInterface& ui, QWidget
     m_grid->horizontalHeader()->setDefaultSectionSize(80);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Single-line cells: rows as tall as a line of the grid's font with a small margin, no wrapping.
+    m_grid->setWordWrap(false);
+    const int rowHeight = m_grid->fontMetrics().height() + 6;
+    m_grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     for (QHeaderView* header : {m_grid->horizontalHeader(), m_grid->verticalHeader()}) {
         header->setSectionsMovable(true);
         connect(header, &QHeaderView::sectionMoved, this,

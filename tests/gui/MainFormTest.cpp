@@ -291,6 +291,15 @@ TEST(MainForm, ArrangesTheTableWindows)
     form.Action("acMaksNorm")->trigger();
     EXPECT_FALSE(windows[0]->isMaximized());
     EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("&Maksymalizuj"));
+
+    // Minimising all from a maximised window leaves none maximised on the screen.
+    for (QMdiSubWindow* window : windows)
+        window->showNormal();
+    windows[2]->showMaximized();
+    form.MdiArea()->setActiveSubWindow(windows[2]);
+    form.Action("acZmniejsz")->trigger();
+    for (QMdiSubWindow* window : windows)
+        EXPECT_TRUE(window->isMinimized() && !window->isMaximized());
 }
 
 TEST(MainForm, OpensDroppedFiles)

@@ -58,8 +58,12 @@ void TMainForm::TileSideBySide()
 
 void TMainForm::MinimizeAll()
 {
+    // The area would maximise each window it activates while the one before it was maximised.
+    const bool maximizing = !m_mdiArea->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     for (QMdiSubWindow* window : m_mdiArea->subWindowList())
         window->showMinimized();
+    m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !maximizing);
     ArrangeIcons();
 }
 

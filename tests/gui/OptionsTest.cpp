@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -464,6 +465,7 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
     auto* help = form.findChild<THelpWindow*>();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->Page(), fixture.Home().Path(QStringLiteral("help/pl/topic-162.html")));
+    EXPECT_TRUE(help->screen()->availableGeometry().contains(help->frameGeometry()));
 }
 
 }   // namespace

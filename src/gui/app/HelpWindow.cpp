@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -37,9 +39,15 @@ QString THelpWindow::TopicPage(const QString& programDirectory, int language, in
 
 void THelpWindow::ShowTopic(const QString& programDirectory, int language, int topic, QWidget* parent)
 {
-    if (!OpenWindow)
+    if (!OpenWindow) {
         OpenWindow = new THelpWindow(parent);
-    else if (OpenWindow->parentWidget() != parent)
+        // Centred on the screen of the window asking for help, and wholly inside its free area.
+        const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        const QRect available = screen->availableGeometry();
+        QRect frame(QPoint(), OpenWindow->size().boundedTo(available.size() * 0.9));
+        frame.moveCenter(available.center());
+        OpenWindow->setGeometry(frame);
+    } else if (OpenWindow->parentWidget() != parent)
         OpenWindow->setParent(parent, Qt::Window);
     OpenWindow->ShowPage(TopicPage(programDirectory, language, topic));
     OpenWindow->show();

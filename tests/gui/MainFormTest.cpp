@@ -217,8 +217,9 @@ TEST(MainForm, OpensTheFilesOfTheCommandLineWhenFirstShown)
     };
     WhenModal(load);
     form.show();
+    EXPECT_EQ(dialogs, 0);   // not before the window is shown
+    EXPECT_TRUE(QTest::qWaitFor([&form] { return form.Tables().Count() == 2; }));
     EXPECT_EQ(dialogs, 2);
-    EXPECT_EQ(form.Tables().Count(), 2);
     EXPECT_TRUE(form.Action("acObliczenia")->isEnabled());
 }
 

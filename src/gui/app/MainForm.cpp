@@ -176,8 +176,14 @@ void TMainForm::showEvent(QShowEvent* event)
         m_helpAction->setToolTip(QStringLiteral("Help contents"));
         m_helpAction->setStatusTip(QStringLiteral("Displays the Salvento's Help contents"));
     }
-    OpenFiles(m_startupFiles);
-    UpdateTableCommands(m_tables.Count() > 0);
+    // The files of the command line once the window is on the screen, each with its load dialog.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            OpenFiles(m_startupFiles);
+            UpdateTableCommands(m_tables.Count() > 0);
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -26,6 +26,7 @@ void AnswerMessage(QMessageBox::StandardButton button, QString* text)
         ASSERT_NE(box, nullptr) << "expected a message box, got " << modal->metaObject()->className();
         if (text)
             *text = box->text();
+        ASSERT_NE(box->button(button), nullptr) << "no such button in: " << box->text().toStdString();
         box->button(button)->click();
     });
 }

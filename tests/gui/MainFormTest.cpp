@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -52,7 +53,7 @@ TEST(MainForm, TableCommandsFollowTheOpenTables)
     form.ActiveTableWin()->Table().SetModified(true);
     EXPECT_TRUE(form.Action("acZapisz")->isEnabled());
 
-    AnswerMessage(QMessageBox::Yes);
+    AnswerMessage(QMessageBox::Discard);
     form.Action("acZamknij")->trigger();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -82,12 +83,21 @@ TEST(MainForm, ClosingAModifiedTableAsksFirst)
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
     form.Action("acNowy")->trigger();
-    form.ActiveTableWin()->Table().SetModified(true);
+    TTable& table = form.ActiveTableWin()->Table();
+    table.SetModified(true);
     QString question;
-    AnswerMessage(QMessageBox::No, &question);
+    AnswerMessage(QMessageBox::Cancel, &question);
     form.Action("acZamknij")->trigger();
-    EXPECT_EQ(question, QStringLiteral("Czy na pewno chcesz zamknąć tabelę 1 ?"));
+    EXPECT_EQ(question,
+              QStringLiteral("Tabela 1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?"));
     EXPECT_EQ(form.Tables().Count(), 1);
+
+    // Quitting asks too; Save writes the table to its file and lets the program close.
+    table.BindFile(fixture.Home().Path(QStringLiteral("kept.txt")));
+    AnswerMessage(QMessageBox::Save);
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(QFileInfo::exists(fixture.Home().Path(QStringLiteral("kept.txt"))));
+    EXPECT_FALSE(table.Modified());
 }
 
 TEST(MainForm, OpensAFileThroughTheLoadOptions)

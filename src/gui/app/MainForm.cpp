@@ -94,6 +94,7 @@ TTableWin* TMainForm::WindowOf(const TTable* table) const
 void TMainForm::TableAdded(TTable* table)
 {
     auto* tableWin = new TTableWin(*table, m_tables, m_ui);
+    tableWin->SetSaveHandler([this, tableWin] { return SaveWindow(*tableWin); });
     QMdiSubWindow* window = m_mdiArea->addSubWindow(tableWin);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(tableWin->size());

@@ -91,6 +91,9 @@ private:
     void OpenWithDialog();
     void SaveActive();
     void SaveActiveAs();
+    // Saves the window's table to its file, or through Save As when it has none; true when saved.
+    bool SaveWindow(TTableWin& window);
+    bool SaveWindowAs(TTableWin& window);
     // Edit commands, on the active table window's selection.
     void CopyBlock(bool withNames);
     void CutBlock();

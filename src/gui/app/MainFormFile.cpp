@@ -26,26 +26,31 @@ void TMainForm::OpenWithDialog()
 
 void TMainForm::SaveActive()
 {
-    TTableWin* active = ActiveTableWin();
-    if (!active)
-        return;
-    if (active->Table().FileName().isEmpty())
-        SaveActiveAs();
-    else
-        SaveTable(active->Table(), m_ui);
+    if (TTableWin* active = ActiveTableWin())
+        SaveWindow(*active);
 }
 
 void TMainForm::SaveActiveAs()
 {
-    TTableWin* active = ActiveTableWin();
-    if (!active)
-        return;
-    QFileDialog dialog(this, tr("Zapisz"), active->Table().FileName(), tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
+    if (TTableWin* active = ActiveTableWin())
+        SaveWindowAs(*active);
+}
+
+bool TMainForm::SaveWindow(TTableWin& window)
+{
+    if (window.Table().FileName().isEmpty())
+        return SaveWindowAs(window);
+    return SaveTable(window.Table(), m_ui);
+}
+
+bool TMainForm::SaveWindowAs(TTableWin& window)
+{
+    QFileDialog dialog(this, tr("Zapisz"), window.Table().FileName(), tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    SaveTableAs(active->Table(), dialog.selectedFiles().first(), m_ui);
+        return false;
+    return SaveTableAs(window.Table(), dialog.selectedFiles().first(), m_ui);
 }
 
 void TMainForm::ReadOptions()

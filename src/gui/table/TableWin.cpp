@@ -1,5 +1,6 @@
 #include "table/TableWin.h"
 
+#include "app/Application.h"
 #include "app/Hints.h"
 
 #include "table/TableGrid.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QStatusBar>
@@ -156,7 +158,13 @@ bool TTableWin::MayClose()
 {
     if (!m_table.Modified())
         return true;
-    return m_ui.AskYesNo(tr("Czy na pewno chcesz zamknąć tabelę %1 ?").arg(m_table.TableNumber()));
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, TApplication::Title(),
+        tr("Tabela %1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?").arg(m_table.TableNumber()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return m_save && m_save();
+    return answer == QMessageBox::Discard;
 }
 
 void TTableWin::closeEvent(QCloseEvent* event)

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractButton;
 class QHeaderView;
 class QLabel;
@@ -46,8 +48,11 @@ public:
     // Whether the in-place editor is open.
     bool Editing() const;
 
-    // Whether closing may go on: asks when the table has unsaved changes.
+    // Whether closing may go on. A table with unsaved changes asks whether to save them (through
+    // the save handler), to discard them, or not to close after all.
     bool MayClose();
+    // How the table is saved when closing asks for it; true when it was saved.
+    void SetSaveHandler(std::function<bool()> save) { m_save = std::move(save); }
 
 signals:
     // A column header was pressed twice: the column's first row is current, and the column options
@@ -61,6 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::function<bool()> m_save;
     void ShowCurrentCell();
     void SelectColumn(int c);
     void SelectAllCells();

@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
         results->SelectCell(3, 14);
     Save(&form, out, "main-window.png");
 
-    LoadOptionsRequest request{example, QChar(u'\t'), true};
+    LoadOptionsRequest request{example, QChar(u'\t'), true, QChar(u'.')};
     TLoadOptionsForm load(request, &form);
     Save(&load, out, "load-options.png");
 

@@ -151,6 +151,26 @@ void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fi
         fields.push_back(line.sliced(start));
 }
 
+QChar DetectDecimalSeparator(const std::vector<QStringView>& lines, int first, QChar dataSeparator)
+{
+    bool point = false;
+    bool comma = false;
+    std::vector<QStringView> fields;
+    const int last = int(std::min<std::size_t>(lines.size(), std::size_t(first) + 1000));
+    for (int i = first; i < last; ++i) {
+        SplitFields(lines[std::size_t(i)], dataSeparator, fields, 1000);
+        for (const QStringView field : fields) {
+            if (field.contains(u'.'))
+                point = point || ParseNumber(field, QChar(u'.'));
+            else if (field.contains(u','))
+                comma = comma || ParseNumber(field, QChar(u','));
+        }
+    }
+    if (point == comma)
+        return QChar();
+    return point ? QChar(u'.') : QChar(u',');
+}
+
 bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator)
 {
     for (const QStringView field : fields)

@@ -36,6 +36,11 @@ int FirstNonEmptyLine(const std::vector<QStringView>& lines);
 // none occurs (a line is then one field).
 QChar DetectDataSeparator(QStringView line);
 
+// The decimal separator of a file's numbers, judged from up to 1,000 lines from the reference line
+// `first` on: a point or a comma when fields with a fraction read as numbers with that one alone;
+// the zero character when no field tells or both occur.
+QChar DetectDecimalSeparator(const std::vector<QStringView>& lines, int first, QChar dataSeparator);
+
 // The fields of a line: everything between two separators; the zero character gives one field.
 // At most `maxFields` fields are taken; the rest of the line is then left out.
 void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields, int maxFields = INT_MAX);

@@ -19,7 +19,8 @@ LoadOptions LoadOptions::Defaults(const LoadOptionsRequest& request)
 {
     LoadOptions options;
     options.dataSeparator = SeparatorFieldText(request.detectedSeparator);
-    options.decimalSeparator = SeparatorFieldText(DecimalSeparator);
+    options.decimalSeparator = SeparatorFieldText(
+        request.detectedDecimalSeparator.isNull() ? DecimalSeparator : request.detectedDecimalSeparator);
     return options;
 }
 

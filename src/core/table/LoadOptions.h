@@ -17,6 +17,7 @@ struct LoadOptionsRequest
     QString path;
     QChar detectedSeparator;   // the zero character when the file has no separator
     bool hasCurrentTable = false;
+    QChar detectedDecimalSeparator;   // what the file's numbers use; the zero character when unclear
 };
 
 // The load options as a user types them: the separators are the texts of one-character fields in
@@ -27,7 +28,8 @@ struct LoadOptions
     QString dataSeparator;
     QString decimalSeparator;
 
-    // The defaults the dialog shows: new table, the detected separator, the program's separator.
+    // The defaults the dialog shows: new table, the detected data separator, the decimal separator
+    // the file's numbers use (the program's when they do not tell).
     static LoadOptions Defaults(const LoadOptionsRequest& request);
     // The refusal message when the options cannot be used (the two separators are equal), else empty.
     QString Check() const;

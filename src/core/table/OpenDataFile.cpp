@@ -43,7 +43,9 @@ TTable* OpenDataFile(const QString& path, TableSet& tables, TTable* current, con
         return nullptr;
     }
 
-    const LoadOptionsRequest request{path, DetectDataSeparator(file.lines[std::size_t(first)]), current != nullptr};
+    const QChar dataSeparator = DetectDataSeparator(file.lines[std::size_t(first)]);
+    const LoadOptionsRequest request{path, dataSeparator, current != nullptr,
+                                     DetectDecimalSeparator(file.lines, first, dataSeparator)};
     const std::optional<LoadOptions> options = ui.ChooseLoadOptions(request);
     TTable* target = nullptr;
     if (options) {

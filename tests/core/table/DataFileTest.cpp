@@ -71,6 +71,26 @@ TEST(DetectDataSeparator, TriesTabSemicolonBlankCommaInThatOrder)
     EXPECT_TRUE(DetectDataSeparator(u"1,5").isNull());   // the decimal comma is never a data separator
 }
 
+TEST(DetectDecimalSeparator, OnlyFractionsOfOneKindTell)
+{
+    const struct
+    {
+        const char* text;
+        QChar data;
+        QChar expected;
+    } cases[] = {
+        {"t;v\n12.5;3\n-0.25;4", u';', u'.'},
+        {"t;v\n12,5;3\n1e5;4", u';', u','},
+        {"t\tv\n12\t3", u'\t', QChar()},        // whole numbers tell nothing
+        {"t;v\n1.5;2,5", u';', QChar()},          // both occur
+        {"name;x\nv1.2b;3", u';', QChar()},       // a text with a point is no number
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        EXPECT_EQ(DetectDecimalSeparator(SplitLines(text), 0, c.data), c.expected) << c.text;
+    }
+}
+
 TEST(SplitFields, KeepsEmptyFieldsAndNeverQuotes)
 {
     std::vector<QStringView> fields;

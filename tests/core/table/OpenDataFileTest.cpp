@@ -79,6 +79,7 @@ TEST_F(OpenDataFileTest, DialogGetsTheDetectedSeparatorAndCancellingStillRemembe
     ASSERT_EQ(ui.requests.size(), 1u);
     EXPECT_EQ(ui.requests[0].detectedSeparator, QChar(u'\t'));   // found in the reference line
     EXPECT_FALSE(ui.requests[0].hasCurrentTable);
+    EXPECT_TRUE(ui.requests[0].detectedDecimalSeparator.isNull());   // no fraction tells
     EXPECT_EQ(recent.Paths(), QStringList{home.Path(QStringLiteral("a.txt"))});
     EXPECT_EQ(tables.Count(), 0);
 }
@@ -115,10 +116,12 @@ TEST_F(OpenDataFileTest, TypedSeparatorsReadTAsTabAndEmptyAsDefault)
     options.dataSeparator.clear();
     EXPECT_EQ(options.DataSeparatorChar(QChar(u';')), QChar(u';'));
 
-    const LoadOptions defaults = LoadOptions::Defaults({QStringLiteral("x"), QChar(u'\t'), true});
+    const LoadOptions defaults = LoadOptions::Defaults({QStringLiteral("x"), QChar(u'\t'), true, QChar()});
     EXPECT_EQ(defaults.dataSeparator, QStringLiteral("t"));
     EXPECT_EQ(defaults.decimalSeparator, QStringLiteral("."));
     EXPECT_TRUE(defaults.Check().isEmpty());
+    EXPECT_EQ(LoadOptions::Defaults({QStringLiteral("x"), QChar(u'\t'), true, QChar(u',')}).decimalSeparator,
+              QStringLiteral(","));
 
     options.dataSeparator = QStringLiteral(",");
     options.decimalSeparator = QStringLiteral(",");

@@ -21,6 +21,8 @@ void LoadLanguageModule(QApplication& app, int language)
         if (translator->load(module))
             QApplication::installTranslator(translator);
     }
+    // Dates and names in the toolkit's own dialogs (the file dialogs) follow the interface language.
+    QLocale::setDefault(QLocale(language == 1045 ? QLocale::Polish : QLocale::English));
     auto* toolkit = new QTranslator(&app);
     if (toolkit->load(QLocale(language == 1045 ? QLocale::Polish : QLocale::English), QStringLiteral("qtbase"),
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

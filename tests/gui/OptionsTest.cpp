@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -318,6 +319,13 @@ TEST(DataOptions, ShowAKindAsItIs)
         Choose(dialog, QStringLiteral("t"));
         EXPECT_EQ(Find<QLineEdit>(dialog, "edMin")->text(), QStringLiteral("-90.00"));
         EXPECT_EQ(form.Kinds().GetById(kind::t)->Minimum, -90.0f);
+
+        // The degree sign comes from a button (no key types it).
+        auto* description = Find<QLineEdit>(dialog, "edDescr");
+        description->setText(QStringLiteral("t w C"));
+        description->setCursorPosition(4);
+        Find<QToolButton>(dialog, "btnDegree")->click();
+        EXPECT_EQ(description->text(), QStringLiteral("t w °C"));
     });
     // The dialog opens where it was left.
     EditDataOptions(form, [](QWidget* dialog) {

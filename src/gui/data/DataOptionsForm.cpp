@@ -13,11 +13,13 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -91,7 +93,20 @@ TDataOptionsForm::TDataOptionsForm(DataManager& kinds, QWidget* parent) : QDialo
     auto* basicLayout = new QFormLayout(basic);
     basicLayout->addRow(tr("&Nazwa rozpoznawana przez Salvento:"), m_edName);
     basicLayout->addRow(tr("&Opis:"), m_edDescr);
-    basicLayout->addRow(new QLabel(tr("Nie używaj '[' ani ']'! Aby wprowadzić '°' (stopień), wciśnij Alt+0176."), basic));
+    // The degree sign has no key of its own: a button types it into the description.
+    auto* degree = new QToolButton(basic);
+    degree->setObjectName(QStringLiteral("btnDegree"));
+    degree->setText(QStringLiteral("°"));
+    Hint(degree, tr("Wstawia znak stopnia (°) do opisu w miejscu kursora"));
+    connect(degree, &QToolButton::clicked, this, [this] {
+        m_edDescr->insert(QStringLiteral("°"));
+        m_edDescr->setFocus();
+    });
+    auto* noteLine = new QHBoxLayout;
+    noteLine->addWidget(new QLabel(tr("Nie używaj '[' ani ']'! Znak stopnia wstawia przycisk:"), basic));
+    noteLine->addWidget(degree);
+    noteLine->addStretch(1);
+    basicLayout->addRow(noteLine);
 
     auto* limits = new QGroupBox(tr("Ograniczenia wartości"), this);
     m_edDefault = NewEdit("edDefault",

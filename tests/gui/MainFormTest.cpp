@@ -100,6 +100,19 @@ TEST(MainForm, ClosingAModifiedTableAsksFirst)
     EXPECT_FALSE(table.Modified());
 }
 
+TEST(MainForm, RemembersWhereItWasLeft)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    form.resize(640, 420);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.close();
+    TMainForm again(fixture.Home().IniPath(), fixture.Home().Path(QString()));
+    again.SetLanguage(1045);
+    EXPECT_EQ(again.size(), QSize(640, 420));
+}
+
 TEST(MainForm, OpensAFileThroughTheLoadOptions)
 {
     MainFormFixture fixture;

@@ -43,6 +43,9 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     RebuildRecentMenus();
     UpdateTableCommands(false);
     resize(900, 600);
+    // Where the window was left, as large as it was (a state that no longer fits is ignored).
+    restoreGeometry(QByteArray::fromBase64(m_ini.ReadString(u"Window", u"Geometry", QString(), 4096).toLatin1()));
+    restoreState(QByteArray::fromBase64(m_ini.ReadString(u"Window", u"State", QString(), 4096).toLatin1()));
     QApplication::instance()->installEventFilter(this);
 }
 

@@ -94,6 +94,9 @@ private:
     // Saves the window's table to its file, or through Save As when it has none; true when saved.
     bool SaveWindow(TTableWin& window);
     bool SaveWindowAs(TTableWin& window);
+    // The folder a file dialog ("Open", "Save", "Selection") last chose a file in; kept in the INI file.
+    QString LastFolder(QStringView dialog) const;
+    void RememberFolder(QStringView dialog, const QString& file);
     // Edit commands, on the active table window's selection.
     void CopyBlock(bool withNames);
     void CutBlock();

@@ -46,12 +46,13 @@ void TMainForm::SaveBlock()
     if (!active)
         return;
     const TableSelection selection = active->CurrentSelection();
-    QFileDialog dialog(this, tr("Zapisz zaznaczony obszar jako"), QString(),
+    QFileDialog dialog(this, tr("Zapisz zaznaczony obszar jako"), LastFolder(u"Selection"),
                        tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    RememberFolder(u"Selection", dialog.selectedFiles().first());
     SaveSelection(active->Table(), selection, dialog.selectedFiles().first(), m_ui);
 }
 

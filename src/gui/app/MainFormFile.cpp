@@ -8,6 +8,7 @@
 #include "UserInterface.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 
 void TMainForm::NewTable()
@@ -19,7 +20,9 @@ void TMainForm::NewTable()
 void TMainForm::OpenWithDialog()
 {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        this, tr("Otwórz pliki"), QString(), tr("Pliki danych (*.txt *.dat);;Wszystkie pliki (*)"));
+        this, tr("Otwórz pliki"), LastFolder(u"Open"), tr("Pliki danych (*.txt *.dat);;Wszystkie pliki (*)"));
+    if (!paths.isEmpty())
+        RememberFolder(u"Open", paths.first());
     OpenFiles(paths);
     UpdateTableCommands(m_tables.Count() > 0);
 }
@@ -45,11 +48,13 @@ bool TMainForm::SaveWindow(TTableWin& window)
 
 bool TMainForm::SaveWindowAs(TTableWin& window)
 {
-    QFileDialog dialog(this, tr("Zapisz"), window.Table().FileName(), tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
+    const QString start = window.Table().FileName().isEmpty() ? LastFolder(u"Save") : window.Table().FileName();
+    QFileDialog dialog(this, tr("Zapisz"), start, tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
+    RememberFolder(u"Save", dialog.selectedFiles().first());
     return SaveTableAs(window.Table(), dialog.selectedFiles().first(), m_ui);
 }
 
@@ -64,6 +69,18 @@ void TMainForm::WriteOptions()
 {
     m_options.Write(m_ini);
     m_recent.WriteTo(m_ini);
+    m_ini.WriteString(u"Window", u"Geometry", QString::fromLatin1(saveGeometry().toBase64()));
+    m_ini.WriteString(u"Window", u"State", QString::fromLatin1(saveState().toBase64()));
+}
+
+QString TMainForm::LastFolder(QStringView dialog) const
+{
+    return m_ini.ReadString(u"Folders", dialog);
+}
+
+void TMainForm::RememberFolder(QStringView dialog, const QString& file)
+{
+    m_ini.WriteString(u"Folders", dialog, QFileInfo(file).absolutePath());
 }
 
 void TMainForm::RefreshSystemDecimalSeparator()

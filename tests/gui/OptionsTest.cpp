@@ -327,9 +327,13 @@ TEST(DataOptions, ShowAKindAsItIs)
         Find<QToolButton>(dialog, "btnDegree")->click();
         EXPECT_EQ(description->text(), QStringLiteral("t w °C"));
     });
-    // The dialog opens where it was left.
+    // The dialog opens where it was left, or on the kind of the current column.
     EditDataOptions(form, [](QWidget* dialog) {
         EXPECT_EQ(Find<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("t"));
+    });
+    AddTable(form, {QStringLiteral("v")}, {{QStringLiteral("2")}});
+    EditDataOptions(form, [](QWidget* dialog) {
+        EXPECT_EQ(Find<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("v"));
     });
 }
 

@@ -77,7 +77,11 @@ void TMainForm::ShowOptions()
 
 void TMainForm::ShowDataOptions()
 {
-    TDataOptionsForm::Show(*m_kinds, m_tables, m_ui, this);
+    // On the kind of the current column, when it has one.
+    const TTableWin* active = ActiveTableWin();
+    const TAbstractData* current =
+        active ? active->Table().ColumnKind(active->CurrentSelection().Col) : nullptr;
+    TDataOptionsForm::Show(*m_kinds, m_tables, m_ui, this, current);
 }
 
 void TMainForm::ChangeLanguage()

@@ -71,7 +71,8 @@ constexpr int ValueLength = 10;
 
 }   // namespace
 
-TDataOptionsForm::TDataOptionsForm(DataManager& kinds, QWidget* parent) : QDialog(parent), m_kinds(kinds)
+TDataOptionsForm::TDataOptionsForm(DataManager& kinds, QWidget* parent, const TAbstractData* current)
+    : QDialog(parent), m_kinds(kinds)
 {
     setObjectName(QStringLiteral("TDataOptionsForm"));
     setWindowTitle(tr("Opcje danych"));
@@ -163,7 +164,8 @@ TDataOptionsForm::TDataOptionsForm(DataManager& kinds, QWidget* parent) : QDialo
     const QCollator order = NameOrder();
     std::sort(names.begin(), names.end(), order);
     m_cmbData->addItems(names);
-    m_cmbData->setCurrentIndex(std::clamp(RememberedPosition, 0, int(names.size()) - 1));
+    const int currentAt = current ? m_cmbData->findText(current->Name) : -1;
+    m_cmbData->setCurrentIndex(currentAt >= 0 ? currentAt : std::clamp(RememberedPosition, 0, int(names.size()) - 1));
     connect(m_cmbData, &QComboBox::currentIndexChanged, this, &TDataOptionsForm::LoadKind);
     LoadKind();
 }
@@ -289,9 +291,10 @@ void TDataOptionsForm::ShowThresholdsNotice()
     box.exec();
 }
 
-void TDataOptionsForm::Show(DataManager& kinds, TableSet& tables, UserInterface& ui, QWidget* parent)
+void TDataOptionsForm::Show(DataManager& kinds, TableSet& tables, UserInterface& ui, QWidget* parent,
+                            const TAbstractData* current)
 {
-    TDataOptionsForm form(kinds, parent);
+    TDataOptionsForm form(kinds, parent, current);
     form.exec();
     if (form.NamesChanged() || form.RangesChanged())
         tables.RefreshColumnKinds(form.NamesChanged(), form.RangesChanged(), kinds, ui);

@@ -19,15 +19,17 @@ class TDataOptionsForm : public QDialog
     Q_OBJECT
 
 public:
-    // Shows the kind at the position of the list the dialog was last left at in this run.
-    explicit TDataOptionsForm(DataManager& kinds, QWidget* parent = nullptr);
+    // Shows `current` (the kind of the column at hand), or without one the kind at the position of
+    // the list the dialog was last left at in this run.
+    explicit TDataOptionsForm(DataManager& kinds, QWidget* parent = nullptr, const TAbstractData* current = nullptr);
 
     // Whether an applied change renamed a kind or changed a range (those kinds are Marked).
     bool NamesChanged() const { return m_namesChanged; }
     bool RangesChanged() const { return m_rangesChanged; }
-    // Shows the dialog at the position it was left at within this run; on closing, the open tables
-    // follow the changed names and ranges.
-    static void Show(DataManager& kinds, TableSet& tables, UserInterface& ui, QWidget* parent);
+    // Shows the dialog on `current`, or where it was left within this run; on closing, the open
+    // tables follow the changed names and ranges.
+    static void Show(DataManager& kinds, TableSet& tables, UserInterface& ui, QWidget* parent,
+                     const TAbstractData* current = nullptr);
 
 private:
     void LoadKind();

@@ -20,6 +20,7 @@ struct Texts
 
 // The header line of a single unnamed column (see WriteTableBlock).
 constexpr QChar EmptyNameLine(u'\x0B');
+constexpr QChar ByteOrderMark(u'\xFEFF');
 
 // The decimal separator of the numbers written to a file whose fields `dataSeparator` separates:
 // the program's own, unless the two are the same character; then the other of the point and the
@@ -173,8 +174,10 @@ QChar DetectDecimalSeparator(const std::vector<QStringView>& lines, int first, Q
 
 bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator)
 {
+    // A field in the program's own notation is stored as a number too (see StoreField), so it
+    // makes a line data as well; as a name it would make the saved header line read as data.
     for (const QStringView field : fields)
-        if (ParseNumber(field, decimalSeparator))
+        if (ParseNumber(field, decimalSeparator) || ParseNumber(field))
             return false;
     return true;
 }
@@ -307,6 +310,10 @@ bool WriteTableBlock(const TTable& table, int left, int top, int right, int bott
                 line += table.ExportText(c, r, decimal);
             }
         }
+        // A reader drops a byte-order mark that starts the file; a text starting with that character
+        // keeps it when a mark goes before it.
+        if (r == first && line.startsWith(ByteOrderMark))
+            line.prepend(ByteOrderMark);
         buffer += line.toUtf8();
         if (buffer.size() >= FlushSize || r == bottom) {
             if (device.write(buffer) != buffer.size())

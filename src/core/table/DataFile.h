@@ -45,7 +45,8 @@ QChar DetectDecimalSeparator(const std::vector<QStringView>& lines, int first, Q
 // At most `maxFields` fields are taken; the rest of the line is then left out.
 void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields, int maxFields = INT_MAX);
 
-// Whether a reference line is a header: none of its fields is a number with `decimalSeparator`.
+// Whether a reference line is a header: none of its fields is a number, with `decimalSeparator` or
+// with the program's own.
 bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator);
 
 // Whether loading `lines` from the reference line `first` in `mode` leaves `table` (none for a new

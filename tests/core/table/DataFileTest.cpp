@@ -155,6 +155,15 @@ TEST_F(DataFileTest, HeaderIsALineWithoutAnyNumber)
     ASSERT_TRUE(Load(named, QStringLiteral("Kraków;Łeba;Hel\n1;2;3"), LoadMode::NewTable, QChar(u';'), QChar(u'.')));
     EXPECT_EQ(named.HeaderText(2), QStringLiteral("Łeba"));
     EXPECT_EQ(named.RowCount(), 2);
+
+    // A number in the program's notation is one as well: as a name it would be saved into a header
+    // line that reads back as data.
+    SeparatorScope comma(QChar(u','));
+    TTable mixed(3);
+    ASSERT_TRUE(Load(mixed, QStringLiteral("x;1,5\n2;3"), LoadMode::NewTable, QChar(u';'), QChar(u'.')));
+    EXPECT_EQ(mixed.RowCount(), 3);
+    EXPECT_EQ(mixed.HeaderText(2), QString());
+    EXPECT_EQ(mixed.CellNumber(2, 1), 1.5f);
 }
 
 TEST_F(DataFileTest, ShortAndLongLinesFillWhatTheyHave)
@@ -332,6 +341,8 @@ TEST_F(DataFileTest, RoundTripKeepsEveryCell)
         {{""}, {{"12.5"}, {"Hel"}}},
         {{""}, {{""}, {"5"}}},
         {{"", ""}, {{"a", "b"}, {"1", ""}}},
+        // A name starting with a byte-order mark (behind a control character that binding trims).
+        {{"\x01\xEF\xBB\xBFstacja", "t"}, {{"Hel", "1"}}},
     };
     for (const QChar decimal : {QChar(u'.'), QChar(u',')}) {
         for (const QChar data : {QChar(u'\t'), QChar(u';'), QChar(u' '), QChar(u',')}) {

@@ -45,7 +45,7 @@
 <context>
     <name>DataFile</name>
     <message>
-        <location filename="../../src/core/table/DataFile.cpp" line="+197"/>
+        <location filename="../../src/core/table/DataFile.cpp" line="+220"/>
         <source>Czy na pewno chcesz usunąć zawartość tabeli ?</source>
         <translation>Are you sure you want to delete the contents of the table?</translation>
     </message>
@@ -55,12 +55,12 @@
         <translation>The file has no header line - it cannot be loaded with this option!</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+99"/>
         <source>Błąd podczas zapisu do pliku %1 !</source>
         <translation>Error while writing to the file %1!</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location line="-86"/>
         <source>Przy odczycie danych z pliku pominięte zostały kolumny nazywające się tak samo, jak jakaś kolumna tabeli !</source>
         <translation>Columns of the file with the same name as a column of the table were skipped while reading the data!</translation>
     </message>
@@ -103,7 +103,7 @@ Are you sure you want to continue?</translation>
 <context>
     <name>LoadOptions</name>
     <message>
-        <location filename="../../src/core/table/LoadOptions.cpp" line="+29"/>
+        <location filename="../../src/core/table/LoadOptions.cpp" line="+30"/>
         <source>Separator danych nie może być taki sam, jak separator dziesiętny !</source>
         <translation>The data separator cannot be the same as the decimal separator!</translation>
     </message>
@@ -640,7 +640,7 @@ The current column, however, is not a data column!</translation>
         <translation>This window changes the name of the current column of the table (and so, possibly, the quantity/index bound to it)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Nazwa kolumny: predefiniowana lub dowolna inna</source>
         <translation>Column name: a predefined one or any other</translation>
     </message>
@@ -678,7 +678,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>TDataOptionsForm</name>
     <message>
-        <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+75"/>
+        <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+78"/>
         <source>Opcje danych</source>
         <translation>Data options</translation>
     </message>
@@ -723,12 +723,17 @@ The current column, however, is not a data column!</translation>
         <translation>&amp;Description:</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Nie używaj &apos;[&apos; ani &apos;]&apos;! Aby wprowadzić &apos;°&apos; (stopień), wciśnij Alt+0176.</source>
-        <translation>Do not use &apos;[&apos; or &apos;]&apos;! To enter &apos;°&apos; (degree), press Alt+0176.</translation>
+        <location line="+5"/>
+        <source>Wstawia znak stopnia (°) do opisu w miejscu kursora</source>
+        <translation>Types the degree sign (°) into the description at the cursor</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
+        <source>Nie używaj &apos;[&apos; ani &apos;]&apos;! Znak stopnia wstawia przycisk:</source>
+        <translation>Do not use &apos;[&apos; or &apos;]&apos;! The button types the degree sign:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Ograniczenia wartości</source>
         <translation>Value limits</translation>
     </message>
@@ -823,7 +828,7 @@ The current column, however, is not a data column!</translation>
         <translation>Closes the window</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+107"/>
         <source>Dana o podanej nazwie już istnieje !
 Zmiana nazwy nie została zapisana !</source>
         <translation>A quantity with this name already exists!
@@ -914,12 +919,12 @@ write to us!</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../../src/gui/app/HelpWindow.cpp" line="+20"/>
+        <location filename="../../src/gui/app/HelpWindow.cpp" line="+22"/>
         <source>Pomoc programu Salvento</source>
         <translation>Salvento Help</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Nie znaleziono pliku pomocy %1.</source>
         <translation>The help file %1 was not found.</translation>
     </message>
@@ -1120,13 +1125,13 @@ write to us!</translation>
         <translation>Salvento for Windows</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+103"/>
         <source>Nor&amp;malna wielkość</source>
         <translation>&amp;Normal size</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../src/gui/app/MainFormActions.cpp" line="+95"/>
+        <location filename="../../src/gui/app/MainFormActions.cpp" line="+96"/>
         <source>&amp;Maksymalizuj</source>
         <translation>Ma&amp;ximize</translation>
     </message>
@@ -1547,7 +1552,12 @@ write to us!</translation>
         <translation>Calculating ...</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormFile.cpp" line="+22"/>
+        <location line="+1"/>
+        <source>Obliczenia</source>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <location filename="../../src/gui/app/MainFormFile.cpp" line="+23"/>
         <source>Otwórz pliki</source>
         <translation>Open files</translation>
     </message>
@@ -1557,7 +1567,7 @@ write to us!</translation>
         <translation>Data files (*.txt *.dat);;All files (*)</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+29"/>
         <source>Zapisz</source>
         <translation>Save</translation>
     </message>
@@ -2158,9 +2168,9 @@ write to us!</translation>
 <context>
     <name>TTableWin</name>
     <message>
-        <location filename="../../src/gui/table/TableWin.cpp" line="+154"/>
-        <source>Czy na pewno chcesz zamknąć tabelę %1 ?</source>
-        <translation>Do you really want to close table %1?</translation>
+        <location filename="../../src/gui/table/TableWin.cpp" line="+163"/>
+        <source>Tabela %1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?</source>
+        <translation>Table %1 has unsaved changes. Do you want to save them before closing?</translation>
     </message>
 </context>
 <context>

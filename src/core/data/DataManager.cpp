@@ -148,16 +148,16 @@ void DataManager::ClearComputed()
 void DataManager::SaveValues(std::vector<float>& buffer) const
 {
     buffer.resize(SnapshotSize);
-    for (int i = 0; i < SnapshotSize; ++i)
-        buffer[std::size_t(i)] = m_kinds[std::size_t(kind::FirstComputed + i)]->Value;
+    for (std::size_t i = 0; i < buffer.size(); ++i)
+        buffer[i] = m_kinds[kind::FirstComputed + i]->Value;
 }
 
 void DataManager::RestoreValues(std::vector<float>& buffer)
 {
     if (buffer.size() != std::size_t(SnapshotSize))
         return;
-    for (int i = 0; i < SnapshotSize; ++i)
-        m_kinds[std::size_t(kind::FirstComputed + i)]->Value = buffer[std::size_t(i)];
+    for (std::size_t i = 0; i < buffer.size(); ++i)
+        m_kinds[kind::FirstComputed + i]->Value = buffer[i];
     buffer.clear();
 }
 

@@ -89,6 +89,7 @@ private:
 };
 
 // Declares the class of a computed kind that supplies only its formula.
+// NOLINTBEGIN(bugprone-macro-parentheses): the argument names the class, which takes no parentheses
 #define SALVENTO_FORMULA_KIND(Class)                                                                                   \
     class Class : public TAbstractData                                                                                 \
     {                                                                                                                  \
@@ -96,3 +97,4 @@ private:
         using TAbstractData::TAbstractData;                                                                            \
         float Compute() override;                                                                                      \
     }
+// NOLINTEND(bugprone-macro-parentheses)

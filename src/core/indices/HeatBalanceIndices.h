@@ -73,6 +73,7 @@ public:
     ShownText FormatValue(float value) const override;
 };
 
+// NOLINTBEGIN(bugprone-macro-parentheses): the argument names the class, which takes no parentheses
 #define SALVENTO_EXPOSURE_KIND(Class)                                                                                  \
     class Class : public TExposureTime                                                                                 \
     {                                                                                                                  \
@@ -80,6 +81,7 @@ public:
         using TExposureTime::TExposureTime;                                                                            \
         float Compute() override;                                                                                      \
     }
+// NOLINTEND(bugprone-macro-parentheses)
 
 SALVENTO_EXPOSURE_KIND(TData_Oh_W);
 SALVENTO_EXPOSURE_KIND(TData_Oh_H);

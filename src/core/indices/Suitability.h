@@ -40,6 +40,7 @@ private:
     std::shared_ptr<TSuitabilityScores> m_scores;
 };
 
+// NOLINTBEGIN(bugprone-macro-parentheses): the argument names the class, which takes no parentheses
 #define SALVENTO_SUITABILITY_KIND(Class, column)                                                                       \
     class Class : public TData_WSI_base                                                                                \
     {                                                                                                                  \
@@ -48,6 +49,7 @@ private:
         {                                                                                                              \
         }                                                                                                              \
     }
+// NOLINTEND(bugprone-macro-parentheses)
 
 SALVENTO_SUITABILITY_KIND(TData_WSI_SB, 0);
 SALVENTO_SUITABILITY_KIND(TData_WSI_AB, 1);

@@ -128,7 +128,7 @@ QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& dec
     lines << format(QT_TRANSLATE_NOOP("StatReport", "Minimalna wartość:             %10.3f"), {double(pass.min)});
     lines << format(QT_TRANSLATE_NOOP("StatReport", "Maksymalna wartość:            %10.3f"), {double(pass.max)});
     const double meanError = sd / std::sqrt(double(n));
-    if (record.FreqMode == fmStandard)
+    if (record.FreqMode == fmStandard && kind)
         lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f  (%s)"), {double(mean), meanError, kind->ClassName(mean)});
     else
         lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f"), {double(mean), meanError});

@@ -213,8 +213,10 @@ QLineEdit* TStatisticsOptionsForm::FieldOf(int mode) const
 
 void TStatisticsOptionsForm::EnableFields(int mode)
 {
-    for (QLineEdit* field : {m_edUserFreqs, m_edHistWidth, m_edHistCount})
+    for (QLineEdit* field : {m_edUserFreqs, m_edHistWidth, m_edHistCount}) {
+        // NOLINTNEXTLINE(clang-analyzer-core.CallAndMessage): the fields are made in the constructor, never null
         field->setEnabled(field == FieldOf(mode));
+    }
 }
 
 void TStatisticsOptionsForm::ModeClicked(int mode)

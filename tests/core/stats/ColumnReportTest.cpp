@@ -143,6 +143,12 @@ TEST_F(ColumnReportTest, ExtremesAreTheColumnsOwnBeyondTenMillion)
     EXPECT_EQ(Report()[9], QStringLiteral("Maksymalna wartość:            -20000000.000"));
 }
 
+TEST_F(ColumnReportTest, StandardModeWithoutKindReportsLikeNoMode)
+{
+    Fill(QStringLiteral("x"), {QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("6")});
+    EXPECT_EQ(Report(fmStandard), Report(fmNone));
+}
+
 TEST_F(ColumnReportTest, ZeroMeanHasNoCoefficient)
 {
     Fill(QStringLiteral("x"), {QStringLiteral("-3"), QStringLiteral("3")});

@@ -64,7 +64,8 @@ BENCHMARK(BM_EveryIndexOnTheExampleYear)->Unit(benchmark::kMillisecond)->MinTime
 void BM_HeatBalanceGroupOnTheExampleYear(benchmark::State& state)
 {
     TableSet tables;
-    Calculate(state, tables, ExampleYear(tables), Only({kind::mS, kind::STI, kind::PST, kind::HL, kind::STE, kind::ECI}));
+    Calculate(state, tables, ExampleYear(tables),
+              Only({kind::mS, kind::STI, kind::PST, kind::HL, kind::STE, kind::ECI}));
 }
 BENCHMARK(BM_HeatBalanceGroupOnTheExampleYear)->Unit(benchmark::kMillisecond)->MinTime(2);
 

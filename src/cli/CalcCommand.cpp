@@ -99,9 +99,9 @@ int RunCalc(CommandContext& context)
             path.truncate(at);
         }
         if (toFile && SameFile(path, output)) {
-            context.ui.ShowMessage(Texts::tr("Plik wynikowy %1 jest jednym z plików wejściowych !")
-                                       .arg(QDir::toNativeSeparators(output)),
-                                   UserInterface::Icon::Error);
+            context.ui.ShowMessage(
+                Texts::tr("Plik wynikowy %1 jest jednym z plików wejściowych !").arg(QDir::toNativeSeparators(output)),
+                UserInterface::Icon::Error);
             return ExitFileError;
         }
         TTable* table = OpenInput(context, tables, path);
@@ -135,6 +135,6 @@ int RunCalc(CommandContext& context)
         return SaveTableAs(destination, output, context.ui) ? ExitOk : ExitFileError;
     QFile out;
     const bool written = out.open(stdout, QIODevice::WriteOnly) && WriteTable(destination, out) && out.write("\n") == 1
-                         && out.flush();
+        && out.flush();
     return written ? ExitOk : ExitFileError;
 }

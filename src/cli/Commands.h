@@ -9,7 +9,12 @@ class TableSet;
 class TTable;
 
 // Exit statuses of the batch tool.
-enum ExitStatus { ExitOk = 0, ExitFileError = 1, ExitUsage = 2 };
+enum ExitStatus
+{
+    ExitOk = 0,
+    ExitFileError = 1,
+    ExitUsage = 2
+};
 
 // What every command works with: the parsed command line (its positional arguments after the
 // command's name), the data kinds and the user seam.

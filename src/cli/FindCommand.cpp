@@ -100,11 +100,13 @@ int RunFind(CommandContext& context)
         request.Page = SearchPage::StdIntervals;
         const qsizetype classes = request.StdClassNames.size();
         if (!request.StdPageShown || classes == 0) {
-            context.ui.ShowMessage(QStringLiteral("salvento-cli: column %1 has no standard classes").arg(table->HeaderText(col)),
-                                   UserInterface::Icon::Error);
+            context.ui.ShowMessage(
+                QStringLiteral("salvento-cli: column %1 has no standard classes").arg(table->HeaderText(col)),
+                UserInterface::Icon::Error);
             return ExitFileError;
         }
-        for (const QString& item : parser.value(QStringLiteral("classes")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString& item :
+             parser.value(QStringLiteral("classes")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             bool ok = false;
             const int index = item.trimmed().toInt(&ok);
             if (!ok || index < 0)

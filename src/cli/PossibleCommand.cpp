@@ -20,10 +20,12 @@ int RunPossible(CommandContext& context)
 
     KindFlags have{};
     if (named) {
-        for (const QString& name : context.parser.value(QStringLiteral("have")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString& name :
+             context.parser.value(QStringLiteral("have")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const TAbstractData* data = context.kinds.FindByName(name.trimmed());
             if (!data) {
-                context.ui.ShowMessage(QStringLiteral("salvento-cli: %1: no such data kind").arg(name), UserInterface::Icon::Error);
+                context.ui.ShowMessage(QStringLiteral("salvento-cli: %1: no such data kind").arg(name),
+                                       UserInterface::Icon::Error);
                 return ExitFileError;
             }
             have[std::size_t(data->Id)] = true;

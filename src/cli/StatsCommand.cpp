@@ -77,7 +77,8 @@ int RunStats(CommandContext& context)
 
     std::vector<int> columns;
     if (parser.isSet(QStringLiteral("columns"))) {
-        for (const QString& name : parser.value(QStringLiteral("columns")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString& name :
+             parser.value(QStringLiteral("columns")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const int c = table->ColumnIndexOf(name.trimmed());
             if (c < 1)
                 return Usage(QStringLiteral("%1 has no column named %2").arg(path, name));

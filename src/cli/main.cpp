@@ -157,12 +157,11 @@ QString SeparatorProblem(const QString& option, const QString& value, bool decim
 {
     if (value.size() != 1)
         return QStringLiteral("--%1 takes one character").arg(option);
-    const QChar separator = option != QStringLiteral("decimal-separator") && value[0] == QLatin1Char('t')
-                                ? QChar(u'\t')
-                                : value[0];
+    const QChar separator = option != QStringLiteral("decimal-separator") && value[0] == QLatin1Char('t') ? QChar(u'\t')
+                                                                                                          : value[0];
     if (!UsableSeparator(separator, decimal))
-        return QStringLiteral("--%1 cannot be a digit, a sign or %2").arg(option, decimal ? QStringLiteral("a letter")
-                                                                                           : QStringLiteral("e"));
+        return QStringLiteral("--%1 cannot be a digit, a sign or %2")
+            .arg(option, decimal ? QStringLiteral("a letter") : QStringLiteral("e"));
     return QString();
 }
 
@@ -214,11 +213,13 @@ int main(int argc, char* argv[])
          QStringLiteral("The program's decimal separator (default: from the Options of SALVENTO.INI)."),
          QStringLiteral("C")},
         {QStringLiteral("data-sep"), QStringLiteral("The input files' data separator (t = tab)."), QStringLiteral("C")},
-        {QStringLiteral("dec-sep"), QStringLiteral("The input files' decimal separator (t = tab)."), QStringLiteral("C")},
+        {QStringLiteral("dec-sep"), QStringLiteral("The input files' decimal separator (t = tab)."),
+         QStringLiteral("C")},
         {QStringLiteral("complex"), QStringLiteral("calc: the complex way, inputs as priorities 1, 2, ...")},
         {QStringLiteral("indices"), QStringLiteral("calc: the kinds to calculate, by name."), QStringLiteral("a,b,c")},
         {QStringLiteral("all"), QStringLiteral("calc: every computable kind (the default).")},
-        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("calc: the file to save the results to."),
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("calc: the file to save the results to."),
          QStringLiteral("OUT")},
         {QStringLiteral("have"), QStringLiteral("possible: the kinds at hand, by name."), QStringLiteral("a,b,c")},
         {QStringLiteral("columns"), QStringLiteral("stats: the columns, by name."), QStringLiteral("a,b,c")},
@@ -244,7 +245,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(QString::fromUtf8(Description));
     parser.addHelpOption();
     parser.addOptions(options);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("calc, convert, possible, kinds, stats or find"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("calc, convert, possible, kinds, stats or find"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
     CliUserInterface ui;
@@ -271,12 +273,13 @@ int main(int argc, char* argv[])
             continue;
         const QString value = parser.value(name);
         const bool blank = ListOptions.contains(name)
-                               ? value.split(QLatin1Char(','), Qt::SkipEmptyParts).join(QString()).trimmed().isEmpty()
-                               : value.isEmpty();
+            ? value.split(QLatin1Char(','), Qt::SkipEmptyParts).join(QString()).trimmed().isEmpty()
+            : value.isEmpty();
         if (blank)
             return Usage(QStringLiteral("--%1 needs a value").arg(name));
     }
-    for (const QString& name : {QStringLiteral("decimal-separator"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}) {
+    for (const QString& name :
+         {QStringLiteral("decimal-separator"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}) {
         if (!parser.isSet(name))
             continue;
         if (const QString problem = SeparatorProblem(name, parser.value(name), name != QStringLiteral("data-sep"));
@@ -285,8 +288,8 @@ int main(int argc, char* argv[])
     }
 
     const QString iniPath = parser.isSet(QStringLiteral("home"))
-                                ? QDir(parser.value(QStringLiteral("home"))).filePath(QStringLiteral("SALVENTO.INI"))
-                                : DataManager::DefaultIniPath();
+        ? QDir(parser.value(QStringLiteral("home"))).filePath(QStringLiteral("SALVENTO.INI"))
+        : DataManager::DefaultIniPath();
     if (const QString problem = ConfigurationProblem(iniPath); !problem.isEmpty()) {
         ui.ShowMessage(problem, UserInterface::Icon::Error);
         return ExitFileError;

@@ -12,7 +12,14 @@
 class UserInterface
 {
 public:
-    enum class Icon { None, Error, Warning, Information, Question };
+    enum class Icon
+    {
+        None,
+        Error,
+        Warning,
+        Information,
+        Question
+    };
 
     virtual ~UserInterface() = default;
 

@@ -1,8 +1,8 @@
 // The batch tool as a user runs it: a process with arguments, files, standard error and an exit status.
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -68,7 +68,7 @@ protected:
 TEST_F(CliTest, ConvertsAnExcelCsvWithDecimalCommas)
 {
     const CliRun run = Cli({QStringLiteral("convert"), Data("excel_utf8.csv"), Path(QStringLiteral("out.txt")),
-                         QStringLiteral("--dec-sep"), QStringLiteral(",")});
+                            QStringLiteral("--dec-sep"), QStringLiteral(",")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(Read(QStringLiteral("out.txt"))),
               QStringLiteral("stacja;t;f;v;N8\r\n"
@@ -80,8 +80,8 @@ TEST_F(CliTest, ConvertsAnExcelCsvWithDecimalCommas)
 TEST_F(CliTest, ConvertsAWindows1250FileToUtf8)
 {
     const CliRun run = Cli({QStringLiteral("--decimal-separator"), QStringLiteral(","), QStringLiteral("convert"),
-                         Data("station_cp1250.txt"), Path(QStringLiteral("out.txt")), QStringLiteral("--dec-sep"),
-                         QStringLiteral(".")});
+                            Data("station_cp1250.txt"), Path(QStringLiteral("out.txt")), QStringLiteral("--dec-sep"),
+                            QStringLiteral(".")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(Read(QStringLiteral("out.txt"))),
               QStringLiteral("miejscowość\tt\ttd\tuwagi\r\n"
@@ -94,7 +94,8 @@ TEST_F(CliTest, DecimalSeparatorComesFromTheOptions)
 {
     Write(QStringLiteral("SALVENTO.INI"), "[Options]\nDecimalSepPoint=1\n");
     Write(QStringLiteral("in.txt"), "a b\n1.5 2");
-    ASSERT_EQ(Cli({QStringLiteral("convert"), Path(QStringLiteral("in.txt")), Path(QStringLiteral("out.txt"))}).status, 0);
+    ASSERT_EQ(Cli({QStringLiteral("convert"), Path(QStringLiteral("in.txt")), Path(QStringLiteral("out.txt"))}).status,
+              0);
     EXPECT_EQ(Read(QStringLiteral("out.txt")), QByteArray("a b\r\n1.500000 2.000000"));
 }
 
@@ -129,18 +130,44 @@ TEST_F(CliTest, HelpListsEveryCommand)
 {
     const CliRun run = Cli({QStringLiteral("--help")});
     EXPECT_EQ(run.status, 0);
-    for (const char* word : {"calc", "convert", "possible", "kinds", "stats", "find", "--home", "--decimal-separator",
-                             "--data-sep", "--dec-sep", "--complex", "--indices", "--all", "--output", "--have", "--columns",
-                             "--rows", "--freq", "--text", "--case-insensitive", "--no-text-cells", "--no-number-cells",
-                             "--number", "--precision", "--missing", "--bad", "--intervals", "--classes", "--column",
+    for (const char* word : {"calc",
+                             "convert",
+                             "possible",
+                             "kinds",
+                             "stats",
+                             "find",
+                             "--home",
+                             "--decimal-separator",
+                             "--data-sep",
+                             "--dec-sep",
+                             "--complex",
+                             "--indices",
+                             "--all",
+                             "--output",
+                             "--have",
+                             "--columns",
+                             "--rows",
+                             "--freq",
+                             "--text",
+                             "--case-insensitive",
+                             "--no-text-cells",
+                             "--no-number-cells",
+                             "--number",
+                             "--precision",
+                             "--missing",
+                             "--bad",
+                             "--intervals",
+                             "--classes",
+                             "--column",
                              "--upward"})
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(word))) << word;
 }
 
 TEST_F(CliTest, KindsListsTheConfiguration)
 {
-    Write(QStringLiteral("SALVENTO.INI"), "[Names]\nt=Ta\n[Minima]\nt=-90\n[Maxima]\nt=60\n[Typicals]\nt=20\n"
-                                          "[Defaults]\np=1013.25\n");
+    Write(QStringLiteral("SALVENTO.INI"),
+          "[Names]\nt=Ta\n[Minima]\nt=-90\n[Maxima]\nt=60\n[Typicals]\nt=20\n"
+          "[Defaults]\np=1013.25\n");
     const CliRun run = Cli({QStringLiteral("kinds")});
     ASSERT_EQ(run.status, 0);
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -181,7 +208,7 @@ TEST_F(CliTest, CalculatesTheComplexWayWithDescriptionColumns)
 TEST_F(CliTest, RefusesTooManyCombinationsAndLeavesTheOutputAlone)
 {
     QStringList arguments{QStringLiteral("calc"), QStringLiteral("--complex"), QStringLiteral("--indices"),
-                          QStringLiteral("WCI"), QStringLiteral("-o"), Path(QStringLiteral("out.txt"))};
+                          QStringLiteral("WCI"),  QStringLiteral("-o"),        Path(QStringLiteral("out.txt"))};
     Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
     for (const char* name : {"t", "v", "v10m", "td"}) {   // 256⁴ combinations
         QByteArray rows = QByteArray(name) + "\n";
@@ -213,7 +240,9 @@ TEST_F(CliTest, RefusesIndicesItCannotCalculate)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, QStringLiteral("Przykro mi, ale nie możesz policzyć żadnego wskaźnika !\n"));
     EXPECT_EQ(Cli({QStringLiteral("calc"), Path(QStringLiteral("weather.txt::row"))}).status, 2);
-    EXPECT_EQ(Cli({QStringLiteral("calc"), QStringLiteral("--complex"), Path(QStringLiteral("weather.txt::nope"))}).status, 2);
+    EXPECT_EQ(
+        Cli({QStringLiteral("calc"), QStringLiteral("--complex"), Path(QStringLiteral("weather.txt::nope"))}).status,
+        2);
 }
 
 TEST_F(CliTest, TellsWhatIsPossible)
@@ -230,7 +259,8 @@ TEST_F(CliTest, TellsWhatIsPossible)
     Write(QStringLiteral("wind.txt"), "v;x\n1;2");
     run = Cli({QStringLiteral("possible"), Path(QStringLiteral("wind.txt"))});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, QStringLiteral("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !\n"));
+    EXPECT_EQ(run.err,
+              QStringLiteral("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !\n"));
     EXPECT_EQ(Cli({QStringLiteral("possible")}).status, 2);
 }
 
@@ -238,8 +268,10 @@ TEST_F(CliTest, TellsWhatIsPossible)
 // reads back unchanged.
 TEST_F(CliTest, CalculatesEveryIndexForTheExampleYear)
 {
-    const QString example = QFileInfo(QStringLiteral(SALVENTO_CLI)).dir().filePath(QStringLiteral("examples/station-year.txt"));
-    const CliRun run = Shipped({QStringLiteral("calc"), example, QStringLiteral("-o"), Path(QStringLiteral("year.txt"))});
+    const QString example
+        = QFileInfo(QStringLiteral(SALVENTO_CLI)).dir().filePath(QStringLiteral("examples/station-year.txt"));
+    const CliRun run = Shipped(
+        {QStringLiteral("calc"), example, QStringLiteral("-o"), Path(QStringLiteral("year.txt"))});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QStringList lines = QString::fromUtf8(Read(QStringLiteral("year.txt"))).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 8761);
@@ -256,7 +288,9 @@ TEST_F(CliTest, CalculatesEveryIndexForTheExampleYear)
         EXPECT_LE(empty, 87) << header[c].toStdString();   // at most 1 %
     }
 
-    ASSERT_EQ(Shipped({QStringLiteral("convert"), Path(QStringLiteral("year.txt")), Path(QStringLiteral("again.txt"))}).status, 0);
+    ASSERT_EQ(Shipped({QStringLiteral("convert"), Path(QStringLiteral("year.txt")), Path(QStringLiteral("again.txt"))})
+                  .status,
+              0);
     EXPECT_EQ(Read(QStringLiteral("again.txt")), Read(QStringLiteral("year.txt")));
 }
 
@@ -330,7 +364,8 @@ TEST_F(CliTest, RefusesOptionsOutsideTheirCommandAndSeparatorsThatMixWithNumbers
         {QStringLiteral("convert"), in, out, QStringLiteral("-o"), out},
         {QStringLiteral("find"), in, QStringLiteral("--text"), QStringLiteral("a"), QStringLiteral("--precision"),
          QStringLiteral("1")},
-        {QStringLiteral("find"), in, QStringLiteral("--number"), QStringLiteral("1"), QStringLiteral("--case-insensitive")},
+        {QStringLiteral("find"), in, QStringLiteral("--number"), QStringLiteral("1"),
+         QStringLiteral("--case-insensitive")},
         {QStringLiteral("possible"), QStringLiteral("--have"), QStringLiteral("t"), QStringLiteral("--dec-sep"),
          QStringLiteral(",")},
         {QStringLiteral("stats"), in, QStringLiteral("--columns"), QString()},
@@ -398,7 +433,8 @@ TEST_F(CliTest, RunningOutOfMemoryIsReportedAndLeavesTheOutputAlone)
     const CliRun run = Run(QStringLiteral("/bin/sh"),
                            {QStringLiteral("-c"), QStringLiteral("ulimit -v 100000 && exec \"$0\" \"$@\""),
                             QStringLiteral(SALVENTO_CLI), QStringLiteral("--home"), dir.path(),
-                            QStringLiteral("convert"), Path(QStringLiteral("wide.txt")), Path(QStringLiteral("out.txt"))});
+                            QStringLiteral("convert"), Path(QStringLiteral("wide.txt")),
+                            Path(QStringLiteral("out.txt"))});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, QStringLiteral("Zabrakło pamięci do wykonania polecenia: zostało przerwane !\n"));
     EXPECT_EQ(Read(QStringLiteral("out.txt")), QByteArray("kept"));
@@ -410,7 +446,8 @@ TEST_F(CliTest, SpeaksTheStoredLanguage)
     if (!QFileInfo::exists(module))
         GTEST_SKIP() << "the English language module is not built";
     Write(QStringLiteral("SALVENTO.INI"), "[Options]\nLanguage=EN\n");
-    const CliRun run = Cli({QStringLiteral("convert"), Path(QStringLiteral("none.txt")), Path(QStringLiteral("out.txt"))});
+    const CliRun run = Cli(
+        {QStringLiteral("convert"), Path(QStringLiteral("none.txt")), Path(QStringLiteral("out.txt"))});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, QStringLiteral("Cannot find the file \n"));
 }
@@ -454,62 +491,70 @@ protected:
 TEST_F(CliStatsTest, StatsPrintsTheReportOfTheColumnsAndRowsChosen)
 {
     const CliRun run = Cli({QStringLiteral("stats"), Path(QStringLiteral("a.txt")), QStringLiteral("--columns"),
-                            QStringLiteral("x"), QStringLiteral("--rows"), QStringLiteral("3:1"), QStringLiteral("--freq"),
-                            QStringLiteral("count:2")});
+                            QStringLiteral("x"), QStringLiteral("--rows"), QStringLiteral("3:1"),
+                            QStringLiteral("--freq"), QStringLiteral("count:2")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // 2, 4, 6: mean 4, variance 4, s = 2; one threshold at 2 + (6 − 2)/2 = 4.
-    EXPECT_EQ(run.out, QStringLiteral("\n"
-                                      "            Kolumna x\n"
-                                      "\n"
-                                      "Ilość wierszy:                   3  (od 1 do 3)\n"
-                                      "Ilość danych liczbowych:         3\n"
-                                      "w tym spoza dopuszcz. zakresu:   0\n"
-                                      "Ilość napisów:                   0\n"
-                                      "Suma:                              12.000\n"
-                                      "Minimalna wartość:                  2.000\n"
-                                      "Maksymalna wartość:                 6.000\n"
-                                      "Średnia arytmetyczna:               4.000 ± 1.155\n"
-                                      "Wariancja:                          4.000 ± 4.000\n"
-                                      "Odchylenie standardowe:             2.000 ± 1.000\n"
-                                      "'Coefficient of the variance':     50.000 %\n"
-                                      "\n"
-                                      "PRZEDZIAŁY CZĘSTOŚCI:\n"
-                                      "     1 razy: od -INFINITY do      3.99\n"
-                                      "     2 razy: od      4.00 do +INFINITY\n"));
+    EXPECT_EQ(run.out,
+              QStringLiteral("\n"
+                             "            Kolumna x\n"
+                             "\n"
+                             "Ilość wierszy:                   3  (od 1 do 3)\n"
+                             "Ilość danych liczbowych:         3\n"
+                             "w tym spoza dopuszcz. zakresu:   0\n"
+                             "Ilość napisów:                   0\n"
+                             "Suma:                              12.000\n"
+                             "Minimalna wartość:                  2.000\n"
+                             "Maksymalna wartość:                 6.000\n"
+                             "Średnia arytmetyczna:               4.000 ± 1.155\n"
+                             "Wariancja:                          4.000 ± 4.000\n"
+                             "Odchylenie standardowe:             2.000 ± 1.000\n"
+                             "'Coefficient of the variance':     50.000 %\n"
+                             "\n"
+                             "PRZEDZIAŁY CZĘSTOŚCI:\n"
+                             "     1 razy: od -INFINITY do      3.99\n"
+                             "     2 razy: od      4.00 do +INFINITY\n"));
 }
 
 TEST_F(CliStatsTest, StatsOfEveryColumnWithTheirDefaultModes)
 {
-    Write(QStringLiteral("SALVENTO.INI"), "[ThresholdsNamesPL]\nPMV=zimno,neutralnie,ciepło\n[Thresholds]\nPMV=-0.5,0.5\n");
+    Write(QStringLiteral("SALVENTO.INI"),
+          "[ThresholdsNamesPL]\nPMV=zimno,neutralnie,ciepło\n[Thresholds]\nPMV=-0.5,0.5\n");
     const CliRun run = Cli({QStringLiteral("stats"), Path(QStringLiteral("a.txt"))});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(QLatin1Char('\n'));
     EXPECT_EQ(lines.filter(QStringLiteral("Kolumna ")).size(), 3);
-    EXPECT_EQ(lines.indexOf(QStringLiteral("Ilość wierszy:                   4  (od 1 do 4)")), 3);   // the whole column
+    EXPECT_EQ(lines.indexOf(QStringLiteral("Ilość wierszy:                   4  (od 1 do 4)")),
+              3);                                                         // the whole column
     EXPECT_TRUE(lines.contains(QStringLiteral("     2 razy: ciepło")));   // PMV 1 and 2
     EXPECT_EQ(lines.filter(QStringLiteral("PRZEDZIAŁY")).size(), 1);
 
     EnvironmentScope polish{"LC_ALL", "pl_PL.UTF-8"};
-    EXPECT_TRUE(Cli({QStringLiteral("stats"), Path(QStringLiteral("a.txt")), QStringLiteral("--columns"), QStringLiteral("x")})
-                    .out.contains(QStringLiteral("Suma:                              12,000\n")));
+    EXPECT_TRUE(
+        Cli({QStringLiteral("stats"), Path(QStringLiteral("a.txt")), QStringLiteral("--columns"), QStringLiteral("x")})
+            .out.contains(QStringLiteral("Suma:                              12,000\n")));
 }
 
 TEST_F(CliStatsTest, StatsRefusesSettingsTheDialogRefuses)
 {
     const QString in = Path(QStringLiteral("a.txt"));
-    CliRun run = Cli({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("x"), QStringLiteral("--freq"),
-                      QStringLiteral("width:szeroko")});
+    CliRun run = Cli({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("x"),
+                      QStringLiteral("--freq"), QStringLiteral("width:szeroko")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, QStringLiteral("Pole 'szerokość przedziału' musi zawierać liczbę rzeczywistą !\n"));
     EXPECT_TRUE(run.out.isEmpty());
 
     run = Cli({QStringLiteral("--decimal-separator"), QStringLiteral(","), QStringLiteral("stats"), in,
-               QStringLiteral("--columns"), QStringLiteral("x"), QStringLiteral("--freq"), QStringLiteral("user:1,5,2")});
+               QStringLiteral("--columns"), QStringLiteral("x"), QStringLiteral("--freq"),
+               QStringLiteral("user:1,5,2")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, QStringLiteral("Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami ';' !\n"));
+    EXPECT_EQ(run.err,
+              QStringLiteral("Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami ';' !\n"));
 
-    EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("x"), QStringLiteral("--freq"),
-                   QStringLiteral("standard")}).status, 1);   // a plain column has no classes
+    EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("x"),
+                   QStringLiteral("--freq"), QStringLiteral("standard")})
+                  .status,
+              1);   // a plain column has no classes
     EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--freq"), QStringLiteral("sideways")}).status, 2);
     EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("nope")}).status, 2);
     EXPECT_EQ(Cli({QStringLiteral("stats"), in, QStringLiteral("--rows"), QStringLiteral("1-3")}).status, 2);
@@ -544,19 +589,21 @@ TEST_F(CliStatsTest, FindListsEveryCellInSearchOrder)
     run = Cli({QStringLiteral("find"), in, QStringLiteral("--missing"), QStringLiteral("--upward")});
     EXPECT_EQ(run.out, QStringLiteral("t\t4\nt\t3\nx\t4\n"));
 
-    run = Cli({QStringLiteral("find"), in, QStringLiteral("--number"), QStringLiteral("-1"), QStringLiteral("--precision"),
-               QStringLiteral("1.5")});
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--number"), QStringLiteral("-1"),
+               QStringLiteral("--precision"), QStringLiteral("1.5")});
     EXPECT_EQ(run.out, QStringLiteral("PMV\t1\nPMV\t2\n"));   // |−1 − (−1)| and |0 − (−1)| are below 1.5
-    run = Cli({QStringLiteral("find"), in, QStringLiteral("--text"), QStringLiteral("ABC"), QStringLiteral("--case-insensitive")});
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--text"), QStringLiteral("ABC"),
+               QStringLiteral("--case-insensitive")});
     EXPECT_EQ(run.out, QStringLiteral("t\t3\n"));
-    run = Cli({QStringLiteral("find"), in, QStringLiteral("--intervals"), QStringLiteral("INF_0;5_INF"), QStringLiteral("--column"),
-               QStringLiteral("x")});
+    run = Cli({QStringLiteral("find"), in, QStringLiteral("--intervals"), QStringLiteral("INF_0;5_INF"),
+               QStringLiteral("--column"), QStringLiteral("x")});
     EXPECT_EQ(run.out, QStringLiteral("x\t3\n"));
 }
 
 TEST_F(CliStatsTest, FindReportsWhatItCannotFind)
 {
-    Write(QStringLiteral("SALVENTO.INI"), "[ThresholdsNamesPL]\nPMV=zimno,neutralnie,ciepło\n[Thresholds]\nPMV=-0.5,0.5\n");
+    Write(QStringLiteral("SALVENTO.INI"),
+          "[ThresholdsNamesPL]\nPMV=zimno,neutralnie,ciepło\n[Thresholds]\nPMV=-0.5,0.5\n");
     const QString in = Path(QStringLiteral("a.txt"));
     CliRun run = Cli({QStringLiteral("find"), in, QStringLiteral("--text"), QStringLiteral("zzz")});
     EXPECT_EQ(run.status, 1);
@@ -572,8 +619,10 @@ TEST_F(CliStatsTest, FindReportsWhatItCannotFind)
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("Błędny format pola 'Przedziały'")));
     EXPECT_EQ(Cli({QStringLiteral("find"), in, QStringLiteral("--classes"), QStringLiteral("0")}).status, 2);
-    EXPECT_EQ(Cli({QStringLiteral("find"), in, QStringLiteral("--classes"), QStringLiteral("3"), QStringLiteral("--column"),
-                   QStringLiteral("PMV")}).status, 1);
+    EXPECT_EQ(Cli({QStringLiteral("find"), in, QStringLiteral("--classes"), QStringLiteral("3"),
+                   QStringLiteral("--column"), QStringLiteral("PMV")})
+                  .status,
+              1);
     EXPECT_EQ(Cli({QStringLiteral("find"), in, QStringLiteral("--missing"), QStringLiteral("--bad")}).status, 2);
     EXPECT_EQ(Cli({QStringLiteral("find"), in}).status, 2);
 }
@@ -581,8 +630,9 @@ TEST_F(CliStatsTest, FindReportsWhatItCannotFind)
 TEST_F(CliStatsTest, FindOnTheExampleYear)
 {
     // From the file: the temperatures of 27.5 °C and more are in rows 4217, 4912, 4935 and 4936.
-    const CliRun run = Cli({QStringLiteral("find"), ExampleYear(), QStringLiteral("--intervals"), QStringLiteral("27.5_INF"),
-                            QStringLiteral("--column"), QStringLiteral("t"), QStringLiteral("--upward")});
+    const CliRun run = Cli({QStringLiteral("find"), ExampleYear(), QStringLiteral("--intervals"),
+                            QStringLiteral("27.5_INF"), QStringLiteral("--column"), QStringLiteral("t"),
+                            QStringLiteral("--upward")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("t\t4936\nt\t4935\nt\t4912\nt\t4217\n"));
 }

@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "FileError.h"
 #include "data/DataManager.h"
+#include "FileError.h"
 
 #include <QStringList>
 
@@ -23,8 +23,8 @@ void AskEveryKind(DataManager& kinds)
     for (int id = 0; id < kind::Count; ++id) {
         TAbstractData& data = *kinds.GetById(id);
         data.ThresholdValues(thresholds);
-        for (const float value : {0.0f, -1.5f, 12.25f, 1e30f, NoValue, data.DefaultValue, data.TypicalValue,
-                                  data.Minimum, data.Maximum}) {
+        for (const float value :
+             {0.0f, -1.5f, 12.25f, 1e30f, NoValue, data.DefaultValue, data.TypicalValue, data.Minimum, data.Maximum}) {
             data.FormatValue(value);
             const int index = data.ClassIndex(value);
             FUZZ_CHECK(index >= int(data.Thresholds.empty() ? -1 : 0) && index < int(data.Thresholds.size()));

@@ -100,7 +100,8 @@ void CheckRoundTrip(Fixture& fixture, const TTable& table)
     DataFileText file;
     FUZZ_CHECK(ReadDataFile(path, file));
     const int first = FirstNonEmptyLine(file.lines);
-    const bool detected = first < int(file.lines.size()) && DetectDataSeparator(file.lines[std::size_t(first)]) == separator;
+    const bool detected = first < int(file.lines.size())
+        && DetectDataSeparator(file.lines[std::size_t(first)]) == separator;
     LoadOptions again;
     again.dataSeparator = detected ? QString() : SeparatorFieldText(separator);
     again.decimalSeparator = SeparatorFieldText(WrittenDecimalSeparator(separator));

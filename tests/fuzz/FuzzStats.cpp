@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TTable table(1);
     FillTable(table, QString::fromUtf8(input.Rest()), ShippedKinds());
     const int rows = table.RowCount() - 1;
-    std::vector<TStatColumnRec> records =
-        MakeStatColumns(table, 1, std::min({a, b, rows}), table.ColCount() - 1, std::min(std::max(a, b), rows));
+    std::vector<TStatColumnRec> records = MakeStatColumns(table, 1, std::min({a, b, rows}), table.ColCount() - 1,
+                                                          std::min(std::max(a, b), rows));
     // A histogram has up to MaxHistogramThresholds intervals, a report line each: under the
     // sanitizers such a report takes seconds, so only columns with fewer intervals are reported.
     constexpr std::size_t ReportedIntervals = 1000;

@@ -11,12 +11,12 @@
 #include <cstdlib>
 
 // A property of the code under fuzzing that failed: libFuzzer keeps the input as a crash.
-#define FUZZ_CHECK(condition)                                                                       \
-    do {                                                                                            \
-        if (!(condition)) {                                                                         \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                           \
-        }                                                                                           \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition);                      \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 // A fuzz input read from the front: single bytes steer the choices, the rest is the text to parse.
@@ -24,7 +24,7 @@
 class FuzzInput
 {
 public:
-    FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) { }
 
     std::uint8_t Byte() { return m_at < m_size ? m_data[m_at++] : 0; }
     // One of n choices (n ≥ 1).

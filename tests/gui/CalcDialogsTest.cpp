@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableView>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -270,7 +270,8 @@ TEST(CalcDialogs, SetUpRefusesAnEmptyListAndGapsInThePriorities)
     AddTable(form, {QStringLiteral("t")}, {{"1"}});
     AddTable(form, {QStringLiteral("v")}, {{"2"}});
     const QString message2 = QStringLiteral("Lista 'tabel użytych do obliczeń' jest pusta !");
-    const QString message5 = QStringLiteral("Tabele źródłowe muszą występować poczynając od priorytetu 0, bez przerw !");
+    const QString message5 = QStringLiteral(
+        "Tabele źródłowe muszą występować poczynając od priorytetu 0, bez przerw !");
     struct Case
     {
         const char* name;
@@ -339,10 +340,11 @@ TEST(CalcDialogs, PresetGroupsAddToTheSelection)
 
     ASSERT_TRUE(chosen.has_value());
     KindFlags expected{};
-    for (const int id : {kind::Tek, kind::TE, kind::TRE, kind::i, kind::SB, kind::WCI, kind::WCT, kind::Humidex, kind::H,
-                         kind::HR, kind::SST, kind::pSTI, kind::pHL, kind::W_Prec, kind::W_Snow, kind::W_Sens,
-                         kind::W_Rad, kind::W_Strain, kind::W_Sult, kind::W_TAmp, kind::Weather, kind::WSI_SB,
-                         kind::WSI_AB, kind::WSI_MR, kind::WSI_AR, kind::WSI_ST})
+    for (const int id :
+         {kind::Tek,     kind::TE,     kind::TRE,    kind::i,        kind::SB,     kind::WCI,    kind::WCT,
+          kind::Humidex, kind::H,      kind::HR,     kind::SST,      kind::pSTI,   kind::pHL,    kind::W_Prec,
+          kind::W_Snow,  kind::W_Sens, kind::W_Rad,  kind::W_Strain, kind::W_Sult, kind::W_TAmp, kind::Weather,
+          kind::WSI_SB,  kind::WSI_AB, kind::WSI_MR, kind::WSI_AR,   kind::WSI_ST})
         expected[std::size_t(id)] = true;
     EXPECT_EQ(*chosen, expected);
 }
@@ -364,7 +366,8 @@ TEST(CalcDialogs, NothingComputableKeepsTheDialogOpen)
 
         SelectEntries(Find<QListWidget>(dialog, "lbDontHave"), {QStringLiteral("t"), QStringLiteral("v")});
         Click(dialog, "btnToRight");
-        EXPECT_EQ(ListTexts(Find<QListWidget>(dialog, "lbHave")), (QStringList{QStringLiteral("t"), QStringLiteral("v")}));
+        EXPECT_EQ(ListTexts(Find<QListWidget>(dialog, "lbHave")),
+                  (QStringList{QStringLiteral("t"), QStringLiteral("v")}));
         EXPECT_TRUE(ok->isEnabled());
         EXPECT_TRUE(ok->isDefault());
         EXPECT_TRUE(Find<QToolButton>(dialog, "btnToLeft")->isEnabled());
@@ -387,7 +390,8 @@ TEST(CalcDialogs, ComputableListSwitchesToTheOthersAndBack)
     const DataManager& kinds = form.Kinds();
 
     WhenModal([&](QWidget* dialog) {
-        EXPECT_EQ(ListTexts(Find<QListWidget>(dialog, "lbHave")), (QStringList{QStringLiteral("t"), QStringLiteral("v")}));
+        EXPECT_EQ(ListTexts(Find<QListWidget>(dialog, "lbHave")),
+                  (QStringList{QStringLiteral("t"), QStringLiteral("v")}));
         WhenModal([&](QWidget* display) {
             auto* list = Find<QListWidget>(display, "lbIndexes");
             auto* group = Find<QGroupBox>(display, "gbList");

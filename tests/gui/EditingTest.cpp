@@ -196,8 +196,9 @@ TEST(Editing, CopyCutAndPasteGoThroughTheClipboard)
     QString question;
     AnswerMessage(QMessageBox::Yes, &question);
     form.Action("acWklejZNagl")->trigger();
-    EXPECT_EQ(question, QStringLiteral("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\n"
-                                       "Czy jesteś pewien, że chcesz kontynuować ?"));
+    EXPECT_EQ(question,
+              QStringLiteral("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\n"
+                             "Czy jesteś pewien, że chcesz kontynuować ?"));
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("T"));
     EXPECT_EQ(table.ColumnKind(1), form.Kinds().FindByName(u"t"));
     EXPECT_EQ(table.HeaderText(2), QStringLiteral("x"));
@@ -250,8 +251,9 @@ TEST(Editing, RowsAndColumnsAreInsertedAndDeletedThroughTheDialogs)
     });
     form.Action("acWstaw")->trigger();
     ASSERT_EQ(table.RowCount(), 8);
-    const QStringList shown = {QStringLiteral("1.00"), QStringLiteral("2.00"), QString(), QString(),
-                               QStringLiteral("3.00"), QStringLiteral("4.00"), QStringLiteral("5.00")};
+    const QStringList shown = {
+        QStringLiteral("1.00"), QStringLiteral("2.00"), QString(), QString(), QStringLiteral("3.00"),
+        QStringLiteral("4.00"), QStringLiteral("5.00")};
     for (int r = 1; r <= 7; ++r) {
         EXPECT_EQ(table.DisplayText(1, r), shown[r - 1]) << r;
         EXPECT_EQ(window.Grid()->model()->headerData(r - 1, Qt::Vertical).toString(), QString::number(r));
@@ -342,8 +344,9 @@ TEST(Editing, ColumnIsRenamedThroughTheColumnOptions)
     window.SetCurrentCell(2, 2);
     QHeaderView* header = window.Grid()->horizontalHeader();
     QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, SectionCentre(header, 0));
-    EXPECT_EQ(refusals, QStringList({QStringLiteral("Nazwa kolumny nie może być liczbą !"),
-                                     QStringLiteral("Kolumna o podanej nazwie już istnieje w tej tabeli !")}));
+    EXPECT_EQ(refusals,
+              QStringList({QStringLiteral("Nazwa kolumny nie może być liczbą !"),
+                           QStringLiteral("Kolumna o podanej nazwie już istnieje w tej tabeli !")}));
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("t"));
     EXPECT_EQ(window.Grid()->model()->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(),
               QColor(0, 0, 255));

@@ -31,17 +31,17 @@ inline void WhenModal(std::function<void(QWidget*)> act)
         timer->stop();
         timer->deleteLater();
         auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = QObject::connect(
-            QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-            [connection, window = QPointer<QWidget>(modal), act] {
-                QObject::disconnect(*connection);
-                QMetaObject::invokeMethod(
-                    qApp, [window, act] {
-                        if (window)
-                            act(window);
-                    },
-                    Qt::QueuedConnection);
-            });
+        *connection = QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                                       [connection, window = QPointer<QWidget>(modal), act] {
+                                           QObject::disconnect(*connection);
+                                           QMetaObject::invokeMethod(
+                                               qApp,
+                                               [window, act] {
+                                                   if (window)
+                                                       act(window);
+                                               },
+                                               Qt::QueuedConnection);
+                                       });
     });
     timer->start();
 }
@@ -53,8 +53,7 @@ void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr);
 void Press(QWidget* dialog, const QString& caption);
 
 // The named child of a window; a test failure when there is none.
-template <class T>
-T* Find(QWidget* window, const char* name)
+template <class T> T* Find(QWidget* window, const char* name)
 {
     T* widget = window->findChild<T*>(QLatin1String(name));
     EXPECT_NE(widget, nullptr) << "no " << name << " in " << window->metaObject()->className();

@@ -101,8 +101,9 @@ TEST(LanguageModule, CoreTextsComeOutInEnglish)
     ASSERT_TRUE(LoadIntoTable(table, QStringLiteral("/data/file.txt"), lines, 0, LoadMode::AppendColumns,
                               QLatin1Char(';'), QLatin1Char('.'), kinds, ui));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, QStringLiteral("Columns of the file with the same name as a column of the table "
-                                                  "were skipped while reading the data!"));
+    EXPECT_EQ(ui.messages[0].text,
+              QStringLiteral("Columns of the file with the same name as a column of the table "
+                             "were skipped while reading the data!"));
 }
 
 TEST(LanguageModule, MainWindowStartsInEnglish)
@@ -113,8 +114,9 @@ TEST(LanguageModule, MainWindowStartsInEnglish)
     QStringList menus;
     for (QAction* menu : fixture.Form().menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Calculations"),
-                                  QStringLiteral("&Options"), QStringLiteral("&Window"), QStringLiteral("&Help")}));
+    EXPECT_EQ(menus,
+              QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Calculations"),
+                           QStringLiteral("&Options"), QStringLiteral("&Window"), QStringLiteral("&Help")}));
     EXPECT_EQ(fixture.Form().Action("acNowyZPliku")->toolTip(), QStringLiteral("Open"));
 }
 

@@ -1,26 +1,26 @@
 #include "GuiTestSupport.h"
 
-#include "table/Table.h"
 #include "settings/IniFile.h"
+#include "table/Table.h"
 #include "table/TableWin.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -265,7 +265,7 @@ TEST(MainForm, SavesAndSavesAs)
         name->setText(path);
         QMetaObject::invokeMethod(fileDialog, "accept");
     });
-    form.Action("acZapisz")->trigger();   // no file yet: Save acts as Save As
+    form.Action("acZapisz")->trigger();                           // no file yet: Save acts as Save As
     EXPECT_EQ(table.FileName(), path + QStringLiteral(".dat"));   // the default extension
     EXPECT_FALSE(table.Modified());
     EXPECT_FALSE(form.Action("acZapisz")->isEnabled());

@@ -15,14 +15,14 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
-#include <QToolButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableView>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -72,8 +72,7 @@ struct StartupCase
 };
 
 class StartupLanguage : public testing::TestWithParam<StartupCase>
-{
-};
+{ };
 
 TEST_P(StartupLanguage, IsReadOrAskedAndStored)
 {
@@ -84,7 +83,8 @@ TEST_P(StartupLanguage, IsReadOrAskedAndStored)
     if (test.button) {
         WhenModal([&asked, &test](QWidget* dialog) {
             asked = true;
-            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Wybierz język / Choose a language / Choisissez une langue"));
+            EXPECT_EQ(dialog->windowTitle(),
+                      QStringLiteral("Wybierz język / Choose a language / Choisissez une langue"));
             EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QWidget*>(QStringLiteral("btnEnglish")));
             EXPECT_FALSE(Find<QPushButton>(dialog, "btnFrancais")->isEnabled());
             if (*test.button)
@@ -122,14 +122,14 @@ TEST(LanguageCommand, TellsOfAChangeOnlyAndStoresTheChoice)
 
     struct Step
     {
-        const char* button;         // "" closes the dialog
-        const char* focused;        // the button focused when the dialog opens
+        const char* button;    // "" closes the dialog
+        const char* focused;   // the button focused when the dialog opens
         bool message;
     };
     const Step steps[] = {
         {"&English language", "btnEnglish", false},   // running in English already
         {"Język &polski", "btnEnglish", true},
-        {"Język &polski", "btnPolski", false},         // the same choice again
+        {"Język &polski", "btnPolski", false},   // the same choice again
         {"", "btnPolski", false},
     };
     for (const Step& step : steps) {
@@ -183,8 +183,10 @@ TEST(OptionsDialog, RefusesABadScaleAndOrdersItsEnds)
         Find<QLineEdit>(dialog, "edDateName")->setText(QStringLiteral("data"));
         Press(dialog, QStringLiteral("Z&apamiętaj"));
     });
-    EXPECT_EQ(refusals, (std::vector<QString>{QStringLiteral("Pole: 'Skala zachmurzenia - Od' musi zawierać liczbę dodatnią !"),
-                                              QStringLiteral("Pole: 'Skala zachmurzenia - Do' musi zawierać liczbę dodatnią !")}));
+    EXPECT_EQ(
+        refusals,
+        (std::vector<QString>{QStringLiteral("Pole: 'Skala zachmurzenia - Od' musi zawierać liczbę dodatnią !"),
+                              QStringLiteral("Pole: 'Skala zachmurzenia - Do' musi zawierać liczbę dodatnią !")}));
     EXPECT_EQ(form.Options().Record.NebulosityFrom, 0);
     EXPECT_EQ(form.Options().Record.NebulosityTo, 5);
     EXPECT_EQ(form.Options().Record.DateColumnName, QStringLiteral("data"));
@@ -212,8 +214,9 @@ TEST(OptionsDialog, PointInsteadOfTheSystemSeparatorConvertsEveryOpenTable)
     // As if the system's separator were the comma and the options chose it.
     const SeparatorScope comma(QLatin1Char(','));
     form.Options().DecimalSepPoint = false;
-    TTable& first = AddTable(form, {QStringLiteral("t"), QStringLiteral("uwagi")},
-                             {{QStringLiteral("12,5"), QStringLiteral("1,2,3")}, {QStringLiteral("-3"), QStringLiteral("x")}});
+    TTable& first = AddTable(
+        form, {QStringLiteral("t"), QStringLiteral("uwagi")},
+        {{QStringLiteral("12,5"), QStringLiteral("1,2,3")}, {QStringLiteral("-3"), QStringLiteral("x")}});
     TTable& second = AddTable(form, {QStringLiteral("pomiar")}, {{QStringLiteral("3,25")}});
     ASSERT_EQ(first.DisplayText(1, 1), QStringLiteral("12,50"));
     ASSERT_EQ(second.DisplayText(1, 1), QStringLiteral("3,25"));
@@ -373,7 +376,12 @@ TEST(DataOptions, RenamingToAPlainColumnsNameBindsIt)
     });
     EXPECT_EQ(messages, std::vector<QString>{Message66});
     EXPECT_EQ(table.ColumnKind(1), form.Kinds().GetById(kind::M));
-    EXPECT_EQ(form.WindowOf(&table)->Grid()->model()->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(),
+    EXPECT_EQ(form.WindowOf(&table)
+                  ->Grid()
+                  ->model()
+                  ->headerData(0, Qt::Horizontal, Qt::ForegroundRole)
+                  .value<QBrush>()
+                  .color(),
               QColor(0, 0, 255));
 }
 
@@ -381,7 +389,8 @@ TEST(DataOptions, NamesAreUniqueAndWithoutSquareBrackets)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    const QString message6 = QStringLiteral("Dana o podanej nazwie już istnieje !\nZmiana nazwy nie została zapisana !");
+    const QString message6 = QStringLiteral(
+        "Dana o podanej nazwie już istnieje !\nZmiana nazwy nie została zapisana !");
     TTable& table = AddTable(form, {QStringLiteral("t")}, {{QStringLiteral("5")}});
     const std::vector<QString> messages = EditDataOptions(form, [](QWidget* dialog) {
         auto* name = Find<QLineEdit>(dialog, "edName");

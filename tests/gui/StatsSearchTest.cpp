@@ -16,8 +16,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QTableView>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -162,7 +162,10 @@ TEST(StatsSearch, DataSearchAndSearchAgain)
     TMainForm& form = fixture.Form();
     EXPECT_FALSE(form.Action("acSzukaj")->isEnabled());
     AddTable(form, {QStringLiteral("t")},
-             {{QStringLiteral("abc")}, {QStringLiteral("20.4")}, {QStringLiteral("19")}, {QStringLiteral("20.5")},
+             {{QStringLiteral("abc")},
+              {QStringLiteral("20.4")},
+              {QStringLiteral("19")},
+              {QStringLiteral("20.5")},
               {QStringLiteral("20")}});
     EXPECT_TRUE(form.Action("acSzukaj")->isEnabled());
     EXPECT_FALSE(form.Action("acSzukajZnow")->isEnabled());   // nothing to repeat yet
@@ -192,7 +195,8 @@ TEST(StatsSearch, DataSearchAndSearchAgain)
     QString message;
     AnswerMessage(QMessageBox::Ok, &message);
     form.Action("acSzukajZnow")->trigger();
-    EXPECT_EQ(message, QStringLiteral("Komórka zawierająca podaną liczbę nie została znaleziona w bieżącej kolumnie !"));
+    EXPECT_EQ(message,
+              QStringLiteral("Komórka zawierająca podaną liczbę nie została znaleziona w bieżącej kolumnie !"));
     EXPECT_EQ(Cursor(form), std::make_pair(1, 5));
 
     // The dialog opens on the last search; cancelling it changes nothing.
@@ -212,11 +216,13 @@ TEST(StatsSearch, ColumnSearchAlternatesBetweenTwoTables)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    const TTable& first = AddTable(form, {QStringLiteral("t"), QStringLiteral("v")},
-                                   {{QStringLiteral("1"), QStringLiteral("2")}, {QStringLiteral("3"), QStringLiteral("4")}});
+    const TTable& first = AddTable(
+        form, {QStringLiteral("t"), QStringLiteral("v")},
+        {{QStringLiteral("1"), QStringLiteral("2")}, {QStringLiteral("3"), QStringLiteral("4")}});
     form.ActiveTableWin()->SelectCell(1, 2);
     const TTable& second = AddTable(form, {QStringLiteral("x"), QStringLiteral("t")},
-                                    {{QStringLiteral("5"), QStringLiteral("6")}, {QStringLiteral("7"), QStringLiteral("8")},
+                                    {{QStringLiteral("5"), QStringLiteral("6")},
+                                     {QStringLiteral("7"), QStringLiteral("8")},
                                      {QStringLiteral("9"), QStringLiteral("10")}});
     form.ActiveTableWin()->SelectCell(1, 3);
     Activate(form, first);

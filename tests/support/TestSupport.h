@@ -1,7 +1,7 @@
 #pragma once
 
-#include "UserInterface.h"
 #include "table/NumberText.h"
+#include "UserInterface.h"
 
 #include <QString>
 #include <QTemporaryDir>

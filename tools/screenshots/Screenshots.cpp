@@ -72,7 +72,8 @@ int main(int argc, char* argv[])
 
     // A private copy of the shipped configuration, so that nothing is written beside the program.
     QTemporaryDir home;
-    QFile::copy(program.filePath(QStringLiteral("SALVENTO.INI")), QDir(home.path()).filePath(QStringLiteral("SALVENTO.INI")));
+    QFile::copy(program.filePath(QStringLiteral("SALVENTO.INI")),
+                QDir(home.path()).filePath(QStringLiteral("SALVENTO.INI")));
     TMainForm form(QDir(home.path()).filePath(QStringLiteral("SALVENTO.INI")), program.path());
     form.SetLanguage(1045);
     form.resize(1280, 800);
@@ -85,7 +86,8 @@ int main(int argc, char* argv[])
         return 1;
     user.choices.simpleSources = {TableEntryText(*source)};
     user.choices.simpleDestination = NewTableText();
-    for (const int id : {kind::Mrt, kind::STI, kind::PMV, kind::UTCI, kind::WCT, kind::Humidex, kind::Weather, kind::WSI_AR})
+    for (const int id :
+         {kind::Mrt, kind::STI, kind::PMV, kind::UTCI, kind::WCT, kind::Humidex, kind::Weather, kind::WSI_AR})
         user.indices[std::size_t(id)] = true;
     CalcSettings settings;
     CalcManager manager(settings, form.Kinds(), form.Tables(), user);

@@ -33,9 +33,9 @@ int TableNumberOfEntry(QStringView entry);
 struct CalcChoices
 {
     bool simple = true;
-    QStringList simpleSources;                                     // in order of use
-    QString simpleDestination;                                     // NewTableText() or an entry
-    std::array<QString, PriorityCount> complexSources;            // priority 1 (highest) first
+    QStringList simpleSources;                           // in order of use
+    QString simpleDestination;                           // NewTableText() or an entry
+    std::array<QString, PriorityCount> complexSources;   // priority 1 (highest) first
     std::array<QString, PriorityCount> complexDescriptions;
     QString complexDestination;
 };

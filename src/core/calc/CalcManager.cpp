@@ -22,8 +22,7 @@ constexpr int ProgressInterval = 1024;
 
 CalcManager::CalcManager(CalcSettings& settings, DataManager& kinds, TableSet& tables, UserInterface& ui)
     : m_settings(settings), m_kinds(kinds), m_tables(tables), m_ui(ui)
-{
-}
+{ }
 
 bool CalcManager::Calculate()
 {
@@ -33,7 +32,8 @@ bool CalcManager::Calculate()
     ReadChoices(*choices);
     KindFlags possible{};
     if (!CountPossible(possible)) {
-        m_ui.ShowMessage(Texts::tr("Przykro mi, ale nie możesz policzyć żadnego wskaźnika !"), UserInterface::Icon::Error);
+        m_ui.ShowMessage(Texts::tr("Przykro mi, ale nie możesz policzyć żadnego wskaźnika !"),
+                         UserInterface::Icon::Error);
         return false;
     }
     const std::optional<KindFlags> chosen = m_ui.ChooseIndices(possible, m_settings.LastSelection);
@@ -98,7 +98,7 @@ void CalcManager::ReadChoices(const CalcChoices& choices)
             m_descrSources[std::size_t(p)] = {table, column > 0 ? column : -1};
             m_descrColumnNames[std::size_t(p)] = description;
             m_descrModes[std::size_t(p)] = description.isEmpty() || description == NoneText() ? NoDescription
-                                           : description == RowNumberText()                   ? RowDescription
+                : description == RowNumberText()                                              ? RowDescription
                                                                                               : ColumnDescription;
         }
         destination = choices.complexDestination;
@@ -113,8 +113,8 @@ void CalcManager::CountSourceRows()
     m_rowCounts.fill(0);
     for (const KindRoute& route : m_routes)
         if (route.Found)
-            m_rowCounts[std::size_t(route.Priority)] =
-                std::max(m_rowCounts[std::size_t(route.Priority)], route.SourceTable->RowCount() - 1);
+            m_rowCounts[std::size_t(route.Priority)] = std::max(m_rowCounts[std::size_t(route.Priority)],
+                                                                route.SourceTable->RowCount() - 1);
 }
 
 qint64 CalcManager::RowsNeeded() const

@@ -68,7 +68,12 @@ public:
     void Select(int id, bool selected) { m_routes[std::size_t(id)].Selected = selected; }
 
 private:
-    enum DescriptionMode { NoDescription = 0, RowDescription = 1, ColumnDescription = 2 };
+    enum DescriptionMode
+    {
+        NoDescription = 0,
+        RowDescription = 1,
+        ColumnDescription = 2
+    };
     struct ColumnRef
     {
         TTable* table = nullptr;

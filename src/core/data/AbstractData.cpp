@@ -47,8 +47,8 @@ void TAbstractData::LoadConfiguration()
     ReadConfigNumber(ini, QStringLiteral("Maxima"), ShortName, Maximum);
     Name = ini.ReadString(QStringLiteral("Names"), ShortName, ShortName, ConfigValueLength);
     Description = ini.ReadString(QStringLiteral("Descriptions") + language, ShortName, QString(), ConfigValueLength);
-    const QString classNames =
-        ini.ReadString(QStringLiteral("ThresholdsNames") + language, ShortName, QString(), ConfigValueLength);
+    const QString classNames = ini.ReadString(QStringLiteral("ThresholdsNames") + language, ShortName, QString(),
+                                              ConfigValueLength);
     const QString thresholds = ini.ReadString(QStringLiteral("Thresholds"), ShortName, QString(), ConfigValueLength);
     SetThresholds(classNames, thresholds);
     DualOption = ini.ReadInteger(QStringLiteral("DualOptions"), ShortName, 3);

@@ -1,5 +1,6 @@
 #include "data/Catalogue.h"
 
+// clang-format off
 const std::array<TKindEntry, kind::Count> KindCatalogue = {{
     {"t", false},   // 0
     {"td", false},
@@ -110,3 +111,4 @@ const std::array<TKindEntry, kind::Count> KindCatalogue = {{
     {"esk", false},
     {"mS_w", false},
 }};
+// clang-format on

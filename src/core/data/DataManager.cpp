@@ -12,9 +12,7 @@ constexpr int SnapshotSize = kind::Count - kind::FirstComputed;
 }   // namespace
 
 DataManager::DataManager(const QString& iniPath, const QString& languageCode, const QString& programDirectory)
-    : m_ini(iniPath),
-      m_languageCode(languageCode),
-      m_programDirectory(programDirectory)
+    : m_ini(iniPath), m_languageCode(languageCode), m_programDirectory(programDirectory)
 {
     const QString logPath = qEnvironmentVariable("SALVENTO_CALC_LOG");
     if (!logPath.isEmpty()) {

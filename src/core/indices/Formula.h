@@ -18,6 +18,7 @@
 using Real = long double;
 
 // The mathematics library in double precision.
+// clang-format off
 inline double Pow(Real x, Real y) { return std::pow(double(x), double(y)); }
 inline double Pow10(Real x) { return std::pow(10.0, double(x)); }
 inline double Exp(Real x) { return std::exp(double(x)); }
@@ -26,6 +27,7 @@ inline double Sqrt(Real x) { return std::sqrt(double(x)); }
 inline double Sin(Real x) { return std::sin(double(x)); }
 inline double Cos(Real x) { return std::cos(double(x)); }
 inline double Asin(Real x) { return std::asin(double(x)); }
+// clang-format on
 
 // The result of a formula as float32. Anything that is not a finite float32 (a division by zero, a
 // power of a negative base, an overflow) is no value: a cell never shows inf or nan.

@@ -5,10 +5,10 @@
 // Convective heat transfer coefficient before the wind factor [W/(m²·K)], from the density of air.
 float TData_hc::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real p = Input(kind::p);                  // air pressure [hPa]
+    const Real p = Input(kind::p);   // air pressure [hPa]
     if (p == NoValue)
         return NoValue;
     return Result(0.013 * p - 0.04 * t - 0.503);
@@ -17,10 +17,10 @@ float TData_hc::Compute()
 // Evaporative heat transfer coefficient before the wind factor [W/(m²·hPa)].
 float TData_he::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real p = Input(kind::p);                  // air pressure [hPa]
+    const Real p = Input(kind::p);   // air pressure [hPa]
     if (p == NoValue)
         return NoValue;
     return Result(t * (6e-5 * t - 2e-5 * p + 0.011) + 0.02 * p - 0.773);
@@ -29,10 +29,10 @@ float TData_he::Compute()
 // Wind factor of the transfer coefficients: the square root of the relative air speed [√(m/s)].
 float TData_d::Compute()
 {
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real vprim = Input(kind::vprim);          // speed of the person's own motion [m/s]
+    const Real vprim = Input(kind::vprim);   // speed of the person's own motion [m/s]
     if (vprim == NoValue)
         return NoValue;
     return Result(Sqrt(v + vprim));
@@ -42,13 +42,13 @@ float TData_d::Compute()
 // acts after the wind floor; no clothing (Icl = 0) divides by zero and gives no value.
 float TData_dprim::Compute()
 {
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real vprim = Input(kind::vprim);          // speed of the person's own motion [m/s]
+    const Real vprim = Input(kind::vprim);   // speed of the person's own motion [m/s]
     if (vprim == NoValue)
         return NoValue;
-    const Real icl = Input(kind::Icl);              // clothing insulation [clo]
+    const Real icl = Input(kind::Icl);   // clothing insulation [clo]
     if (icl == NoValue)
         return NoValue;
     const Real air = std::max(v, Real(0.2)) + vprim;
@@ -58,7 +58,7 @@ float TData_dprim::Compute()
 // Radiative heat transfer coefficient [W/(m²·K)], linearised around the air temperature.
 float TData_T3::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
     return Result(0.056 * t + 4.48);
@@ -68,13 +68,13 @@ float TData_T3::Compute()
 // (hc = 0) the quotient is 0/0 and gives no value.
 float TData_Ie::Compute()
 {
-    const Real hc = Input(kind::hc);                // convective coefficient
+    const Real hc = Input(kind::hc);   // convective coefficient
     if (hc == NoValue)
         return NoValue;
-    const Real dprim = Input(kind::dprim);          // clothing insulation under wind
+    const Real dprim = Input(kind::dprim);   // clothing insulation under wind
     if (dprim == NoValue)
         return NoValue;
-    const Real d = Input(kind::d);                  // wind factor
+    const Real d = Input(kind::d);   // wind factor
     if (d == NoValue)
         return NoValue;
     return Result((hc * dprim) / ((dprim + d) * hc));
@@ -84,16 +84,16 @@ float TData_Ie::Compute()
 // Without convection (hc = 0) nothing passes: 0.
 float TData_Irc::Compute()
 {
-    const Real hc = Input(kind::hc);                // convective coefficient
+    const Real hc = Input(kind::hc);   // convective coefficient
     if (hc == NoValue)
         return NoValue;
-    const Real dprim = Input(kind::dprim);          // clothing insulation under wind
+    const Real dprim = Input(kind::dprim);   // clothing insulation under wind
     if (dprim == NoValue)
         return NoValue;
-    const Real d = Input(kind::d);                  // wind factor
+    const Real d = Input(kind::d);   // wind factor
     if (d == NoValue)
         return NoValue;
-    const Real t3 = Input(kind::T3);                // radiative coefficient
+    const Real t3 = Input(kind::T3);   // radiative coefficient
     if (t3 == NoValue)
         return NoValue;
     return Result((hc * dprim) / (hc * dprim + hc * d + t3));
@@ -102,22 +102,22 @@ float TData_Irc::Compute()
 // Mean skin temperature [°C], a regression on the weather, the clothing and the activity.
 float TData_Ts::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real f = Input(kind::f);                  // relative humidity [%]
+    const Real f = Input(kind::f);   // relative humidity [%]
     if (f == NoValue)
         return NoValue;
-    const Real icl = Input(kind::Icl);              // clothing insulation [clo]
+    const Real icl = Input(kind::Icl);   // clothing insulation [clo]
     if (icl == NoValue)
         return NoValue;
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
-    const Real mrt = Input(kind::Mrt);              // mean radiant temperature [°C]
+    const Real mrt = Input(kind::Mrt);   // mean radiant temperature [°C]
     if (mrt == NoValue)
         return NoValue;
     return Result(26.4 + 0.02138 * mrt + 0.2095 * t - 0.0185 * f - 0.009 * v + 0.6 * (icl - 1) + 0.00128 * m);
@@ -126,7 +126,7 @@ float TData_Ts::Compute()
 // Fraction of the skin wetted by sweat: a trace below 22 °C of skin temperature, all of it above 36.5 °C.
 float TData_w::Compute()
 {
-    const Real ts = Input(kind::Ts);                // skin temperature [°C]
+    const Real ts = Input(kind::Ts);   // skin temperature [°C]
     if (ts == NoValue)
         return NoValue;
     if (ts < 22)
@@ -139,7 +139,7 @@ float TData_w::Compute()
 // Saturation vapour pressure at the skin [hPa].
 float TData_esk::Compute()
 {
-    const Real ts = Input(kind::Ts);                // skin temperature [°C]
+    const Real ts = Input(kind::Ts);   // skin temperature [°C]
     if (ts == NoValue)
         return NoValue;
     return Result(Exp(0.058 * ts + 2.003));
@@ -148,7 +148,7 @@ float TData_esk::Compute()
 // Long-wave emission of the skin [W/m²] (emissivity 0.95 times the Stefan–Boltzmann constant).
 float TData_Ls::Compute()
 {
-    const Real ts = Input(kind::Ts);                // skin temperature [°C]
+    const Real ts = Input(kind::Ts);   // skin temperature [°C]
     if (ts == NoValue)
         return NoValue;
     return Result(5.3865e-8 * Pow(273 + ts, 4));
@@ -157,10 +157,10 @@ float TData_Ls::Compute()
 // Absorbed solar radiation passing the clothing [W/m²].
 float TData_mR::Compute()
 {
-    const Real rprim = Input(kind::Rprim);          // solar radiation absorbed by the person [W/m²]
+    const Real rprim = Input(kind::Rprim);   // solar radiation absorbed by the person [W/m²]
     if (rprim == NoValue)
         return NoValue;
-    const Real irc = Input(kind::Irc);              // permeation efficiency, convection and radiation
+    const Real irc = Input(kind::Irc);   // permeation efficiency, convection and radiation
     if (irc == NoValue)
         return NoValue;
     return Result(rprim * irc);
@@ -169,19 +169,19 @@ float TData_mR::Compute()
 // Convective heat exchange [W/m²]; a loss when the air is cooler than the skin.
 float TData_mC::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real ts = Input(kind::Ts);                // skin temperature [°C]
+    const Real ts = Input(kind::Ts);   // skin temperature [°C]
     if (ts == NoValue)
         return NoValue;
-    const Real hc = Input(kind::hc);                // convective coefficient
+    const Real hc = Input(kind::hc);   // convective coefficient
     if (hc == NoValue)
         return NoValue;
-    const Real d = Input(kind::d);                  // wind factor
+    const Real d = Input(kind::d);   // wind factor
     if (d == NoValue)
         return NoValue;
-    const Real irc = Input(kind::Irc);              // permeation efficiency, convection and radiation
+    const Real irc = Input(kind::Irc);   // permeation efficiency, convection and radiation
     if (irc == NoValue)
         return NoValue;
     return Result(hc * d * (t - ts) * irc);
@@ -191,30 +191,30 @@ float TData_mC::Compute()
 // (sex = 1). The skin temperature itself is required though only esk and w carry it.
 float TData_mE::Compute()
 {
-    const Real sex = Input(kind::sex);              // 0 man, 1 woman
+    const Real sex = Input(kind::sex);   // 0 man, 1 woman
     if (sex == NoValue)
         return NoValue;
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
     if (Input(kind::Ts) == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
-    const Real esk = Input(kind::esk);              // vapour pressure at the skin [hPa]
+    const Real esk = Input(kind::esk);   // vapour pressure at the skin [hPa]
     if (esk == NoValue)
         return NoValue;
-    const Real d = Input(kind::d);                  // wind factor
+    const Real d = Input(kind::d);   // wind factor
     if (d == NoValue)
         return NoValue;
-    const Real w = Input(kind::w);                  // wetted skin fraction
+    const Real w = Input(kind::w);   // wetted skin fraction
     if (w == NoValue)
         return NoValue;
-    const Real he = Input(kind::he);                // evaporative coefficient
+    const Real he = Input(kind::he);   // evaporative coefficient
     if (he == NoValue)
         return NoValue;
-    const Real ie = Input(kind::Ie);                // permeation efficiency, evaporation
+    const Real ie = Input(kind::Ie);   // permeation efficiency, evaporation
     if (ie == NoValue)
         return NoValue;
     const Real evaporation = he * d * (e - esk) * w * ie - 0.42 * (m - 58) + 5.04;
@@ -224,13 +224,13 @@ float TData_mE::Compute()
 // Long-wave radiation exchange of the skin with ground and atmosphere [W/m²].
 float TData_mL::Compute()
 {
-    const Real lgla = Input(kind::LgLa);            // long-wave radiation of ground and atmosphere [W/m²]
+    const Real lgla = Input(kind::LgLa);   // long-wave radiation of ground and atmosphere [W/m²]
     if (lgla == NoValue)
         return NoValue;
-    const Real ls = Input(kind::Ls);                // long-wave emission of the skin [W/m²]
+    const Real ls = Input(kind::Ls);   // long-wave emission of the skin [W/m²]
     if (ls == NoValue)
         return NoValue;
-    const Real irc = Input(kind::Irc);              // permeation efficiency, convection and radiation
+    const Real irc = Input(kind::Irc);   // permeation efficiency, convection and radiation
     if (irc == NoValue)
         return NoValue;
     return Result((lgla - ls) * irc);
@@ -239,13 +239,13 @@ float TData_mL::Compute()
 // Respiratory heat loss [W/m²]: warming the inhaled air to 35 °C and saturating it (in kPa).
 float TData_mRes::Compute()
 {
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
     return Result(m * (0.0014 * (t - 35) + 0.0173 * (0.1 * e - 5.624)));
@@ -254,10 +254,10 @@ float TData_mRes::Compute()
 // Radiation balance [W/m²]: absorbed solar plus long-wave exchange.
 float TData_mQ::Compute()
 {
-    const Real mr = Input(kind::mR);                // absorbed solar radiation [W/m²]
+    const Real mr = Input(kind::mR);   // absorbed solar radiation [W/m²]
     if (mr == NoValue)
         return NoValue;
-    const Real ml = Input(kind::mL);                // long-wave exchange [W/m²]
+    const Real ml = Input(kind::mL);   // long-wave exchange [W/m²]
     if (ml == NoValue)
         return NoValue;
     return Result(mr + ml);
@@ -266,19 +266,19 @@ float TData_mQ::Compute()
 // Net heat storage of the body [W/m²]: the sum of the metabolic heat and every exchange.
 float TData_mS::Compute()
 {
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
-    const Real mc = Input(kind::mC);                // convection [W/m²]
+    const Real mc = Input(kind::mC);   // convection [W/m²]
     if (mc == NoValue)
         return NoValue;
-    const Real mq = Input(kind::mQ);                // radiation balance [W/m²]
+    const Real mq = Input(kind::mQ);   // radiation balance [W/m²]
     if (mq == NoValue)
         return NoValue;
-    const Real mres = Input(kind::mRes);            // respiration [W/m²]
+    const Real mres = Input(kind::mRes);   // respiration [W/m²]
     if (mres == NoValue)
         return NoValue;
-    const Real me = Input(kind::mE);                // evaporation [W/m²]
+    const Real me = Input(kind::mE);   // evaporation [W/m²]
     if (me == NoValue)
         return NoValue;
     return Result(m + mc + mq + mres + me);
@@ -287,16 +287,16 @@ float TData_mS::Compute()
 // Evaporation the body needs for balance [W/m²]: the storage without the evaporative term.
 float TData_Ereq::Compute()
 {
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
-    const Real mc = Input(kind::mC);                // convection [W/m²]
+    const Real mc = Input(kind::mC);   // convection [W/m²]
     if (mc == NoValue)
         return NoValue;
-    const Real mq = Input(kind::mQ);                // radiation balance [W/m²]
+    const Real mq = Input(kind::mQ);   // radiation balance [W/m²]
     if (mq == NoValue)
         return NoValue;
-    const Real mres = Input(kind::mRes);            // respiration [W/m²]
+    const Real mres = Input(kind::mRes);   // respiration [W/m²]
     if (mres == NoValue)
         return NoValue;
     return Result(m + mc + mq + mres);

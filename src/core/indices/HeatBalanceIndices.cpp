@@ -24,10 +24,10 @@ Real Evaporation(Real sex, Real m, Real e, Real esk, Real d, Real w, Real he, Re
 // of sweat at the wetted skin fraction.
 float TData_SWreq::Compute()
 {
-    const Real w = Input(kind::w);                  // wetted skin fraction
+    const Real w = Input(kind::w);   // wetted skin fraction
     if (w == NoValue)
         return NoValue;
-    const Real ereq = Input(kind::Ereq);            // required evaporation [W/m²]
+    const Real ereq = Input(kind::Ereq);   // required evaporation [W/m²]
     if (ereq == NoValue)
         return NoValue;
     return Result(ereq / (1 - 0.5 * w * w));
@@ -37,16 +37,16 @@ float TData_SWreq::Compute()
 // the air can take up, less for clothed bodies (Icl ≥ 0.5). No value when the air takes up nothing.
 float TData_HSI::Compute()
 {
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
-    const Real icl = Input(kind::Icl);              // clothing insulation [clo]
+    const Real icl = Input(kind::Icl);   // clothing insulation [clo]
     if (icl == NoValue)
         return NoValue;
-    const Real ereq = Input(kind::Ereq);            // required evaporation [W/m²]
+    const Real ereq = Input(kind::Ereq);   // required evaporation [W/m²]
     if (ereq == NoValue)
         return NoValue;
     const Real emax = (icl >= 0.5 ? 7.0 : 11.7) * Pow(v, 0.6) * (56 - e);
@@ -56,7 +56,7 @@ float TData_HSI::Compute()
 // Dehydration risk of an acclimatised person: 0 below 780, 1 up to 1040, 2 above.
 float TData_DhRa::Compute()
 {
-    const Real sw = Input(kind::SW);                // sweat rate at 5 % relative humidity
+    const Real sw = Input(kind::SW);   // sweat rate at 5 % relative humidity
     if (sw == NoValue)
         return NoValue;
     return sw < 780 ? 0.0f : sw <= 1040 ? 1.0f : 2.0f;
@@ -65,7 +65,7 @@ float TData_DhRa::Compute()
 // Dehydration risk of a person not acclimatised: 0 below 520, 1 up to 650, 2 above.
 float TData_DhRna::Compute()
 {
-    const Real sw = Input(kind::SW);                // sweat rate at 5 % relative humidity
+    const Real sw = Input(kind::SW);   // sweat rate at 5 % relative humidity
     if (sw == NoValue)
         return NoValue;
     return sw < 520 ? 0.0f : sw <= 650 ? 1.0f : 2.0f;
@@ -74,10 +74,10 @@ float TData_DhRna::Compute()
 // Physiological strain: convective over evaporative exchange; no value without evaporation.
 float TData_PhS::Compute()
 {
-    const Real mc = Input(kind::mC);                // convection [W/m²]
+    const Real mc = Input(kind::mC);   // convection [W/m²]
     if (mc == NoValue)
         return NoValue;
-    const Real me = Input(kind::mE);                // evaporation [W/m²]
+    const Real me = Input(kind::mE);   // evaporation [W/m²]
     if (me == NoValue || me == 0)
         return NoValue;
     return Result(mc / me);
@@ -87,13 +87,13 @@ float TData_PhS::Compute()
 // steeper with more absorbed radiation, raised by evaporation beyond 50 W/m².
 float TData_HL::Compute()
 {
-    const Real mr = Input(kind::mR);                // absorbed solar radiation [W/m²]
+    const Real mr = Input(kind::mR);   // absorbed solar radiation [W/m²]
     if (mr == NoValue)
         return NoValue;
-    const Real me = Input(kind::mE);                // evaporation [W/m²]
+    const Real me = Input(kind::mE);   // evaporation [W/m²]
     if (me == NoValue)
         return NoValue;
-    const Real ms = Input(kind::mS);                // net heat storage [W/m²]
+    const Real ms = Input(kind::mS);   // net heat storage [W/m²]
     if (ms == NoValue)
         return NoValue;
     const Real r = mr < 0 ? 0 : mr;
@@ -106,10 +106,10 @@ float TData_HL::Compute()
 // surface at 0 °C whose emission grows by storage^0.75 (the storage cut to whole W/m²).
 float TData_STI::Compute()
 {
-    const Real ms = Input(kind::mS);                // net heat storage [W/m²]
+    const Real ms = Input(kind::mS);   // net heat storage [W/m²]
     if (ms == NoValue)
         return NoValue;
-    const Real mrt = Input(kind::Mrt);              // mean radiant temperature [°C]
+    const Real mrt = Input(kind::Mrt);   // mean radiant temperature [°C]
     if (mrt == NoValue)
         return NoValue;
     const Real k = std::fabs(std::trunc(ms));
@@ -124,24 +124,24 @@ float TData_STI::Compute()
 // row's own balance, recomputed from its own humidity.
 float TData_SW::Compute()
 {
-    WhatIf whatIf(Owner);                           // the snapshot puts f and e back as well
+    WhatIf whatIf(Owner);   // the snapshot puts f and e back as well
     whatIf.ClearComputed();
-    const float sourceF = Stored(kind::f);          // humidity a source gave, else missing
+    const float sourceF = Stored(kind::f);   // humidity a source gave, else missing
     const float sourceE = Stored(kind::e);
     whatIf.Override(kind::f, 5.0f);
     whatIf.Override(kind::e, NoValue);
-    const Real e5 = Input(kind::e);                 // vapour pressure at 5 % relative humidity [hPa]
+    const Real e5 = Input(kind::e);   // vapour pressure at 5 % relative humidity [hPa]
     whatIf.Override(kind::f, sourceF);
     whatIf.Override(kind::e, sourceE);
     // Every input is obtained, even after a missing one.
-    const Real sex = Input(kind::sex);              // 0 man, 1 woman
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
-    Input(kind::Ts);                                // skin temperature, carried by esk and w
-    const Real esk = Input(kind::esk);              // vapour pressure at the skin [hPa]
-    const Real d = Input(kind::d);                  // wind factor
-    const Real w = Input(kind::w);                  // wetted skin fraction
-    const Real he = Input(kind::he);                // evaporative coefficient
-    const Real ie = Input(kind::Ie);                // permeation efficiency, evaporation
+    const Real sex = Input(kind::sex);   // 0 man, 1 woman
+    const Real m = Input(kind::M);       // metabolic rate [W/m²]
+    Input(kind::Ts);                     // skin temperature, carried by esk and w
+    const Real esk = Input(kind::esk);   // vapour pressure at the skin [hPa]
+    const Real d = Input(kind::d);       // wind factor
+    const Real w = Input(kind::w);       // wetted skin fraction
+    const Real he = Input(kind::he);     // evaporative coefficient
+    const Real ie = Input(kind::Ie);     // permeation efficiency, evaporation
     for (const Real value : {e5, he, d, esk, w, ie, m, sex}) {
         if (value == NoValue)
             return NoValue;
@@ -156,24 +156,24 @@ float TData_SW::Compute()
 std::optional<TAdaptedSkinBalance::Balance> TAdaptedSkinBalance::Evaluate(bool windInConvection)
 {
     bool known = true;
-    const auto next = [this, &known](int id) {      // obtained in order up to the first missing one
+    const auto next = [this, &known](int id) {   // obtained in order up to the first missing one
         const Real value = known ? Real(Input(id)) : Real(NoValue);
         known = value != NoValue;
         return value;
     };
-    const Real f = next(kind::f);                   // relative humidity [%]
-    const Real m = next(kind::M);                   // metabolic rate [W/m²]
-    const Real mr = next(kind::mR);                 // absorbed solar radiation [W/m²]
-    const Real me = next(kind::mE);                 // evaporation [W/m²]
-    const Real mres = next(kind::mRes);             // respiration [W/m²]
-    const Real lgla = next(kind::LgLa);             // long-wave radiation of ground and atmosphere [W/m²]
-    const Real ts = next(kind::Ts);                 // skin temperature [°C]
-    const Real hc = next(kind::hc);                 // convective coefficient
-    const Real he = next(kind::he);                 // evaporative coefficient
-    const Real ie = next(kind::Ie);                 // permeation efficiency, evaporation
-    const Real d = next(kind::d);                   // wind factor
-    next(kind::dprim);                              // required, though carried only by Ie and Irc
-    const Real irc = next(kind::Irc);               // permeation efficiency, convection and radiation
+    const Real f = next(kind::f);         // relative humidity [%]
+    const Real m = next(kind::M);         // metabolic rate [W/m²]
+    const Real mr = next(kind::mR);       // absorbed solar radiation [W/m²]
+    const Real me = next(kind::mE);       // evaporation [W/m²]
+    const Real mres = next(kind::mRes);   // respiration [W/m²]
+    const Real lgla = next(kind::LgLa);   // long-wave radiation of ground and atmosphere [W/m²]
+    const Real ts = next(kind::Ts);       // skin temperature [°C]
+    const Real hc = next(kind::hc);       // convective coefficient
+    const Real he = next(kind::he);       // evaporative coefficient
+    const Real ie = next(kind::Ie);       // permeation efficiency, evaporation
+    const Real d = next(kind::d);         // wind factor
+    next(kind::dprim);                    // required, though carried only by Ie and Irc
+    const Real irc = next(kind::Irc);     // permeation efficiency, convection and radiation
     if (!known)
         return std::nullopt;
 
@@ -182,10 +182,10 @@ std::optional<TAdaptedSkinBalance::Balance> TAdaptedSkinBalance::Evaluate(bool w
     const Real sweat = me < -50 ? 0.066 * (me + 50) : 0;
     const Real adapted = ts + sweat > 22 ? ts + sweat : 22;   // adapted skin temperature [°C]
     whatIf.Override(kind::Ts, float(adapted));
-    const Real ls = next(kind::Ls);                 // long-wave emission of the skin [W/m²]
-    const Real esk = next(kind::esk);               // vapour pressure at the skin [hPa]
-    const Real w = next(kind::w);                   // wetted skin fraction
-    const Real ml = next(kind::mL);                 // long-wave exchange [W/m²]
+    const Real ls = next(kind::Ls);     // long-wave emission of the skin [W/m²]
+    const Real esk = next(kind::esk);   // vapour pressure at the skin [hPa]
+    const Real w = next(kind::w);       // wetted skin fraction
+    const Real ml = next(kind::mL);     // long-wave exchange [W/m²]
     if (!known)
         return std::nullopt;
 
@@ -220,17 +220,17 @@ float TData_mS_w::Compute()
 // to its own formula (M then has no value and neither has the index).
 float TData_PSI::Compute()
 {
-    const Real md = Kind(kind::M).DefaultValue;     // standard metabolic rate [W/m²]
+    const Real md = Kind(kind::M).DefaultValue;   // standard metabolic rate [W/m²]
     WhatIf whatIf(Owner);
     whatIf.ClearComputed();
     for (const int id : {kind::M, kind::Icl, kind::Ts})
         whatIf.Override(id, Kind(id).DefaultValue);
     // Every term is obtained, even after a missing one.
-    const Real mr = Input(kind::mR);                // absorbed solar radiation [W/m²]
-    const Real mc = Input(kind::mC);                // convection [W/m²]
-    const Real me = Input(kind::mE);                // evaporation [W/m²]
-    const Real ml = Input(kind::mL);                // long-wave exchange [W/m²]
-    const Real mres = Input(kind::mRes);            // respiration [W/m²]
+    const Real mr = Input(kind::mR);       // absorbed solar radiation [W/m²]
+    const Real mc = Input(kind::mC);       // convection [W/m²]
+    const Real me = Input(kind::mE);       // evaporation [W/m²]
+    const Real ml = Input(kind::mL);       // long-wave exchange [W/m²]
+    const Real mres = Input(kind::mRes);   // respiration [W/m²]
     // The default itself is checked too: terms taken from source columns need no M.
     for (const Real value : {md, mr, mc, me, ml, mres}) {
         if (value == NoValue)
@@ -244,12 +244,12 @@ float TData_PSI::Compute()
 // is exactly 0.
 float TData_Oh_W::Compute()
 {
-    const Real msw = Input(kind::mS_w);             // net storage under the adapted skin temperature [W/m²]
+    const Real msw = Input(kind::mS_w);   // net storage under the adapted skin temperature [W/m²]
     if (msw == NoValue)
         return NoValue;
     if (msw < 0)
         return -1.0f;
-    const Real ms = Input(kind::mS);                // net heat storage [W/m²]
+    const Real ms = Input(kind::mS);   // net heat storage [W/m²]
     if (ms == NoValue)
         return NoValue;
     return Result(std::max<Real>(9375 - 20 * std::fabs(ms), 0) / std::fabs(msw));
@@ -257,7 +257,7 @@ float TData_Oh_W::Compute()
 
 float TData_Oh_H::Compute()
 {
-    const Real ohw = Input(kind::Oh_W);             // exposure time while gaining heat [min]
+    const Real ohw = Input(kind::Oh_W);   // exposure time while gaining heat [min]
     if (ohw == NoValue)
         return NoValue;
     return Result(2 * ohw);
@@ -267,12 +267,12 @@ float TData_Oh_H::Compute()
 // under the adapted skin temperature; 0, never negative, once 20·|mS| reaches 18750.
 float TData_Oc_W::Compute()
 {
-    const Real msw = Input(kind::mS_w);             // net storage under the adapted skin temperature [W/m²]
+    const Real msw = Input(kind::mS_w);   // net storage under the adapted skin temperature [W/m²]
     if (msw == NoValue)
         return NoValue;
     if (msw >= 0)
         return -1.0f;
-    const Real ms = Input(kind::mS);                // net heat storage [W/m²]
+    const Real ms = Input(kind::mS);   // net heat storage [W/m²]
     if (ms == NoValue)
         return NoValue;
     return Result(std::max<Real>(18750 - 20 * std::fabs(ms), 0) / std::fabs(msw));
@@ -280,7 +280,7 @@ float TData_Oc_W::Compute()
 
 float TData_Oc_H::Compute()
 {
-    const Real ocw = Input(kind::Oc_W);             // exposure time while losing heat [min]
+    const Real ocw = Input(kind::Oc_W);   // exposure time while losing heat [min]
     if (ocw == NoValue)
         return NoValue;
     return Result(2 * ocw);

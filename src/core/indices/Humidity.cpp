@@ -7,8 +7,8 @@
 // the dew point (Clausius–Clapeyron with L/Rv = 5417.753 K, 6.11 hPa at 0 °C).
 float TData_e::Compute()
 {
-    const Real t = Input(kind::t);   // air temperature [°C]
-    const Real f = Stored(kind::f);  // relative humidity [%]
+    const Real t = Input(kind::t);    // air temperature [°C]
+    const Real f = Stored(kind::f);   // relative humidity [%]
     if (t != NoValue && f != NoValue)
         return Result(SaturationVapourPressure(t) * f * 0.01L);
     const Real td = Input(kind::td);   // dew point [°C]
@@ -107,12 +107,12 @@ float TData_hSl::Compute()
 
     const Real dayAngle = dayOfYear * 6.283185307179586 * (1.0L / 365);   // [rad]
     const Real declination = 0.006918 - 0.399912 * Cos(dayAngle) + 0.070257 * Sin(dayAngle)
-                             - 0.006758 * Cos(2 * dayAngle) + 0.000907 * Sin(2 * dayAngle)
-                             - 0.002697 * Cos(3 * dayAngle) + 0.00148 * Sin(3 * dayAngle);   // [rad]
+        - 0.006758 * Cos(2 * dayAngle) + 0.000907 * Sin(2 * dayAngle) - 0.002697 * Cos(3 * dayAngle)
+        + 0.00148 * Sin(3 * dayAngle);   // [rad]
 
     // Degrees to radians by 0.017453, and back by its reciprocal.
     const Real x = Sin(latitude * 0.017453) * Sin(declination)
-                   + Cos(latitude * 0.017453) * Cos(declination) * Cos(hourAngle * 0.017453);
+        + Cos(latitude * 0.017453) * Cos(declination) * Cos(hourAngle * 0.017453);
     const Real h = Asin(x) * 57.2967398155045L;
     return Result(h < 0 ? 0 : h);
 }

@@ -6,7 +6,7 @@
 // -30 °C and 25 °C, held at its ends outside them.
 float TData_Icl::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
     if (t < -30)
@@ -19,10 +19,10 @@ float TData_Icl::Compute()
 // Equivalent temperature [°C]: air temperature raised by the latent heat of its vapour.
 float TData_Tek::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
     return Result(t + 1.5 * e);
@@ -33,13 +33,13 @@ float TData_Tek::Compute()
 // 0.2000000030) is already wind.
 float TData_TE::Compute()
 {
-    const Real v = Input(kind::v);                  // wind speed [m/s], no floor here
+    const Real v = Input(kind::v);   // wind speed [m/s], no floor here
     if (v == NoValue)
         return NoValue;
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real f = Input(kind::f);                  // relative humidity [%]
+    const Real f = Input(kind::f);   // relative humidity [%]
     if (f == NoValue)
         return NoValue;
     const Real dryness = 1 - 0.01 * f;
@@ -52,13 +52,13 @@ float TData_TE::Compute()
 // the clothed body absorbs.
 float TData_TRE::Compute()
 {
-    const Real te = Input(kind::TE);                // effective temperature [°C]
+    const Real te = Input(kind::TE);   // effective temperature [°C]
     if (te == NoValue)
         return NoValue;
-    const Real kglob = Input(kind::Kglob);          // global solar radiation [W/m²]
+    const Real kglob = Input(kind::Kglob);   // global solar radiation [W/m²]
     if (kglob == NoValue)
         return NoValue;
-    const Real ac = Input(kind::ac);                // albedo of the clothed body [%]
+    const Real ac = Input(kind::ac);   // albedo of the clothed body [%]
     if (ac == NoValue)
         return NoValue;
     return Result(te + (1 - 0.01 * ac) * kglob * ((0.0155 - 0.00025 * te) - (0.0043 - 0.00011 * te)));
@@ -69,10 +69,10 @@ float TData_TRE::Compute()
 // (0.75·hPa, a standard 755 mmHg); 4.187 converts kcal to kJ.
 float TData_i::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
     return Result(4.187 * (0.24 * t + (0.622 / (755 - 0.75 * e)) * (595 + 0.46 * t) * 0.75 * e));
@@ -81,10 +81,10 @@ float TData_i::Compute()
 // Weather severity index [points] (Bodman 1908): cold and wind together.
 float TData_SB::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
     return Result((1 - 0.04 * t) * (1 + 0.272 * v));
@@ -94,10 +94,10 @@ float TData_SB::Compute()
 // at 33 °C. (10·√v + 10.45 − v)·(33 − t) is in kcal/(m²·h); 1.163 converts it to W/m².
 float TData_WCI::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
     return Result(1.163 * (10 * Sqrt(v) + 10.45 - v) * (33 - t));
@@ -108,10 +108,10 @@ float TData_WCI::Compute()
 // the height of a person, 3.6·1.5·v.
 float TData_WCT::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
     const Real wind = Pow(3.6 * 1.5 * v, 0.16);
@@ -122,10 +122,10 @@ float TData_WCT::Compute()
 // above 10 hPa.
 float TData_Humidex::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
     return Result(t + (e - 10) * 0.5555555555555556);
@@ -135,10 +135,10 @@ float TData_Humidex::Compute()
 // 1 m/s and another above. The formula gives mcal/(cm²·s); 41.868 converts it to W/m².
 float TData_H::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
     if (v <= 1)
@@ -150,10 +150,10 @@ float TData_H::Compute()
 // (the approximation of the Australian Bureau of Meteorology), for shade and light wind.
 float TData_WBGT::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
     return Result(0.567 * t + 0.393 * e + 3.94);
@@ -162,13 +162,13 @@ float TData_WBGT::Compute()
 // Heart rate [beats/min] at the metabolic rate in the given air.
 float TData_HR::Compute()
 {
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
     return Result(22.4 + 0.18 * m + 0.25 * (5 * t + 2.66 * e));
@@ -186,10 +186,10 @@ ShownText TData_HR::FormatValue(float value) const
 // for M (90 − 22.4 = 67.6; 1/0.18 = 50/9).
 float TData_MHR::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
     return Result(Real(50) / 9 * (67.6 - 0.25 * (5 * t + 2.66 * e)));
@@ -199,19 +199,19 @@ float TData_MHR::Compute()
 // absorbs under the cloudiness and lowered by the metabolic heat, each weighted by the wind term W.
 float TData_SST::Compute()
 {
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real n = Input(kind::N);                  // cloudiness [%]
+    const Real n = Input(kind::N);   // cloudiness [%]
     if (n == NoValue)
         return NoValue;
-    const Real ac = Input(kind::ac);                // albedo of the clothed body [%]
+    const Real ac = Input(kind::ac);   // albedo of the clothed body [%]
     if (ac == NoValue)
         return NoValue;
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
     const Real w = 1 / (0.61 + 1.9 * Sqrt(v));
@@ -223,13 +223,13 @@ float TData_SST::Compute()
 // No metabolic rate (M = 0) gives no value.
 float TData_Iclp::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
     return Result(0.082 * (91.4 - (32 + 1.8 * t)) / (0.01724 * m) - 1 / (0.61 + 1.9 * Sqrt(v)));
@@ -238,13 +238,13 @@ float TData_Iclp::Compute()
 // Convective heat exchange of a person estimated from the weather alone [W/m²] (regression).
 float TData_pC::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real n = Input(kind::N);                  // cloudiness [%]
+    const Real n = Input(kind::N);   // cloudiness [%]
     if (n == NoValue)
         return NoValue;
     return Result(0.051 * n - 138.04 + 4.738 * t - 18.265 * v);
@@ -253,13 +253,13 @@ float TData_pC::Compute()
 // Long-wave radiation balance of a person estimated from the weather alone [W/m²] (regression).
 float TData_pL::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real n = Input(kind::N);                  // cloudiness [%]
+    const Real n = Input(kind::N);   // cloudiness [%]
     if (n == NoValue)
         return NoValue;
     return Result(0.0465 * n - 47.78 + 0.916 * t + 0.6054 * v);
@@ -269,7 +269,7 @@ float TData_pL::Compute()
 // The pole of the regression (0.000708·t = 0.02742) gives no value.
 float TData_pE::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
     return Result(1 / (0.000708 * t - 0.02742));
@@ -278,7 +278,7 @@ float TData_pE::Compute()
 // Respiratory heat loss of a person estimated from the air temperature alone [W/m²] (regression).
 float TData_pRes::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
     return Result(0.292 * t - 18.485);
@@ -288,7 +288,7 @@ float TData_pRes::Compute()
 // alone [-] (regression).
 float TData_pPhS::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
     return Result(Pow(2.12513 - 0.058018 * t, 2));
@@ -298,7 +298,7 @@ float TData_pPhS::Compute()
 // that is not positive has no logarithm and gives no value.
 float TData_pHSI::Compute()
 {
-    const Real phs = Input(kind::pPhS);             // estimated physiological strain [-]
+    const Real phs = Input(kind::pPhS);   // estimated physiological strain [-]
     if (phs == NoValue || phs <= 0)
         return NoValue;
     return Result(18.6058 - 24.7164 * Ln(phs));
@@ -307,13 +307,13 @@ float TData_pHSI::Compute()
 // Subjective temperature index estimated from the weather alone [°C] (regression).
 float TData_pSTI::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real h = Input(kind::hSl);                // height of the sun [°]
+    const Real h = Input(kind::hSl);   // height of the sun [°]
     if (h == NoValue)
         return NoValue;
     return Result(0.1964 * h + 1.13 + 1.29 * t - 0.626 * v);
@@ -324,13 +324,13 @@ float TData_pSTI::Compute()
 // of pSTI (0.626).
 float TData_pHL::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real h = Input(kind::hSl);                // height of the sun [°]
+    const Real h = Input(kind::hSl);   // height of the sun [°]
     if (h == NoValue)
         return NoValue;
     return Result(3.28e-20 * Pow(0.1964 * h + 1.13 + 1.29 * t - 0.625 * v + 273, 7.88));
@@ -340,41 +340,41 @@ float TData_pHL::Compute()
 // taken in one step instead of iterated and the convective coefficient c·√(v + vprim).
 float TData_PMV::Compute()
 {
-    const Real icl = Input(kind::Icl);              // clothing insulation [clo]
+    const Real icl = Input(kind::Icl);   // clothing insulation [clo]
     if (icl == NoValue)
         return NoValue;
-    const Real m = Input(kind::M);                  // metabolic rate [W/m²]
+    const Real m = Input(kind::M);   // metabolic rate [W/m²]
     if (m == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real p = Input(kind::p);                  // air pressure [hPa]
+    const Real p = Input(kind::p);   // air pressure [hPa]
     if (p == NoValue)
         return NoValue;
-    const Real v = WindFloor(Input(kind::v));       // wind speed [m/s], calmer air counts as 0.25
+    const Real v = WindFloor(Input(kind::v));   // wind speed [m/s], calmer air counts as 0.25
     if (v == NoValue)
         return NoValue;
-    const Real vprim = Input(kind::vprim);          // speed of the person's own motion [m/s]
+    const Real vprim = Input(kind::vprim);   // speed of the person's own motion [m/s]
     if (vprim == NoValue)
         return NoValue;
-    const Real mrt = Input(kind::Mrt);              // mean radiant temperature [°C]
+    const Real mrt = Input(kind::Mrt);   // mean radiant temperature [°C]
     if (mrt == NoValue)
         return NoValue;
 
     const Real fcl = icl <= 0.5 ? 1 + 0.2 * icl : 1.05 + 0.1 * icl;   // clothing area factor
     // Clothing surface temperature [°C], vapour pressure in kPa.
     const Real tcl = 35.7 - 0.0275 * m
-                     - 0.155 * icl
-                           * (m - 3.05 * (5.73 - 0.007 * m - 0.1 * e) - 0.42 * (m - 58.15)
-                              - 0.0173 * m * (5.87 - 0.1 * e) - 0.0014 * m * (34 - t));
-    const Real c = 0.013 * p - 0.04 * t - 0.503;                         // convection without the wind
-    const Real k = 0.303 * Exp(-0.036 * m) + 0.028;                      // sensation coefficient
+        - 0.155 * icl
+            * (m - 3.05 * (5.73 - 0.007 * m - 0.1 * e) - 0.42 * (m - 58.15) - 0.0173 * m * (5.87 - 0.1 * e)
+               - 0.0014 * m * (34 - t));
+    const Real c = 0.013 * p - 0.04 * t - 0.503;                               // convection without the wind
+    const Real k = 0.303 * Exp(-0.036 * m) + 0.028;                            // sensation coefficient
     const Real rd = 3.96e-8 * fcl * (Pow(tcl + 273, 4) - Pow(mrt + 273, 4));   // radiative loss
-    const Real pa = 100 * e;                                             // vapour pressure [Pa]
+    const Real pa = 100 * e;                                                   // vapour pressure [Pa]
     return Result(k
                   * (m - 0.00305 * (5733 - 6.99 * m - pa) - 0.42 * (m - 58.15) - 1.7e-5 * m * (5867 - pa)
                      - 0.0014 * m * (34 - t) - rd - fcl * c * Sqrt(v + vprim) * (tcl - t)));

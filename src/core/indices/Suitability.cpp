@@ -96,7 +96,7 @@ void TData_WSI_base::LoadSuitabilityTable()
 
 float TData_WSI_base::Compute()
 {
-    const float weather = Input(kind::Weather);     // the packed weather-type code
+    const float weather = Input(kind::Weather);   // the packed weather-type code
     if (weather == NoValue)
         return NoValue;
     // A value that is no weather type (a configured default, a pasted number) has no score and

@@ -46,8 +46,7 @@ private:
     {                                                                                                                  \
     public:                                                                                                            \
         Class(DataManager& owner, QString shortName, int id) : TData_WSI_base(owner, std::move(shortName), id, column) \
-        {                                                                                                              \
-        }                                                                                                              \
+        { }                                                                                                            \
     }
 // NOLINTEND(bugprone-macro-parentheses)
 

@@ -3,6 +3,7 @@
 // The published coefficients of the operational UTCI polynomial (Bröde et al. 2012), as printed.
 // One block per power of D and Pa, headed by that monomial; within a block one line per power of va
 // from 0 up; along a line the powers of Ta from 0 up.
+// clang-format off
 const std::array<double, 210> UtciCoefficients = {
     // D⁰·Pa⁰
     6.07562052E-01, -2.27712343E-02, 8.06470249E-04, -1.54271372E-04, -3.24651735E-06, 7.32602852E-08, 1.35959073E-09,
@@ -117,6 +118,7 @@ const std::array<double, 210> UtciCoefficients = {
     // D⁰·Pa⁶
     1.48348065E-03
 };
+// clang-format on
 
 namespace {
 
@@ -136,24 +138,24 @@ std::array<Real, 7> Powers(Real x)
 // No input is clipped to the range the polynomial was fitted for.
 float TData_UTCI::Compute()
 {
-    const Real t = Input(kind::t);                  // air temperature [°C]
+    const Real t = Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);                  // vapour pressure [hPa]
+    const Real e = Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
-    const Real mrt = Input(kind::Mrt);              // mean radiant temperature [°C]
+    const Real mrt = Input(kind::Mrt);   // mean radiant temperature [°C]
     if (mrt == NoValue)
         return NoValue;
-    float va = Input(kind::v10m);                   // wind at 10 m [m/s]
+    float va = Input(kind::v10m);   // wind at 10 m [m/s]
     if (va == NoValue) {
-        const Real v = Input(kind::v);              // wind at the height of a person [m/s]
+        const Real v = Input(kind::v);   // wind at the height of a person [m/s]
         if (v == NoValue)
             return NoValue;
-        va = float(1 / 0.667L * v);                 // the wind at 10 m is taken as v / 0.667
+        va = float(1 / 0.667L * v);   // the wind at 10 m is taken as v / 0.667
     }
-    const float d = float(mrt - t);                 // radiant excess over the air [K]
-    const float pa = float(0.1L * e);               // vapour pressure [kPa]
+    const float d = float(mrt - t);     // radiant excess over the air [K]
+    const float pa = float(0.1L * e);   // vapour pressure [kPa]
 
     const std::array<Real, 7> taPowers = Powers(t);
     const std::array<Real, 7> vaPowers = Powers(va);

@@ -48,7 +48,7 @@ std::uint32_t LowBits(Real x)
 class CodeReader
 {
 public:
-    CodeReader(QStringView text, qsizetype& position) : m_text(text), m_position(position) {}
+    CodeReader(QStringView text, qsizetype& position) : m_text(text), m_position(position) { }
 
     // Advances over separators (stopping at a minus when asked); true when a character is left.
     bool SkipSeparators(bool stopAtMinus = false)
@@ -108,9 +108,8 @@ int WeatherTypeIndex(TWeatherCode code)
     const std::uint32_t sultriness = code.Get(TWeatherCode::Sultriness);
     if ((code.Bits() & ReservedBits) != 0 || sensation > 6 || radiation == 0 || strain > 2 || sultriness > 2)
         return -1;
-    return int(sensation * 216 + (radiation - 1) * 72 + strain * 24 + sultriness * 8 +
-               code.Get(TWeatherCode::Range) * 4 + code.Get(TWeatherCode::Precipitation) * 2 +
-               code.Get(TWeatherCode::Snow));
+    return int(sensation * 216 + (radiation - 1) * 72 + strain * 24 + sultriness * 8 + code.Get(TWeatherCode::Range) * 4
+               + code.Get(TWeatherCode::Precipitation) * 2 + code.Get(TWeatherCode::Snow));
 }
 
 bool IsWeatherSeparator(QChar c)
@@ -158,9 +157,9 @@ bool ParseWeatherCode(TWeatherCode& code, QStringView text, qsizetype& position)
 // comfortable, warm, hot, very hot.
 float TData_W_Sens::Compute()
 {
-    Real x = Input(kind::STI);                      // subjective temperature index [°C]
+    Real x = Input(kind::STI);   // subjective temperature index [°C]
     if (x == NoValue)
-        x = Input(kind::pSTI);                      // its simple estimate when the full one is missing
+        x = Input(kind::pSTI);   // its simple estimate when the full one is missing
     if (x == NoValue)
         return NoValue;
     if (x < -38)
@@ -181,7 +180,7 @@ float TData_W_Sens::Compute()
 // Weak, moderate and strong solar radiation absorbed by a person.
 float TData_W_Rad::Compute()
 {
-    const Real x = Input(kind::Rprim);              // absorbed solar radiation [W/m²]
+    const Real x = Input(kind::Rprim);   // absorbed solar radiation [W/m²]
     if (x == NoValue)
         return NoValue;
     if (x <= 75)
@@ -194,7 +193,7 @@ float TData_W_Rad::Compute()
 // No, moderate and strong sultriness.
 float TData_W_Sult::Compute()
 {
-    Real x = Input(kind::HSI);                      // heat strain index [%]
+    Real x = Input(kind::HSI);   // heat strain index [%]
     if (x == NoValue)
         x = Input(kind::pHSI);
     if (x == NoValue)
@@ -208,10 +207,10 @@ float TData_W_Sult::Compute()
 
 float TData_dt::Compute()
 {
-    const Real tmin = Input(kind::tmin);            // daily minimum [°C]
+    const Real tmin = Input(kind::tmin);   // daily minimum [°C]
     if (tmin == NoValue)
         return NoValue;
-    const Real tmax = Input(kind::tmax);            // daily maximum [°C]
+    const Real tmax = Input(kind::tmax);   // daily maximum [°C]
     if (tmax == NoValue)
         return NoValue;
     return Result(tmax - tmin);
@@ -219,7 +218,7 @@ float TData_dt::Compute()
 
 float TData_W_TAmp::Compute()
 {
-    const Real x = Input(kind::dt);                 // daily temperature range [K]
+    const Real x = Input(kind::dt);   // daily temperature range [K]
     if (x == NoValue)
         return NoValue;
     return x < 8 ? 0 : 1;
@@ -227,7 +226,7 @@ float TData_W_TAmp::Compute()
 
 float TData_W_Prec::Compute()
 {
-    const Real x = Input(kind::prec);               // precipitation [mm]
+    const Real x = Input(kind::prec);   // precipitation [mm]
     if (x == NoValue)
         return NoValue;
     return x < 1 ? 0 : 1;
@@ -235,7 +234,7 @@ float TData_W_Prec::Compute()
 
 float TData_W_Snow::Compute()
 {
-    const Real x = Input(kind::snow);               // snow cover [cm]
+    const Real x = Input(kind::snow);   // snow cover [cm]
     if (x == NoValue)
         return NoValue;
     return x < 10 ? 0 : 1;
@@ -354,11 +353,10 @@ ShownText TData_Weather::FormatValue(float value) const
         const float classValue = float(int(code.Get(field)) - offset);
         return Kind(id).FormatValue(classValue).Resolve(classValue);
     };
-    return ShownText::Text(shown(kind::W_Sens, TWeatherCode::Sensation, 3) + QLatin1Char('_') +
-                           shown(kind::W_Rad, TWeatherCode::Radiation, 0) +
-                           shown(kind::W_Strain, TWeatherCode::Strain, 0) +
-                           shown(kind::W_Sult, TWeatherCode::Sultriness, 0) + QLatin1Char('_') +
-                           shown(kind::W_TAmp, TWeatherCode::Range, 0) +
-                           shown(kind::W_Prec, TWeatherCode::Precipitation, 0) +
-                           shown(kind::W_Snow, TWeatherCode::Snow, 0));
+    return ShownText::Text(
+        shown(kind::W_Sens, TWeatherCode::Sensation, 3) + QLatin1Char('_')
+        + shown(kind::W_Rad, TWeatherCode::Radiation, 0) + shown(kind::W_Strain, TWeatherCode::Strain, 0)
+        + shown(kind::W_Sult, TWeatherCode::Sultriness, 0) + QLatin1Char('_')
+        + shown(kind::W_TAmp, TWeatherCode::Range, 0) + shown(kind::W_Prec, TWeatherCode::Precipitation, 0)
+        + shown(kind::W_Snow, TWeatherCode::Snow, 0));
 }

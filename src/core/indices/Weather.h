@@ -17,10 +17,19 @@
 class TWeatherCode
 {
 public:
-    enum Field { Sensation, Radiation, Strain, Sultriness, Range, Precipitation, Snow };
+    enum Field
+    {
+        Sensation,
+        Radiation,
+        Strain,
+        Sultriness,
+        Range,
+        Precipitation,
+        Snow
+    };
 
     TWeatherCode() = default;
-    explicit TWeatherCode(std::uint32_t bits) : m_bits(bits) {}
+    explicit TWeatherCode(std::uint32_t bits) : m_bits(bits) { }
 
     // The code whose bits are those of the float value (any value, NoValue included).
     static TWeatherCode FromValue(float value);

@@ -100,16 +100,18 @@ QString NotFoundText(const TSearchState& state)
         QT_TRANSLATE_NOOP("SearchData", "z jednego z przedziałów standardowych"),
     };
     Q_ASSERT(state.Type >= skText && state.Type <= skStdIntervals);
-    return Texts::tr("Komórka ") + Texts::tr(What[state.Type - skText]) + Texts::tr(" nie została znaleziona w bieżącej ")
-           + (state.WholeTable ? Texts::tr("tabeli !") : Texts::tr("kolumnie !"));
+    return Texts::tr("Komórka ") + Texts::tr(What[state.Type - skText])
+        + Texts::tr(" nie została znaleziona w bieżącej ")
+        + (state.WholeTable ? Texts::tr("tabeli !") : Texts::tr("kolumnie !"));
 }
 
 // A class search must run in a column of the kind whose classes were chosen.
 QString KindMismatchText(const TSearchState& state, const TAbstractData* current)
 {
-    QString text = Texts::tr("Uruchomienie przeszukiwania nie jest możliwe !\r\nOpcja 'Szukaj w przedziałach standardowych' "
-                      "była uaktywniona dla kolumny '")
-                   + state.StdKind->Name;
+    QString text = Texts::tr(
+                       "Uruchomienie przeszukiwania nie jest możliwe !\r\nOpcja 'Szukaj w przedziałach standardowych' "
+                       "była uaktywniona dla kolumny '")
+        + state.StdKind->Name;
     if (current)
         return text + Texts::tr("' .\r\nBieżąca kolumna zaś nosi nazwę '") + current->Name + QStringLiteral("' !");
     return text + Texts::tr("' .\r\nBieżąca kolumna zaś nie jest kolumną danych !");

@@ -44,10 +44,10 @@ QString ParseIntervalsText(QStringView text, std::vector<TSearchInterval>& inter
         const std::optional<float> lower = ParseNumber(pieces[i].Text);
         const std::optional<float> upper = ParseNumber(pieces[i + 1].Text);
         const bool valid = (lower || i == 0) && (upper || i == count - 2) && pieces[i].EndedBy == u'_'
-                           && (i == count - 2 || pieces[i + 1].EndedBy == u';');
+            && (i == count - 2 || pieces[i + 1].EndedBy == u';');
         if (!valid)
             return Texts::tr("Błędny format pola 'Przedziały' (nie wszystkie dane są liczbami lub są rozdzielone "
-                      "niewłaściwymi separatorami) !");
+                             "niewłaściwymi separatorami) !");
         parsed.push_back({lower.value_or(NoValue), upper.value_or(NoValue)});
     }
     NormalizeIntervals(parsed);
@@ -85,9 +85,7 @@ void NormalizeIntervals(std::vector<TSearchInterval>& intervals)
 
 QString IntervalsText(const std::vector<TSearchInterval>& intervals)
 {
-    const auto bound = [](float value) {
-        return value == NoValue ? QStringLiteral("INF") : FormatNumber(value, 2);
-    };
+    const auto bound = [](float value) { return value == NoValue ? QStringLiteral("INF") : FormatNumber(value, 2); };
     QStringList parts;
     for (const TSearchInterval& interval : intervals)
         parts << bound(interval.Lower) + QLatin1Char('_') + bound(interval.Upper);

@@ -109,7 +109,7 @@ QString StoreSearchRequest(const TSearchRequest& request, const TAbstractData* c
             next.Type = skBad;
         else
             return Texts::tr("Musisz zaznaczyć jedno z pól:\r\n 'Szukaj danych brakujących' lub 'Szukaj danych "
-                      "niepoprawnych' !");
+                             "niepoprawnych' !");
         break;
     case SearchPage::UserIntervals:
         if (const QString error = ParseIntervalsText(request.Intervals, next.Intervals); !error.isEmpty())

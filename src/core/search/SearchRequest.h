@@ -10,7 +10,14 @@
 class TAbstractData;
 
 // The pages of the search dialog.
-enum class SearchPage { Text, Number, Special, UserIntervals, StdIntervals };
+enum class SearchPage
+{
+    Text,
+    Number,
+    Special,
+    UserIntervals,
+    StdIntervals
+};
 
 // What the search dialog shows and the user edits: the page chosen and the fields of every page.
 // The dialog fills it from the search state (LoadSearchRequest) and stores it back (StoreSearchRequest).
@@ -25,7 +32,7 @@ struct TSearchRequest
     QString Precision;     // the same; a text that is no number keeps the last precision
     bool NoData = false;   // the two special searches exclude each other; NoData wins
     bool BadData = false;
-    QString Intervals;     // "INF_a;b_c;…"
+    QString Intervals;               // "INF_a;b_c;…"
     bool StdPageShown = true;        // the current column's kind can be searched by classes
     QStringList StdClassNames;       // the classes of the current column's kind, when it has thresholds
     std::vector<bool> StdSelected;   // by class index

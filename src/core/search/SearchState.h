@@ -9,7 +9,8 @@
 class TAbstractData;
 
 // What the last search looked for.
-enum SearchKind {
+enum SearchKind
+{
     skNone = 0,            // nothing yet
     skColumn = 1,          // a column by name, across the open tables
     skText = 2,            // a text within the cells' shown texts
@@ -40,7 +41,7 @@ struct TSearchState
     bool CaseSensitive = true;
     bool SearchTextCells = true;
     bool SearchNumCells = true;
-    float Number = NoValue;    // skNumber
+    float Number = NoValue;   // skNumber
     float Precision = 0.001f;
     std::vector<TSearchInterval> Intervals;   // skUserIntervals, sorted and merged
     const TAbstractData* StdKind = nullptr;   // skStdIntervals: the kind whose classes were chosen

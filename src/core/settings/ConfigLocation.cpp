@@ -30,7 +30,8 @@ QString ConfigPath(const QString& programDirectory)
     const QFileInfo directory(programDirectory);
     const QFileInfo ini(QDir(programDirectory).filePath(IniName));
     const bool writable = directory.isWritable() && (!ini.exists() || ini.isWritable());
-    return ConfigPath(programDirectory, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), writable);
+    return ConfigPath(programDirectory, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                      writable);
 }
 
 QString FindLanguageModule(const QString& programPath, int language)

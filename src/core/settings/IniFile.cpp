@@ -31,7 +31,8 @@ bool SameName(QStringView a, QStringView b)
 
 }   // namespace
 
-IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+IniFile::IniFile(QString path) : m_path(std::move(path))
+{ }
 
 IniFile::Stamp IniFile::CurrentStamp() const
 {

@@ -28,7 +28,7 @@ struct FirstPass
     int outOfRange = 0;
     int texts = 0;
     double sum = 0;
-    float min = 0;     // the extremes start from the first number, so that any values report their own
+    float min = 0;   // the extremes start from the first number, so that any values report their own
     float max = 0;
     float first = 0;   // the first value counted as a number
 };
@@ -81,7 +81,8 @@ QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& dec
     const bool countOnly = IsCountOnly(kind);
 
     QStringList lines{QString()};
-    lines << (kind ? format(QT_TRANSLATE_NOOP("StatReport", "            Kolumna %s (%s)"), {record.ColName, kind->Description})
+    lines << (kind ? format(QT_TRANSLATE_NOOP("StatReport", "            Kolumna %s (%s)"),
+                            {record.ColName, kind->Description})
                    : format(QT_TRANSLATE_NOOP("StatReport", "            Kolumna %s"), {record.ColName}));
     lines << QString();
 
@@ -92,8 +93,11 @@ QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& dec
     }
     if (pass.numbers == 1) {
         const QString name = record.FreqMode == fmStandard && kind ? kind->ClassName(pass.first) : QString();
-        lines << (name.isEmpty() ? format(QT_TRANSLATE_NOOP("StatReport", "W tej kolumnie jest tylko jedna dana: %.3f"), {double(pass.first)})
-                                 : format(QT_TRANSLATE_NOOP("StatReport", "W tej kolumnie jest tylko jedna dana: %.3f (%s)"), {double(pass.first), name}));
+        lines << (name.isEmpty()
+                      ? format(QT_TRANSLATE_NOOP("StatReport", "W tej kolumnie jest tylko jedna dana: %.3f"),
+                               {double(pass.first)})
+                      : format(QT_TRANSLATE_NOOP("StatReport", "W tej kolumnie jest tylko jedna dana: %.3f (%s)"),
+                               {double(pass.first), name}));
         lines << QString();
         return lines;
     }
@@ -129,13 +133,18 @@ QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& dec
     lines << format(QT_TRANSLATE_NOOP("StatReport", "Maksymalna wartość:            %10.3f"), {double(pass.max)});
     const double meanError = sd / std::sqrt(double(n));
     if (record.FreqMode == fmStandard && kind)
-        lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f  (%s)"), {double(mean), meanError, kind->ClassName(mean)});
+        lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f  (%s)"),
+                        {double(mean), meanError, kind->ClassName(mean)});
     else
-        lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f"), {double(mean), meanError});
-    lines << format(QT_TRANSLATE_NOOP("StatReport", "Wariancja:                     %10.3f ± %.3f"), {double(variance), variance * std::sqrt(2.0 / (n - 1))});
-    lines << format(QT_TRANSLATE_NOOP("StatReport", "Odchylenie standardowe:        %10.3f ± %.3f"), {double(sd), sd / std::sqrt(2.0 * (n - 1))});
+        lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f"),
+                        {double(mean), meanError});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Wariancja:                     %10.3f ± %.3f"),
+                    {double(variance), variance * std::sqrt(2.0 / (n - 1))});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Odchylenie standardowe:        %10.3f ± %.3f"),
+                    {double(sd), sd / std::sqrt(2.0 * (n - 1))});
     if (mean != 0)
-        lines << format(QT_TRANSLATE_NOOP("StatReport", "'Coefficient of the variance': %10.3f %%"), {double(sd) / double(mean) * 100});
+        lines << format(QT_TRANSLATE_NOOP("StatReport", "'Coefficient of the variance': %10.3f %%"),
+                        {double(sd) / double(mean) * 100});
     else
         lines << Texts::tr("'Coefficient of the variance': N/A");
 

@@ -19,7 +19,8 @@ QString SystemDecimalSeparator();
 // count-only) by sum, extremes, mean, variance, standard deviation with their standard errors, the
 // coefficient of variation and the frequency section. Cells without a valid number are texts; numbers
 // out of range take part in everything. Numbers print with `decimalSeparator`.
-QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& decimalSeparator = SystemDecimalSeparator());
+QStringList ComputeColumnReport(const TStatColumnRec& record,
+                                const QString& decimalSeparator = SystemDecimalSeparator());
 
 // The whole report: the columns' reports one after another, in the records' order.
 QStringList ComputeReport(const std::vector<TStatColumnRec>& records,

@@ -82,15 +82,16 @@ QStringList FrequencyLines(const TStatColumnRec& record, const std::vector<float
     for (int i = 0; i <= last; ++i) {
         const int count = counts[std::size_t(i)];
         if (record.FreqMode == fmStandard) {
-            lines << FormatMessage(Texts::tr("   %3d razy: %s"),
-                                   {count, record.Kind->Thresholds[std::size_t(i)].Name}, decimalSeparator);
+            lines << FormatMessage(Texts::tr("   %3d razy: %s"), {count, record.Kind->Thresholds[std::size_t(i)].Name},
+                                   decimalSeparator);
         } else if (i == 0) {
             lines << FormatMessage(Texts::tr("   %3d razy: od -INFINITY do %9.2f"),
                                    {count, double(thresholds[0]) - 0.01}, decimalSeparator);
         } else if (i < last) {
-            lines << FormatMessage(Texts::tr("   %3d razy: od %9.2f do %9.2f"),
-                                   {count, double(thresholds[std::size_t(i - 1)]), double(thresholds[std::size_t(i)]) - 0.01},
-                                   decimalSeparator);
+            lines << FormatMessage(
+                Texts::tr("   %3d razy: od %9.2f do %9.2f"),
+                {count, double(thresholds[std::size_t(i - 1)]), double(thresholds[std::size_t(i)]) - 0.01},
+                decimalSeparator);
         } else {
             lines << FormatMessage(Texts::tr("   %3d razy: od %9.2f do +INFINITY"),
                                    {count, double(thresholds[std::size_t(last - 1)])}, decimalSeparator);

@@ -75,7 +75,8 @@ QString FormatMessage(QStringView format, std::initializer_list<MessageArg> args
             continue;
         }
         const QByteArray directive = format.mid(i, end - i + 1).toLatin1();
-        result += Convert(directive, char(format[end].unicode()), next != args.end() ? next : nullptr, decimalSeparator);
+        result += Convert(directive, char(format[end].unicode()), next != args.end() ? next : nullptr,
+                          decimalSeparator);
         if (next != args.end())
             ++next;
         i = end + 1;

@@ -10,7 +10,8 @@ class TAbstractData;
 class TTable;
 
 // How the frequency intervals of a column are formed.
-enum FreqMode {
+enum FreqMode
+{
     fmNone = 0,       // no intervals
     fmStandard = 1,   // the classes of the column's data kind
     fmUser = 2,       // thresholds typed by the user
@@ -30,9 +31,9 @@ struct TStatColumnRec
     int FromRow = 1;                 // first data row used, inclusive
     int ToRow = 1;                   // last data row used, inclusive
     int FreqMode = fmNone;
-    QString UserText;                // the user thresholds as last accepted
+    QString UserText;                    // the user thresholds as last accepted
     std::vector<float> UserThresholds;   // parsed from UserText, in the order written
-    float HistParam = NoValue;       // the interval width (fmWidth) or count (fmCount); else NoValue
+    float HistParam = NoValue;           // the interval width (fmWidth) or count (fmCount); else NoValue
 };
 
 // A column whose kind shows words (IsTextual) and has no standard threshold: its statistics are

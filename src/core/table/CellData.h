@@ -10,9 +10,9 @@
 // whether the number lies outside the admissible range of the column's data kind.
 struct TCellData
 {
-    float Number = NoValue;                  // meaningful only when NoValidValue is 0
-    std::uint8_t NoValidValue : 1 = 1;       // empty, not a number, or the NoValue marker
-    std::uint8_t RangeState : 2 = 0;         // 1: outside the range of the column's kind; else 0
+    float Number = NoValue;              // meaningful only when NoValidValue is 0
+    std::uint8_t NoValidValue : 1 = 1;   // empty, not a number, or the NoValue marker
+    std::uint8_t RangeState : 2 = 0;     // 1: outside the range of the column's kind; else 0
 };
 
 // What a data cell shows. Most cells show their own number with a fixed count of decimals: such a
@@ -42,10 +42,7 @@ public:
     QString TakeText() { return std::move(m_text); }
 
     // The text itself, for a cell whose number is `number`.
-    QString Resolve(float number) const
-    {
-        return IsNumber() ? FormatNumber(number, m_decimals) : m_text;
-    }
+    QString Resolve(float number) const { return IsNumber() ? FormatNumber(number, m_decimals) : m_text; }
 
 private:
     QString m_text;

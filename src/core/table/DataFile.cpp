@@ -50,8 +50,8 @@ void StoreField(TTable& table, int c, int r, QStringView field, QChar decimalSep
 // Maps every file column to a table column (−1: skipped) and prepares the table's size for the
 // mode; returns the first row to fill, or 0 when the load must end. `skipped` tells whether a
 // warning is due.
-int PrepareColumns(TTable& table, LoadMode mode, const std::vector<QStringView>& names, int fileColumns,
-                   int dataLines, std::vector<int>& map, bool& skipped)
+int PrepareColumns(TTable& table, LoadMode mode, const std::vector<QStringView>& names, int fileColumns, int dataLines,
+                   std::vector<int>& map, bool& skipped)
 {
     map.assign(std::size_t(fileColumns), -1);
     skipped = false;
@@ -210,9 +210,8 @@ bool LoadFits(const TTable* table, const std::vector<QStringView>& lines, int fi
     return false;
 }
 
-bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first,
-                   LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
-                   UserInterface& ui)
+bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first, LoadMode mode,
+                   QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds, UserInterface& ui)
 {
     const bool keepsCells = mode == LoadMode::AppendColumns || mode == LoadMode::AppendRows;
     if (!LoadFits(keepsCells ? &table : nullptr, lines, first, mode, dataSeparator, decimalSeparator, ui))
@@ -243,12 +242,13 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
     bool skipped = false;
     int r = PrepareColumns(table, mode, names, fileColumns, dataLines, map, skipped);
     if (skipped) {
-        const char* warning =
-            mode == LoadMode::AppendColumns
-                ? QT_TRANSLATE_NOOP("DataFile", "Przy odczycie danych z pliku pominięte zostały kolumny "
-                                                "nazywające się tak samo, jak jakaś kolumna tabeli !")
-                : QT_TRANSLATE_NOOP("DataFile", "Przy odczycie danych z pliku pominięte zostały kolumny nie "
-                                                "posiadające w tabeli odpowiedników o takiej samej nazwie !");
+        const char* warning = mode == LoadMode::AppendColumns
+            ? QT_TRANSLATE_NOOP("DataFile",
+                                "Przy odczycie danych z pliku pominięte zostały kolumny "
+                                "nazywające się tak samo, jak jakaś kolumna tabeli !")
+            : QT_TRANSLATE_NOOP("DataFile",
+                                "Przy odczycie danych z pliku pominięte zostały kolumny nie "
+                                "posiadające w tabeli odpowiedników o takiej samej nazwie !");
         ui.ShowMessage(Texts::tr(warning), UserInterface::Icon::Warning);
     }
     if (header)
@@ -336,7 +336,8 @@ void ShowWriteError(const QString& path, UserInterface& ui)
 
 bool WriteTableFile(const TTable& table, const QString& path, QString* error)
 {
-    return WriteOutputFile(path, [&table](QIODevice& device) { return WriteTable(table, device); }, error);
+    return WriteOutputFile(
+        path, [&table](QIODevice& device) { return WriteTable(table, device); }, error);
 }
 
 bool SaveTable(TTable& table, UserInterface& ui)

@@ -58,9 +58,8 @@ bool LoadFits(const TTable* table, const std::vector<QStringView>& lines, int fi
 // modes. Numbers are read with `decimalSeparator` and stored with the program's own. Header names
 // bind columns to kinds. Asks before replacing and warns about skipped columns through `ui`.
 // False when nothing was loaded (too large, replacing refused, appending rows without a header).
-bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first,
-                   LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
-                   UserInterface& ui);
+bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first, LoadMode mode,
+                   QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds, UserInterface& ui);
 
 // Writes the table as a data file to an open device (see WriteTableFile). False when a write failed.
 bool WriteTable(const TTable& table, QIODevice& device);

@@ -72,7 +72,7 @@ bool PasteText(TTable& table, const TableSelection& selection, QStringView text,
 {
     if (withNames
         && !ui.AskYesNo(Texts::tr("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\r\n"
-                           "Czy jesteś pewien, że chcesz kontynuować ?")))
+                                  "Czy jesteś pewien, że chcesz kontynuować ?")))
         return false;
     const std::vector<QStringView> lines = SplitLines(text);
     auto line = std::size_t(FirstNonEmptyLine(lines));
@@ -136,7 +136,7 @@ void DeleteRowsCols(TTable& table, const TableSelection& selection, int rows, in
         if (dataRows - rows < 1) {
             rows = dataRows - 1;
             ui.ShowMessage(Texts::tr("Tabela musi zawierać co najmniej jeden wiersz - liczba usuwanych wierszy została "
-                              "zmniejszona !"),
+                                     "zmniejszona !"),
                            UserInterface::Icon::Warning);
         }
         rows = std::min(rows, table.RowCount() - selection.Row);
@@ -150,7 +150,7 @@ void DeleteRowsCols(TTable& table, const TableSelection& selection, int rows, in
         if (dataCols - cols < 1) {
             cols = dataCols - 1;
             ui.ShowMessage(Texts::tr("Tabela musi zawierać co najmniej jedną kolumnę - liczba usuwanych kolumn została "
-                              "zmniejszona !"),
+                                     "zmniejszona !"),
                            UserInterface::Icon::Warning);
         }
         cols = std::min(cols, table.ColCount() - selection.Col);

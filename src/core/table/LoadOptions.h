@@ -4,7 +4,8 @@
 #include <QString>
 
 // How a data file goes into a table.
-enum class LoadMode {
+enum class LoadMode
+{
     NewTable = 0,        // open in a new table
     Replace = 1,         // replace the contents of the current table
     AppendColumns = 2,   // add the file's columns to the current table

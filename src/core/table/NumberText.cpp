@@ -78,7 +78,7 @@ std::optional<double> ToDouble(const std::string& s, std::size_t length, bool ne
     const auto result = std::from_chars(begin, end, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         if (!negativeExponent)
-            return std::nullopt;   // too large for any float
+            return std::nullopt;             // too large for any float
         return *begin == '-' ? -0.0 : 0.0;   // too small: underflows to zero
     }
     if (result.ec != std::errc() || result.ptr != end)

@@ -8,7 +8,8 @@ const QString Section = QStringLiteral("LastOpened");
 
 }   // namespace
 
-RecentFiles::RecentFiles(QObject* parent) : QObject(parent) {}
+RecentFiles::RecentFiles(QObject* parent) : QObject(parent)
+{ }
 
 void RecentFiles::AddRecentFile(const QString& path)
 {

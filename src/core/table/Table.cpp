@@ -26,8 +26,8 @@ TTable::~TTable() = default;
 
 bool TTable::SizeAllowed(qint64 dataColumns, qint64 dataRows)
 {
-    return dataColumns >= 0 && dataRows >= 0 && dataColumns <= MaxColumns && dataRows <= MaxCells &&
-           dataColumns * dataRows <= MaxCells;
+    return dataColumns >= 0 && dataRows >= 0 && dataColumns <= MaxColumns && dataRows <= MaxCells
+        && dataColumns * dataRows <= MaxCells;
 }
 
 QString TTable::TooLargeMessage(qint64 dataColumns, qint64 dataRows)

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-TableSet::TableSet(QObject* parent) : QObject(parent) {}
+TableSet::TableSet(QObject* parent) : QObject(parent)
+{ }
 
 TableSet::~TableSet() = default;
 

@@ -7,8 +7,7 @@
 namespace {
 
 // The element at `from` moves to `to`; those between close up.
-template <typename T>
-void MoveElement(std::vector<T>& items, int from, int to)
+template <typename T> void MoveElement(std::vector<T>& items, int from, int to)
 {
     const auto at = [&items](int index) { return items.begin() + std::ptrdiff_t(index); };
     if (from < to)

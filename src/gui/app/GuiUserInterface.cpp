@@ -36,7 +36,8 @@ QString BoxText(const QString& text)
 
 }   // namespace
 
-GuiUserInterface::GuiUserInterface(QWidget* window, TableSet& tables) : m_window(window), m_tables(tables) {}
+GuiUserInterface::GuiUserInterface(QWidget* window, TableSet& tables) : m_window(window), m_tables(tables)
+{ }
 
 void GuiUserInterface::ShowMessage(const QString& text, Icon icon)
 {
@@ -46,8 +47,8 @@ void GuiUserInterface::ShowMessage(const QString& text, Icon icon)
 
 bool GuiUserInterface::AskYesNo(const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, TApplication::Title(), BoxText(text),
-                    QMessageBox::Yes | QMessageBox::No, m_window);
+    QMessageBox box(QMessageBox::Question, TApplication::Title(), BoxText(text), QMessageBox::Yes | QMessageBox::No,
+                    m_window);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -31,8 +31,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 QString THelpWindow::TopicPage(const QString& programDirectory, int language, int topic)
 {
-    const QDir pages(QDir(programDirectory).filePath(language == 1045 ? QStringLiteral("help/pl")
-                                                                      : QStringLiteral("help/en")));
+    const QDir pages(
+        QDir(programDirectory).filePath(language == 1045 ? QStringLiteral("help/pl") : QStringLiteral("help/en")));
     const QString page = pages.filePath(QStringLiteral("topic-%1.html").arg(topic));
     return QFileInfo::exists(page) ? page : pages.filePath(QStringLiteral("index.html"));
 }

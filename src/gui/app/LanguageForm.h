@@ -12,7 +12,11 @@ class TLanguageForm : public QDialog
 
 public:
     // The results the two buttons end the dialog with; closing the window gives Rejected.
-    enum Result { Polish = 1, English = 6 };
+    enum Result
+    {
+        Polish = 1,
+        English = 6
+    };
 
     // `focusLanguage`: 1045 focuses the Polish button, 1033 the English one.
     explicit TLanguageForm(int focusLanguage, QWidget* parent = nullptr);

@@ -69,8 +69,8 @@ TMainForm::~TMainForm()
 void TMainForm::SetLanguage(int language)
 {
     m_language = language;
-    m_kinds = std::make_unique<DataManager>(m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"),
-                                            m_programDirectory);
+    m_kinds = std::make_unique<DataManager>(
+        m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"), m_programDirectory);
     m_ui.SetKinds(m_kinds.get());
 }
 
@@ -140,8 +140,9 @@ void TMainForm::UpdateTableCommands(bool tablesOpen)
         menu->menuAction()->setVisible(tablesOpen);
         menu->menuAction()->setEnabled(tablesOpen);
     }
-    for (const char* name : {"acWstaw", "acUsun", "acOpcjeKolumny", "acZamknij", "acZapisz", "acZapiszJako", "acUsun2",
-                             "acObliczenia", "acStatystyka", "acZapiszBlok", "acSzukaj", "acSzukajKolumny", "acMaksNorm"})
+    for (const char* name :
+         {"acWstaw", "acUsun", "acOpcjeKolumny", "acZamknij", "acZapisz", "acZapiszJako", "acUsun2", "acObliczenia",
+          "acStatystyka", "acZapiszBlok", "acSzukaj", "acSzukajKolumny", "acMaksNorm"})
         Action(name)->setEnabled(tablesOpen);
     Action("acSzukajZnow")->setEnabled(tablesOpen && m_search.Type != skNone);
     if (tablesOpen)

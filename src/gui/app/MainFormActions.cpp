@@ -51,7 +51,8 @@ void AddItem(QMenu* menu, QAction* action, int topic)
 
 }   // namespace
 
-QAction* TMainForm::AddAction(const char* name, const QString& caption, const QString& hint, const QKeySequence& shortcut)
+QAction* TMainForm::AddAction(const char* name, const QString& caption, const QString& hint,
+                              const QKeySequence& shortcut)
 {
     auto* action = new QAction(ActionIcon(name), caption, this);
     action->setObjectName(QString::fromLatin1(name));
@@ -68,8 +69,8 @@ void TMainForm::CreateActions()
     // File
     connect(AddAction("acNowy", tr("&Nowa (pusta)"), tr("Nowa tabela|Tworzy nową, pustą tabele"), Qt::CTRL | Qt::Key_N),
             &QAction::triggered, this, &TMainForm::NewTable);
-    connect(AddAction("acNowyZPliku", tr("N&owa z pliku ..."), tr("Otwórz|Otwiera plik i wczytuje z niego dane do tabeli"),
-                      Qt::CTRL | Qt::Key_O),
+    connect(AddAction("acNowyZPliku", tr("N&owa z pliku ..."),
+                      tr("Otwórz|Otwiera plik i wczytuje z niego dane do tabeli"), Qt::CTRL | Qt::Key_O),
             &QAction::triggered, this, &TMainForm::OpenWithDialog);
     connect(AddAction("acZapisz", tr("&Zapisz"), tr("Zapisz|Zapisuje zawartość tabeli do pliku"), Qt::CTRL | Qt::Key_S),
             &QAction::triggered, this, &TMainForm::SaveActive);
@@ -88,22 +89,26 @@ void TMainForm::CreateActions()
             &QAction::triggered, this, &TMainForm::TileOneAboveAnother);
     connect(AddAction("acPionowo", tr("Ulóż pi&onowo"), tr("Ułóż pionowo|Układa okna jedno obok drugiego")),
             &QAction::triggered, this, &TMainForm::TileSideBySide);
-    connect(AddAction("acZmniejsz", tr("&Zmniejsz wszystkie"), tr("Zmniejsz wszystkie|Zmniejsza wszystkie okna do postaci ikon")),
+    connect(AddAction("acZmniejsz", tr("&Zmniejsz wszystkie"),
+                      tr("Zmniejsz wszystkie|Zmniejsza wszystkie okna do postaci ikon")),
             &QAction::triggered, this, &TMainForm::MinimizeAll);
     connect(AddAction("acSzereguj", tr("&Szereguj wszystkie"),
                       tr("Szereguj wszystkie|Szereguje (rozmieszcza równomiernie) ikony")),
             &QAction::triggered, this, &TMainForm::ArrangeIcons);
-    connect(AddAction("acMaksNorm", tr("&Maksymalizuj"), tr("Maksymalizuj|Maksymalizuje bieżące okno tabeli"), Qt::Key_F5),
-            &QAction::triggered, this, &TMainForm::ToggleMaximized);
+    connect(
+        AddAction("acMaksNorm", tr("&Maksymalizuj"), tr("Maksymalizuj|Maksymalizuje bieżące okno tabeli"), Qt::Key_F5),
+        &QAction::triggered, this, &TMainForm::ToggleMaximized);
 
     // Help
-    connect(AddAction("acOSalvento", tr("&O Salvento ..."), tr("O Salvento|Wyświetla podstawowe informacje o Salvento")),
-            &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(
+        AddAction("acOSalvento", tr("&O Salvento ..."), tr("O Salvento|Wyświetla podstawowe informacje o Salvento")),
+        &QAction::triggered, this, &TMainForm::ShowAbout);
     connect(AddAction("acPomoc", tr("&Pomoc ..."), tr("Pomoc|Wyświetla Pomoc na temat Salvento")), &QAction::triggered,
             this, [this] { ShowHelp(1); });
 
     // Edit
-    AddAction("acKopiuj", tr("&Kopiuj"), tr("Kopiuj|Kopiuje zawartość zaznaczonego obszaru do Schowka"), Qt::CTRL | Qt::Key_C);
+    AddAction("acKopiuj", tr("&Kopiuj"), tr("Kopiuj|Kopiuje zawartość zaznaczonego obszaru do Schowka"),
+              Qt::CTRL | Qt::Key_C);
     AddAction("acWytnij", tr("W&ytnij"), tr("Wytnij|Kopiuje do Schowka i usuwa zawartość zaznaczonego obszaru"),
               Qt::CTRL | Qt::Key_X);
     AddAction("acWklej", tr("&Wklej"), tr("Wklej|Wkleja zawartość Schowka do tabeli"), Qt::CTRL | Qt::Key_V);
@@ -111,26 +116,28 @@ void TMainForm::CreateActions()
     AddAction("acKopiujZNagl", tr("Kopiuj z &nazwami kolumn"),
               tr("Kopiuj z nazwami kolumn|Kopiuje do Schowka zawartość zaznaczonego obszaru razem z nazwami kolumn"),
               Qt::SHIFT | Qt::CTRL | Qt::Key_C);
-    AddAction("acWklejZNagl", tr("Wklej z n&azwami kolumn"),
-              tr("Wklej z nazwami kolumn|Wkleja do tabeli zawartość Schowka, pierwszy wiersz w Schowku to nazwy kolumn"),
-              Qt::SHIFT | Qt::CTRL | Qt::Key_V);
-    AddAction("acZapiszBlok", tr("&Zapisz zaznaczenie ..."), tr("Zapisz zaznaczenie|Zapisuje zaznaczony obszar w pliku"));
+    AddAction(
+        "acWklejZNagl", tr("Wklej z n&azwami kolumn"),
+        tr("Wklej z nazwami kolumn|Wkleja do tabeli zawartość Schowka, pierwszy wiersz w Schowku to nazwy kolumn"),
+        Qt::SHIFT | Qt::CTRL | Qt::Key_V);
+    AddAction("acZapiszBlok", tr("&Zapisz zaznaczenie ..."),
+              tr("Zapisz zaznaczenie|Zapisuje zaznaczony obszar w pliku"));
     connect(AddAction("acSzukaj", tr("Szuka&j ..."),
                       tr("Szukaj|Wyszukuje w bieżącej kolumnie lub tabeli dane o podanej charakterystyce"),
                       Qt::CTRL | Qt::Key_F),
             &QAction::triggered, this, &TMainForm::FindData);
-    connect(AddAction("acSzukajZnow", tr("Szukaj &ponownie"), tr("Szukaj ponownie|Powtórz ostatnią operację wyszukiwania"),
-                      Qt::Key_F3),
+    connect(AddAction("acSzukajZnow", tr("Szukaj &ponownie"),
+                      tr("Szukaj ponownie|Powtórz ostatnią operację wyszukiwania"), Qt::Key_F3),
             &QAction::triggered, this, &TMainForm::FindAgain);
     connect(AddAction("acSzukajKolumny", tr("Szukaj ko&lumny"),
                       tr("Szukaj kolumny|Wyszukuje w tabelach kolumnę o podanej nazwie"), Qt::CTRL | Qt::Key_G),
             &QAction::triggered, this, &TMainForm::FindColumn);
-    AddAction("acWstaw", tr("Ws&taw kolumny/wiersze ..."), tr("Wstaw kolumny/wiersze|Wstawia do tabeli kolumny lub/i wiersze"),
-              Qt::Key_Insert);
-    AddAction("acUsun", tr("U&suń kolumny/wiersze ..."), tr("Usuń kolumny/wiersze|Usuwa z tabeli kolumny lub/i wiersze"),
-              Qt::CTRL | Qt::Key_Delete);
-    AddAction("acOpcjeKolumny", tr("&Opcje kolumny ..."), tr("Opcje kolumny|Pozwala określić opcje kolumny (np. jej nazwę)"),
-              Qt::CTRL | Qt::Key_Return);
+    AddAction("acWstaw", tr("Ws&taw kolumny/wiersze ..."),
+              tr("Wstaw kolumny/wiersze|Wstawia do tabeli kolumny lub/i wiersze"), Qt::Key_Insert);
+    AddAction("acUsun", tr("U&suń kolumny/wiersze ..."),
+              tr("Usuń kolumny/wiersze|Usuwa z tabeli kolumny lub/i wiersze"), Qt::CTRL | Qt::Key_Delete);
+    AddAction("acOpcjeKolumny", tr("&Opcje kolumny ..."),
+              tr("Opcje kolumny|Pozwala określić opcje kolumny (np. jej nazwę)"), Qt::CTRL | Qt::Key_Return);
     connect(Action("acKopiuj"), &QAction::triggered, this, [this] { CopyBlock(false); });
     connect(Action("acWytnij"), &QAction::triggered, this, &TMainForm::CutBlock);
     connect(Action("acWklej"), &QAction::triggered, this, [this] { PasteBlock(false); });
@@ -147,12 +154,15 @@ void TMainForm::CreateActions()
                       tr("Opcje zapisu/odczytu|Pozwala ustawić globalne opcje zapisu/odczytu plików")),
             &QAction::triggered, this, &TMainForm::ShowOptions);
     connect(AddAction("acOpcjeDanych", tr("Opcje &danych ..."),
-                      tr("Opcje danych|Pozwala ustawić globalne opcje danych wejściowych i wskaźników"), Qt::CTRL | Qt::Key_D),
+                      tr("Opcje danych|Pozwala ustawić globalne opcje danych wejściowych i wskaźników"),
+                      Qt::CTRL | Qt::Key_D),
             &QAction::triggered, this, &TMainForm::ShowDataOptions);
     connect(AddAction("acCoMozeszObl", tr("&Co możesz obliczyć ..."),
-                      tr("Co możesz obliczyć|Pozwala określić, które wskaźniki mogą zostać obliczone"), Qt::CTRL | Qt::Key_F9),
+                      tr("Co możesz obliczyć|Pozwala określić, które wskaźniki mogą zostać obliczone"),
+                      Qt::CTRL | Qt::Key_F9),
             &QAction::triggered, this, &TMainForm::WhatCanBeComputed);
-    connect(AddAction("acObliczenia", tr("&Obliczenia ..."), tr("Obliczenia|Oblicza wartości wybranych wskaźników"), Qt::Key_F9),
+    connect(AddAction("acObliczenia", tr("&Obliczenia ..."), tr("Obliczenia|Oblicza wartości wybranych wskaźników"),
+                      Qt::Key_F9),
             &QAction::triggered, this, &TMainForm::Calculate);
     connect(AddAction("acStatystyka", tr("Obliczenia s&tatystyczne ..."),
                       tr("Obliczenia statystyczne|Wyświetla podstawowe informacje statystyczne na temat danych z "
@@ -257,12 +267,9 @@ void TMainForm::CreateToolBar()
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     const std::initializer_list<const char*> groups[] = {
-        {"acNowy", "acNowyZPliku", "acZapisz"},
-        {"acUsun2", "acWytnij", "acKopiuj", "acWklej"},
-        {"acSzukaj", "acSzukajKolumny", "acSzukajZnow"},
-        {"acWstaw", "acUsun"},
-        {"acOpcjeKolumny", "acOpcje", "acOpcjeDanych"},
-        {"acCoMozeszObl", "acObliczenia", "acStatystyka"},
+        {"acNowy", "acNowyZPliku", "acZapisz"},          {"acUsun2", "acWytnij", "acKopiuj", "acWklej"},
+        {"acSzukaj", "acSzukajKolumny", "acSzukajZnow"}, {"acWstaw", "acUsun"},
+        {"acOpcjeKolumny", "acOpcje", "acOpcjeDanych"},  {"acCoMozeszObl", "acObliczenia", "acStatystyka"},
         {"acKaskada", "acPoziomo", "acPionowo"},
     };
     bool first = true;

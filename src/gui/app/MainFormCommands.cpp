@@ -79,8 +79,7 @@ void TMainForm::ShowDataOptions()
 {
     // On the kind of the current column, when it has one.
     const TTableWin* active = ActiveTableWin();
-    const TAbstractData* current =
-        active ? active->Table().ColumnKind(active->CurrentSelection().Col) : nullptr;
+    const TAbstractData* current = active ? active->Table().ColumnKind(active->CurrentSelection().Col) : nullptr;
     TDataOptionsForm::Show(*m_kinds, m_tables, m_ui, this, current);
 }
 

@@ -19,8 +19,8 @@ void TMainForm::NewTable()
 
 void TMainForm::OpenWithDialog()
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(
-        this, tr("Otwórz pliki"), LastFolder(u"Open"), tr("Pliki danych (*.txt *.dat);;Wszystkie pliki (*)"));
+    const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Otwórz pliki"), LastFolder(u"Open"),
+                                                            tr("Pliki danych (*.txt *.dat);;Wszystkie pliki (*)"));
     if (!paths.isEmpty())
         RememberFolder(u"Open", paths.first());
     OpenFiles(paths);

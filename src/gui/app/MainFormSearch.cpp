@@ -96,8 +96,8 @@ void TMainForm::SearchColumnFromActive()
     TTableWin* active = ActiveTableWin();
     if (!active)
         return;
-    const std::optional<TFoundColumn> found =
-        SearchColumn(m_tables, active->Table(), active->CurrentSelection().Col, m_search.ColumnName, m_ui);
+    const std::optional<TFoundColumn> found = SearchColumn(m_tables, active->Table(), active->CurrentSelection().Col,
+                                                           m_search.ColumnName, m_ui);
     if (!found)
         return;
     TTableWin* window = WindowOf(found->Table);

@@ -16,8 +16,8 @@ void TMainForm::ComputeStatistics()
     if (!active)
         return;
     const TableSelection selection = active->CurrentSelection();
-    std::vector<TStatColumnRec> records =
-        MakeStatColumns(active->Table(), selection.Left, selection.Top, selection.Right, selection.Bottom);
+    std::vector<TStatColumnRec> records = MakeStatColumns(active->Table(), selection.Left, selection.Top,
+                                                          selection.Right, selection.Bottom);
     if (!TStatisticsOptionsForm::Edit(records, active->Table().RowCount() - 1, this))
         return;
     TStatisticsForm::Show(records, m_ui, this);

@@ -44,14 +44,14 @@ std::optional<int> ScaleEnd(const QLineEdit* edit)
 
 }   // namespace
 
-TOptionsForm::TOptionsForm(const TOptionsRecord& record, const bool* decimalSepPoint, QWidget* parent)
-    : QDialog(parent)
+TOptionsForm::TOptionsForm(const TOptionsRecord& record, const bool* decimalSepPoint, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TOptionsForm"));
     setWindowTitle(decimalSepPoint ? tr("Opcje zapisu/odczytu plików (GLOBALNE)")
                                    : tr("Opcje zapisu/odczytu plików (TEGO PLIKU)"));
-    Hint(this, tr("To okno służy do określania opcji Salvento, dotyczących wczytywania danych z plików i ch "
-                  "wewnętrznej reprezentacji"));
+    Hint(this,
+         tr("To okno służy do określania opcji Salvento, dotyczących wczytywania danych z plików i ch "
+            "wewnętrznej reprezentacji"));
     SetHelpTopic(this, 310);
 
     auto* separator = new QGroupBox(tr("Separator dziesiętny"), this);

@@ -79,8 +79,9 @@ QWidget* TCalcMainForm::CreateSimplePage()
     auto* btnToRight = new QToolButton(page);
     btnToRight->setObjectName(QStringLiteral("btnToRight"));
     btnToRight->setArrowType(Qt::RightArrow);
-    Hint(btnToRight, tr("Przeniesienie zaznaczonej na liście 'Wszystkie tabele' tabeli do listy 'Tabele użyte do "
-                        "obliczeń'"));
+    Hint(btnToRight,
+         tr("Przeniesienie zaznaczonej na liście 'Wszystkie tabele' tabeli do listy 'Tabele użyte do "
+            "obliczeń'"));
     connect(btnToRight, &QToolButton::clicked, this, &TCalcMainForm::AddToSelected);
     m_btnToLeft = new QToolButton(page);
     m_btnToLeft->setObjectName(QStringLiteral("btnToLeft"));
@@ -128,7 +129,8 @@ QWidget* TCalcMainForm::CreateSimplePage()
     sideLayout->addWidget(order);
     sideLayout->addStretch();
 
-    m_btnOKSimple = Button(tr("D&alej"), "btnOKSimple", tr("Przejście do kolejnego etapu przygotowywania obliczeń"), page);
+    m_btnOKSimple = Button(tr("D&alej"), "btnOKSimple", tr("Przejście do kolejnego etapu przygotowywania obliczeń"),
+                           page);
     connect(m_btnOKSimple, &QPushButton::clicked, this, &TCalcMainForm::accept);
     auto* btnCancelSimple = Button(tr("Anuluj"), "btnCancelSimple", tr("Rezygnacja z przeprowadzania obliczeń"), page);
     connect(btnCancelSimple, &QPushButton::clicked, this, &TCalcMainForm::reject);
@@ -178,15 +180,17 @@ QWidget* TCalcMainForm::CreateComplexPage()
     // A drop-down list, not an editable box: a typed text would name no table.
     m_cmbDest = new QComboBox(page);
     m_cmbDest->setObjectName(QStringLiteral("cmbDest"));
-    Hint(m_cmbDest, tr("Z tej listy wybierz tabelę, w której zostaną zapamiętane wyniki obliczeń (może to być 'Nowa' "
-                       "tabela)"));
+    Hint(m_cmbDest,
+         tr("Z tej listy wybierz tabelę, w której zostaną zapamiętane wyniki obliczeń (może to być 'Nowa' "
+            "tabela)"));
     auto* destinationLabel = new QLabel(tr("Tabela docelowa:"), page);
     destinationLabel->setBuddy(m_cmbDest);
 
-    m_btnOKComplex =
-        Button(tr("D&alej"), "btnOKComplex", tr("Przejście do kolejnego etapu przygotowywania obliczeń"), page);
+    m_btnOKComplex = Button(tr("D&alej"), "btnOKComplex", tr("Przejście do kolejnego etapu przygotowywania obliczeń"),
+                            page);
     connect(m_btnOKComplex, &QPushButton::clicked, this, &TCalcMainForm::accept);
-    auto* btnCancelComplex = Button(tr("Anuluj"), "btnCancelComplex", tr("Rezygnacja z przeprowadzania obliczeń"), page);
+    auto* btnCancelComplex = Button(tr("Anuluj"), "btnCancelComplex", tr("Rezygnacja z przeprowadzania obliczeń"),
+                                    page);
     connect(btnCancelComplex, &QPushButton::clicked, this, &TCalcMainForm::reject);
 
     auto* bottom = new QHBoxLayout;
@@ -336,8 +340,8 @@ void TCalcMainForm::accept()
     QDialog::accept();
 }
 
-std::optional<CalcChoices> TCalcMainForm::Choose(const CalcSettings& settings, const TableSet& tables, UserInterface& ui,
-                                                 QWidget* parent)
+std::optional<CalcChoices> TCalcMainForm::Choose(const CalcSettings& settings, const TableSet& tables,
+                                                 UserInterface& ui, QWidget* parent)
 {
     TCalcMainForm form(settings, tables, ui, parent);
     if (form.exec() != QDialog::Accepted)

@@ -76,11 +76,11 @@ TPossibleIdxsSelForm::TPossibleIdxsSelForm(const KindFlags& possible, const Kind
     AddGroupButton(presetsLayout, "btnOptionD", tr("Szczegółowa analiza bilansu ....."),
                    tr("Zaznacza wskaźniki związane ze szczegółową analizą bilansu cieplnego człowieka w różnych "
                       "warunkach"),
-                   {HSI, SWreq, STE, PSI, mS, SW, HL, ECI, Mrt, Rprim, mR, mC, mE, mL, mRes, Ts, STI, PST, Oh_W, Oh_H,
-                    Oc_W, Oc_H, UTCI});
-    AddGroupButton(presetsLayout, "btnOptionE", tr("Pogoda"), tr("Zaznacza wskaźniki związane ze opcją 'Pogoda'"),
-                   {W_Prec, W_Snow, W_Sens, W_Rad, W_Strain, W_Sult, W_TAmp, Weather, WSI_SB, WSI_AB, WSI_MR, WSI_AR,
-                    WSI_ST});
+                   {HSI, SWreq, STE,  PSI, mS,  SW,  HL,   ECI,  Mrt,  Rprim, mR,  mC,
+                    mE,  mL,    mRes, Ts,  STI, PST, Oh_W, Oh_H, Oc_W, Oc_H,  UTCI});
+    AddGroupButton(
+        presetsLayout, "btnOptionE", tr("Pogoda"), tr("Zaznacza wskaźniki związane ze opcją 'Pogoda'"),
+        {W_Prec, W_Snow, W_Sens, W_Rad, W_Strain, W_Sult, W_TAmp, Weather, WSI_SB, WSI_AB, WSI_MR, WSI_AR, WSI_ST});
     presetsLayout->addStretch();
 
     auto* btnOK = new QPushButton(tr("O&blicz"), this);

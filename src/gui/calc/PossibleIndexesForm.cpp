@@ -18,8 +18,8 @@
 namespace {
 
 // A list of kind Names in a group, with the description of its current entry below it.
-QListWidget* KindListGroup(const QString& title, const char* listName, const char* labelName,
-                           const QStringList& names, const DataManager& kinds, QWidget* parent)
+QListWidget* KindListGroup(const QString& title, const char* listName, const char* labelName, const QStringList& names,
+                           const DataManager& kinds, QWidget* parent)
 {
     auto* group = new QGroupBox(title, parent);
     auto* list = new QListWidget(group);
@@ -31,10 +31,9 @@ QListWidget* KindListGroup(const QString& title, const char* listName, const cha
     description->setWordWrap(true);
     description->setMinimumHeight(3 * description->fontMetrics().height());
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QObject::connect(list, &QListWidget::currentItemChanged, description,
-                     [description, &kinds](const QListWidgetItem* current) {
-                         description->setText(DescriptionOf(current, kinds));
-                     });
+    QObject::connect(
+        list, &QListWidget::currentItemChanged, description,
+        [description, &kinds](const QListWidgetItem* current) { description->setText(DescriptionOf(current, kinds)); });
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(list, 1);
     layout->addWidget(description);
@@ -60,7 +59,8 @@ TPossibleIndexesForm::TPossibleIndexesForm(DataManager& kinds, const TableSet& t
     kinds.AddNamesWhere(haveNames, have);
     QStringList haveNotNames;
     kinds.AddNamesWhere(haveNotNames, haveNot);
-    m_lbDontHave = KindListGroup(tr("Tych danych &nie mam"), "lbDontHave", "lbDescrDontHave", haveNotNames, kinds, this);
+    m_lbDontHave = KindListGroup(tr("Tych danych &nie mam"), "lbDontHave", "lbDescrDontHave", haveNotNames, kinds,
+                                 this);
     m_lbHave = KindListGroup(tr("Te dane &mam"), "lbHave", "lbDescrHave", haveNames, kinds, this);
 
     m_btnToRight = new QToolButton(this);

@@ -76,8 +76,9 @@ TDataOptionsForm::TDataOptionsForm(DataManager& kinds, QWidget* parent, const TA
 {
     setObjectName(QStringLiteral("TDataOptionsForm"));
     setWindowTitle(tr("Opcje danych"));
-    Hint(this, tr("To okno służy do dokonywania zmian w właściwościach danych/wskaźników, pamiętanych za każdym "
-                  "uruchomieniem Salvento"));
+    Hint(this,
+         tr("To okno służy do dokonywania zmian w właściwościach danych/wskaźników, pamiętanych za każdym "
+            "uruchomieniem Salvento"));
     SetHelpTopic(this, 304);
 
     m_cmbData = new QComboBox(this);
@@ -128,7 +129,8 @@ TDataOptionsForm::TDataOptionsForm(DataManager& kinds, QWidget* parent, const TA
     Hint(m_rgDualOption, tr("Szczegółowy sposób obliczania wskaźnika"));
     m_dualOptions = new QButtonGroup(this);
     auto* dualLayout = new QVBoxLayout(m_rgDualOption);
-    const QString dualCaptions[] = {tr("&Zawsze obliczaj od nowa"), tr("&Próbuj obliczyć, ale zostaw jeśli się nie uda"),
+    const QString dualCaptions[] = {tr("&Zawsze obliczaj od nowa"),
+                                    tr("&Próbuj obliczyć, ale zostaw jeśli się nie uda"),
                                     tr("Obliczaj tylko gdy &Brak Danych"), tr("Ni&gdy nie obliczaj")};
     for (int option = 1; option <= 4; ++option) {
         auto* item = new QRadioButton(dualCaptions[option - 1], m_rgDualOption);
@@ -255,8 +257,8 @@ void TDataOptionsForm::ApplyName()
     // Any kind of that name refuses it, this one included: a change of letter case only is refused.
     if (m_kinds.FindByName(name)) {
         QMessageBox box(QMessageBox::Critical, TApplication::Title(),
-                        tr("Dana o podanej nazwie już istnieje !\nZmiana nazwy nie została zapisana !"), QMessageBox::Ok,
-                        this);
+                        tr("Dana o podanej nazwie już istnieje !\nZmiana nazwy nie została zapisana !"),
+                        QMessageBox::Ok, this);
         box.exec();
         m_edName->setText(m_lastName);
         m_edName->setFocus();

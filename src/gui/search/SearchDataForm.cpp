@@ -87,12 +87,15 @@ TSearchDataForm::TSearchDataForm(TSearchState& state, const TAbstractData* curre
     ShowText(m_edText, m_loaded.Text, 50);
     auto* textLabel = new QLabel(tr("&Tekst do znalezienia:"), tsText);
     textLabel->setBuddy(m_edText);
-    m_cbCaseSensitive = NewCheck("cbCaseSensitive", tr("&Rozróżniaj wielkie i małe litery"), m_loaded.CaseSensitive, tsText);
-    m_cbSearchTextCells = NewCheck("cbSearchTextCells", tr("Przeszukiwać komórki t&ekstowe"), m_loaded.SearchTextCells, tsText);
-    m_cbSearchNumCells = NewCheck("cbSearchNumCells", tr("Przeszukiwać komórki &numeryczne"), m_loaded.SearchNumCells, tsText);
+    m_cbCaseSensitive = NewCheck("cbCaseSensitive", tr("&Rozróżniaj wielkie i małe litery"), m_loaded.CaseSensitive,
+                                 tsText);
+    m_cbSearchTextCells = NewCheck("cbSearchTextCells", tr("Przeszukiwać komórki t&ekstowe"), m_loaded.SearchTextCells,
+                                   tsText);
+    m_cbSearchNumCells = NewCheck("cbSearchNumCells", tr("Przeszukiwać komórki &numeryczne"), m_loaded.SearchNumCells,
+                                  tsText);
     auto* textLayout = new QVBoxLayout(tsText);
     for (QWidget* widget : std::initializer_list<QWidget*>{textLabel, m_edText, m_cbCaseSensitive, m_cbSearchTextCells,
-                                                          m_cbSearchNumCells})
+                                                           m_cbSearchNumCells})
         textLayout->addWidget(widget);
     textLayout->addStretch();
     m_pcOption->addTab(tsText, tr("Tekst"));
@@ -196,8 +199,8 @@ void TSearchDataForm::accept()
         QDialog::accept();
         return;
     }
-    QMessageBox message(QMessageBox::Critical, TApplication::Title(), refusal.replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                        QMessageBox::Ok, this);
+    QMessageBox message(QMessageBox::Critical, TApplication::Title(),
+                        refusal.replace(QStringLiteral("\r\n"), QStringLiteral("\n")), QMessageBox::Ok, this);
     message.exec();
 }
 

@@ -57,8 +57,9 @@ TStatisticsOptionsForm::TStatisticsOptionsForm(std::vector<TStatColumnRec>& reco
 
     m_cmbCol = new QComboBox(this);
     m_cmbCol->setObjectName(QStringLiteral("cmbCol"));
-    Hint(m_cmbCol, tr("Kolumna, której dotyczą ustawienia|Wybór innej kolumny zapamiętuje ustawienia kolumny "
-                      "opuszczanej i wyświetla ustawienia kolumny wybranej"));
+    Hint(m_cmbCol,
+         tr("Kolumna, której dotyczą ustawienia|Wybór innej kolumny zapamiętuje ustawienia kolumny "
+            "opuszczanej i wyświetla ustawienia kolumny wybranej"));
     for (const TStatColumnRec& record : records)
         m_cmbCol->addItem(record.ColName);
     auto* columnLabel = new QLabel(tr("&Kolumna:"), this);
@@ -93,8 +94,9 @@ TStatisticsOptionsForm::TStatisticsOptionsForm(std::vector<TStatColumnRec>& reco
         grid->addWidget(radio, button.mode, 0);
     }
     m_edUserFreqs = NewEdit("edUserFreqs", freqs);
-    Hint(m_edUserFreqs, tr("Określa progi użytkownika (liczby oddzielone znakami ',' lub ';' (zależnie od ustawionego "
-                           "globalnego separatora dziesiętnego))"));
+    Hint(m_edUserFreqs,
+         tr("Określa progi użytkownika (liczby oddzielone znakami ',' lub ';' (zależnie od ustawionego "
+            "globalnego separatora dziesiętnego))"));
     m_edHistWidth = NewEdit("edHistWidth", freqs);
     m_edHistCount = NewEdit("edHistCount", freqs);
     grid->addWidget(m_edUserFreqs, fmUser, 1);

@@ -14,8 +14,7 @@ public:
     void SelectBlock(const QModelIndex& anchor, const QModelIndex& current);
 
 protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                         const QEvent* event) const override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
 
 private:
     bool m_plain = false;   // the cursor move under way starts a new selection

@@ -3,9 +3,9 @@
 #include "app/Application.h"
 #include "app/Hints.h"
 
+#include "table/Table.h"
 #include "table/TableGrid.h"
 #include "table/TableModel.h"
-#include "table/Table.h"
 #include "table/TableSet.h"
 #include "UserInterface.h"
 
@@ -160,7 +160,8 @@ bool TTableWin::MayClose()
         return true;
     const QMessageBox::StandardButton answer = QMessageBox::question(
         this, TApplication::Title(),
-        tr("Tabela %1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?").arg(m_table.TableNumber()),
+        tr("Tabela %1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?")
+            .arg(m_table.TableNumber()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save)
         return m_save && m_save();

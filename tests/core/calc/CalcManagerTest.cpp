@@ -109,7 +109,8 @@ TEST_F(CalcManagerTest, ComplexWayCombinesEveryRowWithGroupColumns)
 
 TEST_F(CalcManagerTest, ComplexPriorityWithoutKindsCountsAsOneRow)
 {
-    TTable* weather = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 3, [](int c, int r) { return float(c * r); });
+    TTable* weather = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 3,
+                                [](int c, int r) { return float(c * r); });
     TTable* people = MakeTable({QStringLiteral("name")}, 4, [](int, int r) { return float(r); });
     TTable* extra = MakeTable({QStringLiteral("v10m")}, 2, [](int, int r) { return float(r); });
     CalcChoices choices;
@@ -135,7 +136,8 @@ TEST_F(CalcManagerTest, FirstPriorityWithOnlyADescriptionCountsAsOneRow)
 {
     TTable* stations = MakeTable({QStringLiteral("stn")}, 2, [](int, int r) { return float(r); });
     stations->SetCellText(1, 1, u"Hel");
-    TTable* weather = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 3, [](int c, int r) { return float(c * r); });
+    TTable* weather = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 3,
+                                [](int c, int r) { return float(c * r); });
     CalcChoices choices;
     choices.simple = false;
     choices.complexSources = {TableEntryText(*stations), TableEntryText(*weather), NoneText(), NoneText()};
@@ -179,7 +181,8 @@ TEST_F(CalcManagerTest, ADestinationBeyondTheLargestTableIsRefusedUntouched)
 TEST_F(CalcManagerTest, SimpleWayTakesEachKindFromTheFirstTableThatHasIt)
 {
     TTable* shorter = MakeTable({QStringLiteral("t")}, 10, [](int, int) { return 0.0f; });
-    TTable* longer = MakeTable({QStringLiteral("v"), QStringLiteral("t")}, 15, [](int c, int) { return c == 1 ? 4.0f : 30.0f; });
+    TTable* longer = MakeTable({QStringLiteral("v"), QStringLiteral("t")}, 15,
+                               [](int c, int) { return c == 1 ? 4.0f : 30.0f; });
     TTable* destination = Calculate(Simple({shorter, longer}), Only({kind::WCI, kind::SB}));
     ASSERT_NE(destination, nullptr);
     ASSERT_EQ(destination->RowCount(), 16);
@@ -197,8 +200,10 @@ TEST_F(CalcManagerTest, SimpleWayTakesEachKindFromTheFirstTableThatHasIt)
 
 TEST_F(CalcManagerTest, OpenDestinationKeepsItsOtherCellsAndReusesNamedColumns)
 {
-    TTable* source = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 2, [](int c, int) { return c == 1 ? 0.0f : 1.0f; });
-    TTable* target = MakeTable({QStringLiteral("note"), QStringLiteral("wci")}, 4, [](int, int r) { return float(-r); });
+    TTable* source = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 2,
+                               [](int c, int) { return c == 1 ? 0.0f : 1.0f; });
+    TTable* target = MakeTable({QStringLiteral("note"), QStringLiteral("wci")}, 4,
+                               [](int, int r) { return float(-r); });
     TTable* destination = Calculate(Simple({source}, TableEntryText(*target)), Only({kind::WCI}));
     ASSERT_EQ(destination, target);
     EXPECT_EQ(target->ColCount(), 3);
@@ -279,7 +284,7 @@ TEST_F(CalcManagerTest, AFileErrorEndsTheRunButKeepsTheRowsWritten)
     TTable* source = tables.NewTable();
     source->BindHeader(1, u"Weather", kinds);
     source->AppendRows(2);
-    source->SetCellText(1, 1, u"nonsense");      // no weather type: no score, no file needed
+    source->SetCellText(1, 1, u"nonsense");   // no weather type: no score, no file needed
     source->SetCellText(1, 2, u"-1_2T1_010");
     source->SetCellText(1, 3, u"0_2T1_010");
     ui.calcChoices = Simple({source});

@@ -26,7 +26,7 @@ QByteArray ShippedBytes()
 // The shipped file in a scratch home, read with the interface in the given language.
 struct Shipped
 {
-    explicit Shipped(const QString& language) : kinds(home.IniPath(), language, home.Path(QString())) {}
+    explicit Shipped(const QString& language) : kinds(home.IniPath(), language, home.Path(QString())) { }
 
     TAbstractData& Kind(int id) { return *kinds.GetById(id); }
     QString Raw(const QString& section, int id) const
@@ -55,7 +55,8 @@ TEST(ShippedConfig, IsUtf8WithEverySectionAndKeyOnce)
 {
     const QByteArray bytes = ShippedBytes();
     ASSERT_FALSE(bytes.isEmpty());
-    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));   // a mark before the first section hides nothing, but is not needed
+    EXPECT_FALSE(
+        bytes.startsWith("\xEF\xBB\xBF"));   // a mark before the first section hides nothing, but is not needed
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     ASSERT_FALSE(utf8.hasError());   // otherwise the reader falls back to Windows-1250 and garbles ° and ł
@@ -175,11 +176,12 @@ TEST(ShippedConfig, InputsAndWhatOtherKindsReadHaveTypicalValues)
     std::vector<int> needed;
     for (int id = 0; id < kind::FirstComputed; ++id)
         needed.push_back(id);
-    for (const int id : {kind::Tg, kind::e, kind::f, kind::hSl, kind::Kglob, kind::Kref, kind::Ts, kind::Icl, kind::N,
-                         kind::TE, kind::Rprim, kind::mR, kind::mC, kind::mE, kind::mL, kind::mRes, kind::mQ, kind::mS,
-                         kind::STI, kind::pPhS, kind::pHSI, kind::pSTI, kind::SW, kind::Mrt, kind::HSI, kind::PhS,
-                         kind::Oh_W, kind::Oc_W, kind::W_Prec, kind::W_Snow, kind::W_Sens, kind::W_Rad,
-                         kind::W_Strain, kind::W_Sult, kind::dt, kind::W_TAmp})
+    for (const int id :
+         {kind::Tg,       kind::e,      kind::f,     kind::hSl,   kind::Kglob,  kind::Kref,   kind::Ts,     kind::Icl,
+          kind::N,        kind::TE,     kind::Rprim, kind::mR,    kind::mC,     kind::mE,     kind::mL,     kind::mRes,
+          kind::mQ,       kind::mS,     kind::STI,   kind::pPhS,  kind::pHSI,   kind::pSTI,   kind::SW,     kind::Mrt,
+          kind::HSI,      kind::PhS,    kind::Oh_W,  kind::Oc_W,  kind::W_Prec, kind::W_Snow, kind::W_Sens, kind::W_Rad,
+          kind::W_Strain, kind::W_Sult, kind::dt,    kind::W_TAmp})
         needed.push_back(id);
     for (const int id : needed)
         EXPECT_NE(config.Kind(id).TypicalValue, NoValue) << config.Kind(id).ShortName.toStdString();
@@ -265,10 +267,9 @@ TEST(ShippedConfig, EveryWholeValueOfAClassKindHasItsOwnClass)
         int first;
         int last;
     };
-    const std::vector<Case> cases = {{kind::W_Sens, -3, 3}, {kind::W_Rad, 1, 3},  {kind::W_Strain, 0, 2},
-                                     {kind::W_Sult, 0, 2},  {kind::W_TAmp, 0, 1}, {kind::W_Prec, 0, 1},
-                                     {kind::W_Snow, 0, 1},  {kind::DhRa, 0, 2},   {kind::DhRna, 0, 2},
-                                     {kind::sex, 0, 1}};
+    const std::vector<Case> cases = {
+        {kind::W_Sens, -3, 3}, {kind::W_Rad, 1, 3},  {kind::W_Strain, 0, 2}, {kind::W_Sult, 0, 2}, {kind::W_TAmp, 0, 1},
+        {kind::W_Prec, 0, 1},  {kind::W_Snow, 0, 1}, {kind::DhRa, 0, 2},     {kind::DhRna, 0, 2},  {kind::sex, 0, 1}};
     Shipped config(QStringLiteral("PL"));
     for (const Case& c : cases) {
         const TAbstractData& data = config.Kind(c.id);

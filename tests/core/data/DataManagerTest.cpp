@@ -37,11 +37,20 @@ UTCI=abc
 
 TEST(Catalogue, IdentifiersMatchTheShortNames)
 {
-    const std::vector<std::pair<int, const char*>> named = {
-        {kind::t, "t"},       {kind::vis, "vis"},      {kind::Tg, "Tg"},         {kind::WBGT, "WBGT"},
-        {kind::mS, "mS"},     {kind::Mrt, "Mrt"},      {kind::PMV, "PMV"},       {kind::W_Strain, "W_Strain"},
-        {kind::Weather, "Weather"}, {kind::WSI_ST, "WSI_ST"}, {kind::UTCI, "UTCI"}, {kind::Ereq, "Ereq"},
-        {kind::LgLa, "LgLa"}, {kind::mS_w, "mS_w"}};
+    const std::vector<std::pair<int, const char*>> named = {{kind::t, "t"},
+                                                            {kind::vis, "vis"},
+                                                            {kind::Tg, "Tg"},
+                                                            {kind::WBGT, "WBGT"},
+                                                            {kind::mS, "mS"},
+                                                            {kind::Mrt, "Mrt"},
+                                                            {kind::PMV, "PMV"},
+                                                            {kind::W_Strain, "W_Strain"},
+                                                            {kind::Weather, "Weather"},
+                                                            {kind::WSI_ST, "WSI_ST"},
+                                                            {kind::UTCI, "UTCI"},
+                                                            {kind::Ereq, "Ereq"},
+                                                            {kind::LgLa, "LgLa"},
+                                                            {kind::mS_w, "mS_w"}};
     for (const auto& [id, name] : named)
         EXPECT_STREQ(KindCatalogue[std::size_t(id)].ShortName, name);
     const int integers = int(std::count_if(KindCatalogue.begin(), KindCatalogue.end(),
@@ -196,7 +205,7 @@ TEST(DataManager, PossibleIndicesComeFromDefaultsAndTypicals)
     KindFlags possible{};
     have[kind::UTCI] = true;   // present in the data, but tested as if absent
     EXPECT_EQ(kinds.ComputePossible(have, possible), 7);
-    EXPECT_TRUE(possible[kind::WBGT]);      // its default makes it computable
+    EXPECT_TRUE(possible[kind::WBGT]);   // its default makes it computable
     EXPECT_TRUE(possible[kind::Weather]);
     for (int id = kind::WSI_SB; id <= kind::WSI_ST; ++id)
         EXPECT_TRUE(possible[std::size_t(id)]);   // the suitability indices follow the weather type

@@ -29,7 +29,9 @@ struct ShippedRow : KindRow
 // A plausible row of observations and personal parameters.
 std::array<float, kind::FirstComputed> RandomInputs(std::mt19937& random)
 {
-    auto uniform = [&random](float low, float high) { return std::uniform_real_distribution<float>(low, high)(random); };
+    auto uniform = [&random](float low, float high) {
+        return std::uniform_real_distribution<float>(low, high)(random);
+    };
     auto whole = [&random](int low, int high) { return float(std::uniform_int_distribution<int>(low, high)(random)); };
     std::array<float, kind::FirstComputed> in{};
     in[kind::t] = uniform(-35, 42);

@@ -17,12 +17,12 @@ using Inputs = std::vector<std::pair<int, float>>;
 
 // The kinds of the heat balance and of the indices built on it: those evaluated plainly, those
 // that evaluate (or read) a what-if balance, and all of them.
-const std::vector<int> PlainKinds{kind::hc,  kind::he,  kind::d,    kind::dprim, kind::T3,   kind::Ie,
-                                  kind::Irc, kind::Ts,  kind::w,    kind::esk,   kind::Ls,   kind::mR,
-                                  kind::mC,  kind::mE,  kind::mL,   kind::mRes,  kind::mQ,   kind::mS,
-                                  kind::Ereq, kind::SWreq, kind::HSI, kind::PhS, kind::HL,   kind::STI};
-const std::vector<int> WhatIfKinds{kind::SW,   kind::DhRa, kind::DhRna, kind::PST,  kind::mS_w,
-                                   kind::PSI,  kind::Oh_W, kind::Oh_H,  kind::Oc_W, kind::Oc_H};
+const std::vector<int> PlainKinds{kind::hc,   kind::he,    kind::d,   kind::dprim, kind::T3, kind::Ie,
+                                  kind::Irc,  kind::Ts,    kind::w,   kind::esk,   kind::Ls, kind::mR,
+                                  kind::mC,   kind::mE,    kind::mL,  kind::mRes,  kind::mQ, kind::mS,
+                                  kind::Ereq, kind::SWreq, kind::HSI, kind::PhS,   kind::HL, kind::STI};
+const std::vector<int> WhatIfKinds{kind::SW,  kind::DhRa, kind::DhRna, kind::PST,  kind::mS_w,
+                                   kind::PSI, kind::Oh_W, kind::Oh_H,  kind::Oc_W, kind::Oc_H};
 
 std::vector<int> AllKinds()
 {
@@ -33,8 +33,8 @@ std::vector<int> AllKinds()
 const std::vector<int> BalanceKinds = AllKinds();
 
 // The worked row of the heat balance: t 20 °C, f 50 %, v 1 m/s, M 100 W/m², Icl 1 clo, a man.
-const Inputs WorkedRow{{kind::t, 20},  {kind::p, 1013}, {kind::v, 1},     {kind::vprim, 0}, {kind::Icl, 1},
-                       {kind::M, 100}, {kind::f, 50},   {kind::Mrt, 25},  {kind::sex, 0},   {kind::e, 11.674f}};
+const Inputs WorkedRow{{kind::t, 20},  {kind::p, 1013}, {kind::v, 1},    {kind::vprim, 0}, {kind::Icl, 1},
+                       {kind::M, 100}, {kind::f, 50},   {kind::Mrt, 25}, {kind::sex, 0},   {kind::e, 11.674f}};
 
 class HeatBalanceIndicesTest : public testing::Test
 {
@@ -157,9 +157,9 @@ TEST_F(HeatBalanceIndicesTest, AdaptedSkinTemperatureDrivesPstAndStorage)
     // factor d = 1.2 from the convective term, PST radiates the storage away from Tsf.
     for (const Case& c : std::vector<Case>{{"Ts′ held at 22", -20, 20, 25.203887, 108.651839},
                                            {"Ts′ = 33 − 1.98", -80, 33, 26.465733, 48.369603}}) {
-        const Inputs inputs{{kind::f, 50},     {kind::M, 100},    {kind::mR, 50},  {kind::mE, c.me},
+        const Inputs inputs{{kind::f, 50},     {kind::M, 100},    {kind::mR, 50},   {kind::mE, c.me},
                             {kind::mRes, -10}, {kind::LgLa, 400}, {kind::Ts, c.ts}, {kind::hc, 12},
-                            {kind::he, 19},    {kind::Ie, 0.4f},  {kind::d, 1.2f}, {kind::dprim, 0.7f},
+                            {kind::he, 19},    {kind::Ie, 0.4f},  {kind::d, 1.2f},  {kind::dprim, 0.7f},
                             {kind::Irc, 0.33f}};
         EXPECT_NEAR(Compute(kind::PST, inputs), c.pst, 1e-3) << c.name;
         EXPECT_NEAR(Compute(kind::mS_w, inputs), c.storage, 1e-3) << c.name;
@@ -184,9 +184,9 @@ TEST_F(HeatBalanceIndicesTest, StandardBalanceUsesTheConfiguredDefaults)
     // with Ts 33, mR 35.4027, mC −54.6114, mE −49.5876, mL −32.6668, mRes −5.6898; without a Ts
     // default Ts comes from its formula at M 58, Icl 0.9: 30.20474, and mC −42.8689, mE −15.4130,
     // mL −26.6407.
-    const Inputs inputs{{kind::t, 20},      {kind::p, 1013}, {kind::v, 1},      {kind::vprim, 0},
-                        {kind::e, 11.674f}, {kind::f, 50},   {kind::sex, 0},    {kind::Rprim, 100},
-                        {kind::LgLa, 380},  {kind::Mrt, 25}, {kind::M, 150},    {kind::Icl, 0.5f}};
+    const Inputs inputs{{kind::t, 20},      {kind::p, 1013}, {kind::v, 1},   {kind::vprim, 0},
+                        {kind::e, 11.674f}, {kind::f, 50},   {kind::sex, 0}, {kind::Rprim, 100},
+                        {kind::LgLa, 380},  {kind::Mrt, 25}, {kind::M, 150}, {kind::Icl, 0.5f}};
     Configure("[Defaults]\nM=58\nIcl=0.9\nTs=33\n");
     EXPECT_NEAR(Compute(kind::PSI, inputs), -49.15291, 1e-3);
     Configure("[Defaults]\nM=58\nIcl=0.9\n");
@@ -206,8 +206,8 @@ struct WhatIfRow
     Inputs inputs;
 };
 
-const Inputs Weather{{kind::t, 20},   {kind::p, 1013}, {kind::v, 1},       {kind::vprim, 0},
-                     {kind::sex, 0},  {kind::Mrt, 25}, {kind::Rprim, 100}, {kind::LgLa, 380}};
+const Inputs Weather{{kind::t, 20},  {kind::p, 1013}, {kind::v, 1},       {kind::vprim, 0},
+                     {kind::sex, 0}, {kind::Mrt, 25}, {kind::Rprim, 100}, {kind::LgLa, 380}};
 
 Inputs With(Inputs inputs, const Inputs& more)
 {
@@ -220,8 +220,8 @@ const std::vector<WhatIfRow> WhatIfRows{
      With(Weather, {{kind::f, 50}, {kind::e, 11.674f}, {kind::Ts, 31}, {kind::Icl, 0.7f}, {kind::M, 120}})},
     {"computed and defaulted", "[Defaults]\nM=58\nIcl=0.9\nTs=33\ne=11.674\nf=50\n", Weather},
     {"adapted balance missing", QByteArray(),
-     With(Weather, {{kind::f, 50}, {kind::e, 11.674f}, {kind::Ts, 1e30f}, {kind::mE, -20}, {kind::Icl, 0.7f},
-                    {kind::M, 120}})},
+     With(Weather,
+          {{kind::f, 50}, {kind::e, 11.674f}, {kind::Ts, 1e30f}, {kind::mE, -20}, {kind::Icl, 0.7f}, {kind::M, 120}})},
 };
 
 TEST_F(HeatBalanceIndicesTest, WhatIfEvaluationsLeaveTheRowAsItWas)
@@ -268,16 +268,66 @@ TEST_F(HeatBalanceIndicesTest, ExtremeRowsNeverGiveNonFiniteValues)
 {
     using namespace kind;
     const std::vector<Inputs> rows{
-        {{t, 1e30f}, {p, 1e30f}, {v, 1e30f}, {vprim, 1e30f}, {Icl, 1e-30f}, {M, 1e30f}, {f, 100}, {e, 1e30f},
-         {Mrt, 1e30f}, {Rprim, 1e30f}, {LgLa, 1e30f}, {sex, 1}},
-        {{t, -1e30f}, {p, -1e30f}, {v, 0}, {vprim, -1e30f}, {Icl, -1e30f}, {M, -1e30f}, {f, 0}, {e, -1e30f},
-         {Mrt, -1e30f}, {Rprim, -1e30f}, {LgLa, -1e30f}, {sex, 0}},
-        {{t, -273}, {p, 0}, {v, 0}, {vprim, -0.25f}, {Icl, 0}, {M, 0}, {f, 0}, {e, 0}, {Mrt, -273}, {Rprim, 0},
-         {LgLa, 0}, {sex, 0}},
-        {{t, 45}, {p, 1013}, {v, 30}, {vprim, 0}, {Icl, 3}, {M, 500}, {f, 100}, {e, 56}, {Mrt, 80}, {Rprim, 1000},
-         {LgLa, 800}, {sex, 1}},
-        {{t, 0}, {p, 38.692307f}, {v, 1}, {vprim, 0}, {Icl, 1}, {M, 58}, {f, 50}, {e, 3e38f}, {Mrt, 3e38f},
-         {Rprim, 3e38f}, {LgLa, -3e38f}, {sex, 0}},
+        {{t, 1e30f},
+         {p, 1e30f},
+         {v, 1e30f},
+         {vprim, 1e30f},
+         {Icl, 1e-30f},
+         {M, 1e30f},
+         {f, 100},
+         {e, 1e30f},
+         {Mrt, 1e30f},
+         {Rprim, 1e30f},
+         {LgLa, 1e30f},
+         {sex, 1}},
+        {{t, -1e30f},
+         {p, -1e30f},
+         {v, 0},
+         {vprim, -1e30f},
+         {Icl, -1e30f},
+         {M, -1e30f},
+         {f, 0},
+         {e, -1e30f},
+         {Mrt, -1e30f},
+         {Rprim, -1e30f},
+         {LgLa, -1e30f},
+         {sex, 0}},
+        {{t, -273},
+         {p, 0},
+         {v, 0},
+         {vprim, -0.25f},
+         {Icl, 0},
+         {M, 0},
+         {f, 0},
+         {e, 0},
+         {Mrt, -273},
+         {Rprim, 0},
+         {LgLa, 0},
+         {sex, 0}},
+        {{t, 45},
+         {p, 1013},
+         {v, 30},
+         {vprim, 0},
+         {Icl, 3},
+         {M, 500},
+         {f, 100},
+         {e, 56},
+         {Mrt, 80},
+         {Rprim, 1000},
+         {LgLa, 800},
+         {sex, 1}},
+        {{t, 0},
+         {p, 38.692307f},
+         {v, 1},
+         {vprim, 0},
+         {Icl, 1},
+         {M, 58},
+         {f, 50},
+         {e, 3e38f},
+         {Mrt, 3e38f},
+         {Rprim, 3e38f},
+         {LgLa, -3e38f},
+         {sex, 0}},
     };
     for (std::size_t r = 0; r < rows.size(); ++r) {
         Load(rows[r]);

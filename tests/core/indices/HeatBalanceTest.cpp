@@ -12,8 +12,8 @@ namespace {
 using Inputs = std::vector<std::pair<int, float>>;
 
 // A man standing in a 1 m/s breeze at 20 °C and 50 %, clothed with 1 clo, moderately active.
-const Inputs WorkedRow{{kind::t, 20},  {kind::p, 1013}, {kind::v, 1},     {kind::vprim, 0}, {kind::Icl, 1},
-                       {kind::M, 100}, {kind::f, 50},   {kind::Mrt, 25},  {kind::sex, 0},   {kind::e, 11.674f}};
+const Inputs WorkedRow{{kind::t, 20},  {kind::p, 1013}, {kind::v, 1},    {kind::vprim, 0}, {kind::Icl, 1},
+                       {kind::M, 100}, {kind::f, 50},   {kind::Mrt, 25}, {kind::sex, 0},   {kind::e, 11.674f}};
 
 Inputs With(Inputs inputs, const Inputs& more)
 {
@@ -51,10 +51,10 @@ TEST_F(HeatBalanceTest, WorkedRowGivesTheHandCalculatedTerms)
     using namespace kind;
     // Worked by hand to the digits shown; the last digit of a few is cut, not rounded.
     const std::vector<Case> cases{
-        {"hc", hc, 11.866, 1e-4},        {"he", he, 19.3258, 1e-4},   {"d", d, 1, 1e-6},
-        {"dprim", dprim, 0.72603, 1e-5}, {"T3", T3, 5.6, 1e-5},       {"Ie", Ie, 0.42063, 1e-5},
-        {"Irc", Irc, 0.33032, 1e-5},     {"Ts", Ts, 30.3185, 1e-4},   {"w", w, 0.07856, 1e-5},
-        {"esk", esk, 43.012, 1e-3},      {"Ls", Ls, 455.93, 1e-2},    {"mC", mC, -40.444, 1e-3},
+        {"hc", hc, 11.866, 1e-4},        {"he", he, 19.3258, 1e-4},    {"d", d, 1, 1e-6},
+        {"dprim", dprim, 0.72603, 1e-5}, {"T3", T3, 5.6, 1e-5},        {"Ie", Ie, 0.42063, 1e-5},
+        {"Irc", Irc, 0.33032, 1e-5},     {"Ts", Ts, 30.3185, 1e-4},    {"w", w, 0.07856, 1e-5},
+        {"esk", esk, 43.012, 1e-3},      {"Ls", Ls, 455.93, 1e-2},     {"mC", mC, -40.444, 1e-3},
         {"mE", mE, -32.614, 1e-3},       {"mRes", mRes, -9.810, 1e-3},
     };
     Load(WorkedRow);
@@ -84,8 +84,8 @@ TEST_F(HeatBalanceTest, WomenEvaporateSevenTenths)
 TEST_F(HeatBalanceTest, WettedSkinChangesAtItsBreakpoints)
 {
     // 22: 1.031/15.5 − 0.065; 36.5: 1.031/1 − 0.065.
-    for (const auto& [ts, w] : std::vector<std::pair<float, double>>{
-             {21.99f, 0.002f}, {22, 0.00151613}, {36.5f, 0.966}, {36.51f, 1.0}})
+    for (const auto& [ts, w] :
+         std::vector<std::pair<float, double>>{{21.99f, 0.002f}, {22, 0.00151613}, {36.5f, 0.966}, {36.51f, 1.0}})
         EXPECT_NEAR(Compute(kind::w, {{kind::Ts, ts}}), w, 1e-7) << ts;
 }
 

@@ -16,8 +16,9 @@ TEST(Humidity, VapourPressureFromHumidityElseDewPoint)
     row.Reset();
     row.Set(kind::t, 20);
     row.Set(kind::td, 10);
-    EXPECT_NEAR(row.Get(kind::e), 12.3094f, 0.0001f);   // 6.11·e^(5417.753·(1/273.16 − 1/283.16)): the dew-point branch, though f could be computed
-    EXPECT_EQ(row.Kind(kind::f).Value, NoValue);    // … and it was not
+    EXPECT_NEAR(row.Get(kind::e), 12.3094f,
+                0.0001f);   // 6.11·e^(5417.753·(1/273.16 − 1/283.16)): the dew-point branch, though f could be computed
+    EXPECT_EQ(row.Kind(kind::f).Value, NoValue);   // … and it was not
 
     row.Reset();
     row.Set(kind::td, 0);   // without t the humidity is not used either
@@ -48,7 +49,10 @@ TEST(Humidity, CloudinessAndGroundTemperature)
         row.Set(kind::N8, octas);
         EXPECT_EQ(row.Get(kind::N), percent) << octas;
     }
-    struct Case { float t, N, Tg; };
+    struct Case
+    {
+        float t, N, Tg;
+    };
     for (const Case c : {Case{-10, 80, -10}, Case{-10, 79.9f, -9}, Case{20, 50, 25}, Case{20, NoValue, 20}}) {
         row.Reset();
         row.Set(kind::t, c.t);
@@ -121,7 +125,8 @@ TEST(Humidity, AbsorbedRadiationPrefersTheBestMeasurement)
     // A known mean radiant temperature: the exchange with the air temperature, never negative.
     EXPECT_EQ(absorbed({{kind::t, 20}, {kind::Mrt, 20}}), 0.0f);
     EXPECT_EQ(absorbed({{kind::t, 20}, {kind::Mrt, 10}}), 0.0f);
-    EXPECT_NEAR(absorbed({{kind::t, 20}, {kind::Mrt, 30}}), 5.3865e-8 * (std::pow(303.0, 4) - std::pow(293.0, 4)), 1e-3);
+    EXPECT_NEAR(absorbed({{kind::t, 20}, {kind::Mrt, 30}}), 5.3865e-8 * (std::pow(303.0, 4) - std::pow(293.0, 4)),
+                1e-3);
     // Direct, diffuse and reflected radiation (hand calculation: h = 30, a = 0.7,
     // D = (0.0013 + 0.033·ln 30)·150 = 17.031, R = 1.4·0.7·(500·(18.816/30 − 0.235) + D) = 208.868).
     EXPECT_NEAR(absorbed({{kind::hSl, 30}, {kind::ac, 30}, {kind::Kdir, 500}, {kind::Kdif, 100}, {kind::Kref, 50}}),
@@ -134,7 +139,8 @@ TEST(Humidity, AbsorbedRadiationPrefersTheBestMeasurement)
     EXPECT_NEAR(absorbed({{kind::hSl, 10}, {kind::ac, 30}, {kind::Kglob, 100}}), 40.46f, 0.001f);
     // Cloudiness: N ≤ 20 at h = 30: 1.4·0.7·(73.981·ln 30 − 100.428) = 148.172; overcast: 0.7·0.9506·30^1.039.
     EXPECT_NEAR(absorbed({{kind::hSl, 30}, {kind::ac, 30}, {kind::N, 10}}), 148.172f, 0.001f);
-    EXPECT_NEAR(absorbed({{kind::hSl, 30}, {kind::ac, 30}, {kind::N, 100}}), 0.7 * 0.9506 * std::pow(30.0, 1.039), 1e-3);
+    EXPECT_NEAR(absorbed({{kind::hSl, 30}, {kind::ac, 30}, {kind::N, 100}}), 0.7 * 0.9506 * std::pow(30.0, 1.039),
+                1e-3);
     // Without the albedo: visibility alone, 23.216·e^0.804 at h = 30 and 10 km.
     EXPECT_NEAR(absorbed({{kind::hSl, 30}, {kind::vis, 10000}, {kind::Kglob, 500}}), 51.88f, 0.01f);
     EXPECT_EQ(absorbed({{kind::hSl, 30}, {kind::ac, 30}}), NoValue);

@@ -32,9 +32,8 @@ public:
         : TAbstractIterativeIndex(row.kinds, QStringLiteral("Scripted"), kind::STE, p.start, p.step, p.method,
                                   p.tolerance, p.fallback, p.upperLimit),
           m_script(std::move(script))
-    {
-    }
-    void AdjustResult(float&, float&) override {}
+    { }
+    void AdjustResult(float&, float&) override { }
     float Residual(float x) override
     {
         trials.push_back(x);
@@ -68,11 +67,10 @@ RowState StateOf(KindRow& row)
 }
 
 // A real iterative kind that reports the row as its residual left it.
-template <class Index>
-class Watched : public Index
+template <class Index> class Watched : public Index
 {
 public:
-    explicit Watched(KindRow& row) : Index(row.kinds, QStringLiteral("Watched"), kind::STE), m_row(row) {}
+    explicit Watched(KindRow& row) : Index(row.kinds, QStringLiteral("Watched"), kind::STE), m_row(row) { }
     float Residual(float x) override
     {
         const float r = Index::Residual(x);
@@ -92,7 +90,8 @@ TEST(IterativeSearch, AResidualWithinTheToleranceAtTheStartEndsTheSearchThere)
 {
     for (const SearchParameters& p : {SearchParameters{}, Forward()}) {
         KindRow row;
-        ScriptedIndex index(row, [start = p.start](float x) { return x - start - 2; }, p);   // −2 at the start
+        ScriptedIndex index(
+            row, [start = p.start](float x) { return x - start - 2; }, p);   // −2 at the start
         EXPECT_EQ(index.Compute(), p.start);
         EXPECT_EQ(index.trials, (std::vector<float>{p.start}));
     }
@@ -144,7 +143,8 @@ TEST(IterativeSearch, AMissingOrFailingResidualEndsTheSearchWithoutAResult)
 TEST(IterativeForwardSearch, AGrowingResidualRestartsWithAThirdOfTheStepAndGivesUpAfterEightStarts)
 {
     KindRow row;
-    ScriptedIndex index(row, [](float x) { return 10 + x; }, Forward());
+    ScriptedIndex index(
+        row, [](float x) { return 10 + x; }, Forward());
     EXPECT_EQ(index.Compute(), -1.0f);
     ASSERT_EQ(index.trials.size(), 16u);
     double step = 1;
@@ -162,7 +162,8 @@ TEST(IterativeForwardSearch, RestartsFromTheLastPointBeforeTheSignChange)
     SearchParameters p = Forward();
     p.start = 0;
     p.tolerance = 0.1f;
-    ScriptedIndex index(row, [](float x) { return x - 2.5f; }, p);
+    ScriptedIndex index(
+        row, [](float x) { return x - 2.5f; }, p);
     EXPECT_NEAR(index.Compute(), 22.0 / 9, 1e-5);
     const double expected[] = {0, 1, 2, 3, 2, 7.0 / 3, 8.0 / 3, 7.0 / 3, 22.0 / 9};
     ASSERT_EQ(index.trials.size(), std::size(expected));
@@ -176,7 +177,8 @@ TEST(IterativeForwardSearch, GivesUpWithTheFallbackBeyondTheUpperLimit)
     SearchParameters p = Forward();
     p.start = 0;
     p.upperLimit = 5;
-    ScriptedIndex index(row, [](float x) { return x - 100; }, p);
+    ScriptedIndex index(
+        row, [](float x) { return x - 100; }, p);
     EXPECT_EQ(index.Compute(), -1.0f);
     EXPECT_EQ(index.trials, (std::vector<float>{0, 1, 2, 3, 4, 5}));
 }
@@ -187,7 +189,8 @@ TEST(IterativeSearch, WhileMarkedGivesTheResidualAtTheDefaultWithoutSearching)
         KindRow row;
         SearchParameters p;
         p.method = method;
-        ScriptedIndex index(row, [](float x) { return 2 * x; }, p);
+        ScriptedIndex index(
+            row, [](float x) { return 2 * x; }, p);
         index.DefaultValue = 7;
         index.Marked = true;
         EXPECT_EQ(index.Compute(), 14.0f);
@@ -198,15 +201,15 @@ TEST(IterativeSearch, WhileMarkedGivesTheResidualAtTheDefaultWithoutSearching)
 TEST(IterativeSearch, TheRowIsAsBeforeAfterEverySearch)
 {
     const std::function<float(float)> scripts[] = {
-        [](float x) { return x - 100; },                                     // found
-        [](float) { return 10.0f; },                                         // bound reached
+        [](float x) { return x - 100; },                                          // found
+        [](float) { return 10.0f; },                                              // bound reached
         [](float x) { return x == 45 ? throw std::runtime_error("") : 50.0f; },   // error
     };
     for (const auto& script : scripts) {
         KindRow row;
-        row.Set(kind::M, 100);             // from a source column
-        row.Set(kind::Ts, 31);             // a computed kind given by a source column
-        row.Kind(kind::Icl).Value = 0.5f;  // computed earlier in the row
+        row.Set(kind::M, 100);              // from a source column
+        row.Set(kind::Ts, 31);              // a computed kind given by a source column
+        row.Kind(kind::Icl).Value = 0.5f;   // computed earlier in the row
         const RowState before = StateOf(row);
         ScriptedIndex index(row, [&](float x) {
             EXPECT_EQ(StateOf(row), (RowState{x, x, NoValue})) << "while the residual is computed";
@@ -273,8 +276,8 @@ TEST(Eci, ANegativeInsulationIsReportedAsMinusOne)
         float x, r, adjustedX, adjustedR;
     };
     const Case cases[] = {
-        {-0.5f, 2, -1, NoValue}, {-1, NoValue, -1, NoValue}, {0, 1, 0, 1}, {0.8f, -2, 0.8f, -2},
-        {NoValue, NoValue, NoValue, NoValue},
+        {-0.5f, 2, -1, NoValue}, {-1, NoValue, -1, NoValue},           {0, 1, 0, 1},
+        {0.8f, -2, 0.8f, -2},    {NoValue, NoValue, NoValue, NoValue},
     };
     KindRow row;
     auto& eci = dynamic_cast<TData_ECI&>(row.Kind(kind::ECI));

@@ -52,8 +52,11 @@ TEST_F(SimpleIndicesTest, ValuesMatchHandCalculations)
         {"H at 1.01 m/s: (0.13 + 0.47·1.004988)·20·41.868", H, {{t, 16.5f}, {v, 1.01f}}, 504.3789, 1e-3},
         {"HR: 22.4 + 10.44 + 0.25·126.6", HR, {{M, 58}, {t, 20}, {e, 10}}, 64.49, 1e-4},
         {"MHR: 50/9·(67.6 − 31.65)", MHR, {{t, 20}, {e, 10}}, 199.72222, 1e-3},
-        {"SST: W = 1/2.51, 20 + 16.17·W − 15.673·(1 − W)", SST, {{v, 1}, {N, 50}, {ac, 30}, {M, 100}, {t, 20}},
-         17.01345, 1e-4},
+        {"SST: W = 1/2.51, 20 + 16.17·W − 15.673·(1 − W)",
+         SST,
+         {{v, 1}, {N, 50}, {ac, 30}, {M, 100}, {t, 20}},
+         17.01345,
+         1e-4},
         {"Iclp: 0.082·23.4/0.99992 − 1/2.51", Iclp, {{t, 20}, {M, 58}, {v, 1}}, 1.520547, 1e-5},
         {"pC: 2.55 − 138.04 + 94.76 − 36.53", pC, {{t, 20}, {v, 2}, {N, 50}}, -77.26, 1e-4},
         {"pL: 2.325 − 47.78 + 18.32 + 1.2108", pL, {{t, 20}, {v, 2}, {N, 50}}, -25.9242, 1e-4},
@@ -184,11 +187,11 @@ TEST_F(SimpleIndicesTest, MissingInputStopsTheFormulaBeforeLaterInputs)
 TEST_F(SimpleIndicesTest, WhatCannotBeANumberGivesNoValue)
 {
     using namespace kind;
-    EXPECT_EQ(Compute(WCI, {{t, 0}, {v, NoValue}}), NoValue);        // a missing wind is not floored to 0.25
-    EXPECT_EQ(Compute(Iclp, {{t, 20}, {M, 0}, {v, 1}}), NoValue);    // no metabolic rate: division by zero
-    EXPECT_EQ(Compute(Iclp, {{t, 33}, {M, 0}, {v, 1}}), NoValue);    // 0/0 at a skin-warm air
-    EXPECT_EQ(Compute(pHL, {{t, -300}, {v, 1}, {hSl, 0}}), NoValue);  // negative base to the power 7.88
-    EXPECT_EQ(Compute(pHL, {{t, 1e10f}, {v, 1}, {hSl, 0}}), NoValue);  // beyond the range of a float
+    EXPECT_EQ(Compute(WCI, {{t, 0}, {v, NoValue}}), NoValue);           // a missing wind is not floored to 0.25
+    EXPECT_EQ(Compute(Iclp, {{t, 20}, {M, 0}, {v, 1}}), NoValue);       // no metabolic rate: division by zero
+    EXPECT_EQ(Compute(Iclp, {{t, 33}, {M, 0}, {v, 1}}), NoValue);       // 0/0 at a skin-warm air
+    EXPECT_EQ(Compute(pHL, {{t, -300}, {v, 1}, {hSl, 0}}), NoValue);    // negative base to the power 7.88
+    EXPECT_EQ(Compute(pHL, {{t, 1e10f}, {v, 1}, {hSl, 0}}), NoValue);   // beyond the range of a float
     EXPECT_EQ(Compute(PMV, {{Icl, 0.5f}, {M, 58}, {e, 12}, {t, 22}, {p, 1013}, {v, 1}, {vprim, 0}, {Mrt, 1e30f}}),
               NoValue);
 }

@@ -42,12 +42,13 @@ constexpr float No = NoValue;
 TEST(SuitabilityTest, ScoresComeFromTheLineOfTheWeatherType)
 {
     KindRow row;
-    row.home.Write(QStringLiteral("WSI.INI"), "; comment\r\n"
-                                              "-1_2T1_010 3 1 0 0 1\r\n"
-                                              "0_2T1_010 3x2\r\n"
-                                              "1_2T1_010 1 1 1 1 1\n"
-                                              "1_2T1_010 ;0x3\n"   // a later line overwrites what it gives
-                                              "garbage 3 3 3 3 3\n");
+    row.home.Write(QStringLiteral("WSI.INI"),
+                   "; comment\r\n"
+                   "-1_2T1_010 3 1 0 0 1\r\n"
+                   "0_2T1_010 3x2\r\n"
+                   "1_2T1_010 1 1 1 1 1\n"
+                   "1_2T1_010 ;0x3\n"   // a later line overwrites what it gives
+                   "garbage 3 3 3 3 3\n");
     EXPECT_EQ(Scores(row, Parsed(u"-1_2T1_010")), (Five{3, 1, 0, 0, 1}));
     // x is neither a separator nor a score, 2 is no score, and the line ends before the last two.
     EXPECT_EQ(Scores(row, Parsed(u"0_2T1_010")), (Five{3, No, No, No, No}));

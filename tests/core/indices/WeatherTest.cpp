@@ -117,7 +117,7 @@ TEST(WeatherTest, TypeIndexEnumeratesTheTypesAndRejectsOtherWords)
 {
     // Every field at its maximum: 6·216 + 2·72 + 2·24 + 2·8 + 4 + 2 + 1 = 1511.
     EXPECT_EQ(WeatherTypeIndex(Code(6, 3, 2, 2, 1, 1, 1)), 1511);
-    EXPECT_EQ(WeatherTypeIndex(Code(0, 1, 0, 0, 0, 0, 0)), 0);   // -3_1T0_000
+    EXPECT_EQ(WeatherTypeIndex(Code(0, 1, 0, 0, 0, 0, 0)), 0);    // -3_1T0_000
     EXPECT_EQ(WeatherTypeIndex(TWeatherCode(SampleBits)), 514);   // 2·216 + 72 + 8 + 2
 
     // Snow varies fastest, the sensation slowest: the types come out as 0…1511 in turn.
@@ -132,9 +132,9 @@ TEST(WeatherTest, TypeIndexEnumeratesTheTypesAndRejectsOtherWords)
                                 ASSERT_EQ(WeatherTypeIndex(Code(s, r, strain, sult, range, prec, snow)), expected++);
 
     // Words that are no weather type must not stand for another type.
-    for (const TWeatherCode code : {Code(7, 1, 0, 0, 0, 0, 0), Code(3, 0, 0, 0, 0, 0, 0), Code(3, 1, 3, 0, 0, 0, 0),
-                                    Code(3, 1, 0, 3, 0, 0, 0), TWeatherCode(SampleBits | 1u << 13),
-                                    TWeatherCode::FromValue(1.0f), TWeatherCode::FromValue(NoValue)})
+    for (const TWeatherCode code :
+         {Code(7, 1, 0, 0, 0, 0, 0), Code(3, 0, 0, 0, 0, 0, 0), Code(3, 1, 3, 0, 0, 0, 0), Code(3, 1, 0, 3, 0, 0, 0),
+          TWeatherCode(SampleBits | 1u << 13), TWeatherCode::FromValue(1.0f), TWeatherCode::FromValue(NoValue)})
         EXPECT_EQ(WeatherTypeIndex(code), -1) << code.Bits();
 }
 
@@ -165,20 +165,27 @@ TEST(WeatherTest, WeatherPacksTheComponentClasses)
     KindRow row;
     // Through every component formula: STI 25 → 0, Rprim 100 → 2, PhS 1 → T, HSI 50 → 1,
     // dt 15 − 5 = 10 → 1, prec 0 → 0, snow 12 → 1.
-    for (const auto& [id, value] : std::vector<std::pair<int, float>>{{kind::STI, 25}, {kind::Rprim, 100},
-                                                                     {kind::PhS, 1}, {kind::HSI, 50},
-                                                                     {kind::tmin, 5}, {kind::tmax, 15},
-                                                                     {kind::prec, 0}, {kind::snow, 12}})
+    for (const auto& [id, value] : std::vector<std::pair<int, float>>{{kind::STI, 25},
+                                                                      {kind::Rprim, 100},
+                                                                      {kind::PhS, 1},
+                                                                      {kind::HSI, 50},
+                                                                      {kind::tmin, 5},
+                                                                      {kind::tmax, 15},
+                                                                      {kind::prec, 0},
+                                                                      {kind::snow, 12}})
         Give(row, id, value);
     const float weather = row.Get(kind::Weather);
     EXPECT_EQ(row.Kind(kind::Weather).FormatValue(weather).Text(), QStringLiteral("0_2T1_101"));
 
     // Classes from a table are cut after adding 0.1: 1.95 is radiation 2, −2.95 sensation −3.
     row.Reset();
-    for (const auto& [id, value] : std::vector<std::pair<int, float>>{{kind::W_Sens, -1}, {kind::W_Rad, 1.95f},
-                                                                     {kind::W_Strain, 0}, {kind::W_Sult, 1},
-                                                                     {kind::W_TAmp, 0}, {kind::W_Prec, 1},
-                                                                     {kind::W_Snow, 0}})
+    for (const auto& [id, value] : std::vector<std::pair<int, float>>{{kind::W_Sens, -1},
+                                                                      {kind::W_Rad, 1.95f},
+                                                                      {kind::W_Strain, 0},
+                                                                      {kind::W_Sult, 1},
+                                                                      {kind::W_TAmp, 0},
+                                                                      {kind::W_Prec, 1},
+                                                                      {kind::W_Snow, 0}})
         Give(row, id, value);
     EXPECT_EQ(TWeatherCode::FromValue(row.Get(kind::Weather)).Bits(), SampleBits);
     row.Reset();
@@ -211,7 +218,7 @@ TEST(WeatherTest, WeatherCellsShowTheCodeAndMarkBadText)
         shown = weather.SetCellFromText(fresh, bad);
         EXPECT_EQ(shown.Text(), QString::fromUtf16(bad));   // kept as typed
         EXPECT_EQ(fresh.Number, NoValue);
-        EXPECT_EQ(fresh.NoValidValue, 0);                      // shown as a bad value, not as an empty one
+        EXPECT_EQ(fresh.NoValidValue, 0);   // shown as a bad value, not as an empty one
         EXPECT_EQ(fresh.RangeState, 1);
     }
     shown = weather.SetCellFromText(cell, u"");
@@ -239,8 +246,8 @@ TEST(WeatherTest, StrainCellsTakeOneUpperCaseLetterOrDigit)
     EXPECT_EQ(cell.NoValidValue, 1);
     EXPECT_EQ(cell.RangeState, 1);   // untouched by a text of another length
 
-    for (const auto& [value, letter] : std::vector<std::pair<float, const char*>>{
-             {0.49f, "T"}, {0.5f, "C"}, {1.49f, "C"}, {1.5f, "H"}})
+    for (const auto& [value, letter] :
+         std::vector<std::pair<float, const char*>>{{0.49f, "T"}, {0.5f, "C"}, {1.49f, "C"}, {1.5f, "H"}})
         EXPECT_EQ(strain.SetCellValue(cell, value).Text(), QString::fromLatin1(letter)) << value;
     EXPECT_EQ(cell.RangeState, 0);
     EXPECT_TRUE(strain.SetCellValue(cell, NoValue).Text().isEmpty());

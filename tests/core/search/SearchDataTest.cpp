@@ -65,7 +65,8 @@ TEST_F(SearchDataTest, ColumnSearchStartsNextToTheCursor)
     state.Type = skText;
     state.Text = QStringLiteral("a");
     EXPECT_EQ(FindAll(1, 1), (QStringList{QStringLiteral("1:2"), QStringLiteral("1:3")}));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Komórka zawierająca podany tekst nie została znaleziona w bieżącej kolumnie !"));
+    EXPECT_EQ(LastMessage(),
+              QStringLiteral("Komórka zawierająca podany tekst nie została znaleziona w bieżącej kolumnie !"));
 
     ui.messages.clear();
     EXPECT_FALSE(SearchData(table, state, 1, 3, ui));   // the last row: nothing left to examine
@@ -100,19 +101,22 @@ TEST_F(SearchDataTest, TextMatchesTheShownText)
 
 TEST_F(SearchDataTest, NumberWithinPrecision)
 {
-    Fill({QStringLiteral("x")}, {{QStringLiteral("19.5")}, {QStringLiteral("20.4")}, {QStringLiteral("20.5")}, {QStringLiteral("20")}});
+    Fill({QStringLiteral("x")},
+         {{QStringLiteral("19.5")}, {QStringLiteral("20.4")}, {QStringLiteral("20.5")}, {QStringLiteral("20")}});
     state.Type = skNumber;
     state.Number = 20;
     state.Precision = 0.5f;
     // |19.5 − 20| = 0.5 and |20.5 − 20| = 0.5 are not below the precision.
     EXPECT_EQ(FindAll(1, 0), (QStringList{QStringLiteral("1:2"), QStringLiteral("1:4")}));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Komórka zawierająca podaną liczbę nie została znaleziona w bieżącej kolumnie !"));
+    EXPECT_EQ(LastMessage(),
+              QStringLiteral("Komórka zawierająca podaną liczbę nie została znaleziona w bieżącej kolumnie !"));
 }
 
 TEST_F(SearchDataTest, MissingAndBadData)
 {
-    Fill({QStringLiteral("t")}, {{QStringLiteral("20")}, {QStringLiteral("abc")}, {QStringLiteral("100")}, {QString()}});
-    table.SetCellText(1, 1, u"61");    // out of range …
+    Fill({QStringLiteral("t")},
+         {{QStringLiteral("20")}, {QStringLiteral("abc")}, {QStringLiteral("100")}, {QString()}});
+    table.SetCellText(1, 1, u"61");      // out of range …
     table.SetCellText(1, 1, u"tekst");   // … then text: the old mark means nothing any more
     state.Type = skMissing;
     EXPECT_EQ(FindAll(1, 0), (QStringList{QStringLiteral("1:1"), QStringLiteral("1:2"), QStringLiteral("1:4")}));
@@ -122,13 +126,19 @@ TEST_F(SearchDataTest, MissingAndBadData)
 
 TEST_F(SearchDataTest, UserIntervalsReachToInfinity)
 {
-    Fill({QStringLiteral("x")}, {{QStringLiteral("-2000000")}, {QStringLiteral("5")}, {QStringLiteral("0")},
-                                 {QStringLiteral("INF")}, {QStringLiteral("2000000")}, {QStringLiteral("10")}});
+    Fill({QStringLiteral("x")},
+         {{QStringLiteral("-2000000")},
+          {QStringLiteral("5")},
+          {QStringLiteral("0")},
+          {QStringLiteral("INF")},
+          {QStringLiteral("2000000")},
+          {QStringLiteral("10")}});
     SeparatorScope separator{QLatin1Char('.')};
     ASSERT_EQ(ParseIntervalsText(u"INF_0;10_INF", state.Intervals), QString());
     state.Type = skUserIntervals;
-    EXPECT_EQ(FindAll(1, 0), (QStringList{QStringLiteral("1:1"), QStringLiteral("1:3"), QStringLiteral("1:5"),
-                                          QStringLiteral("1:6")}));
+    EXPECT_EQ(
+        FindAll(1, 0),
+        (QStringList{QStringLiteral("1:1"), QStringLiteral("1:3"), QStringLiteral("1:5"), QStringLiteral("1:6")}));
 }
 
 TEST_F(SearchDataTest, CountOnlyColumnsHoldNoNumbers)
@@ -152,19 +162,21 @@ TEST_F(SearchDataTest, WholeTableBackwardsWrapsToTheLastColumn)
     state.WholeTable = true;
     state.Upward = true;
     // From b:2 upwards: b:1, then a from its last row, then wrapping to d and c, and round to b:2.
-    EXPECT_EQ(FindAll(2, 2), (QStringList{QStringLiteral("2:1"), QStringLiteral("1:2"), QStringLiteral("1:1"),
-                                          QStringLiteral("4:2"), QStringLiteral("4:1"), QStringLiteral("3:2"),
-                                          QStringLiteral("2:2")}));
+    EXPECT_EQ(FindAll(2, 2),
+              (QStringList{QStringLiteral("2:1"), QStringLiteral("1:2"), QStringLiteral("1:1"), QStringLiteral("4:2"),
+                           QStringLiteral("4:1"), QStringLiteral("3:2"), QStringLiteral("2:2")}));
 
     ui.messages.clear();
     state.Text = QStringLiteral("y");
     EXPECT_FALSE(SearchData(table, state, 2, 2, ui));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Komórka zawierająca podany tekst nie została znaleziona w bieżącej tabeli !"));
+    EXPECT_EQ(LastMessage(),
+              QStringLiteral("Komórka zawierająca podany tekst nie została znaleziona w bieżącej tabeli !"));
 }
 
 TEST_F(SearchDataTest, WholeTableForwardsComesBackToTheFirstFound)
 {
-    Fill({QStringLiteral("a"), QStringLiteral("b")}, {{QString(), QStringLiteral("1")}, {QStringLiteral("1"), QString()}});
+    Fill({QStringLiteral("a"), QStringLiteral("b")},
+         {{QString(), QStringLiteral("1")}, {QStringLiteral("1"), QString()}});
     state.Type = skMissing;
     state.WholeTable = true;
     EXPECT_EQ(FindAll(1, 0), (QStringList{QStringLiteral("1:1"), QStringLiteral("2:2")}));
@@ -173,10 +185,12 @@ TEST_F(SearchDataTest, WholeTableForwardsComesBackToTheFirstFound)
 TEST_F(SearchDataTest, StandardClassesOnlyInTheirKindsColumn)
 {
     Fill({QStringLiteral("PMV"), QStringLiteral("t"), QStringLiteral("x")},
-         {{QStringLiteral("-1"), QStringLiteral("1")}, {QStringLiteral("0.5"), QStringLiteral("1")},
+         {{QStringLiteral("-1"), QStringLiteral("1")},
+          {QStringLiteral("0.5"), QStringLiteral("1")},
           {QStringLiteral("0.4"), QStringLiteral("1")}});
     TSearchRequest request = LoadSearchRequest(state, table.ColumnKind(1));
-    ASSERT_EQ(request.StdClassNames, (QStringList{QStringLiteral("zimno"), QStringLiteral("neutralnie"), QStringLiteral("ciepło")}));
+    ASSERT_EQ(request.StdClassNames,
+              (QStringList{QStringLiteral("zimno"), QStringLiteral("neutralnie"), QStringLiteral("ciepło")}));
     request.Page = SearchPage::StdIntervals;
     request.WholeTable = true;   // a class search keeps to the column
     request.StdSelected = {true, false, true};
@@ -186,9 +200,10 @@ TEST_F(SearchDataTest, StandardClassesOnlyInTheirKindsColumn)
 
     ui.messages.clear();
     EXPECT_FALSE(SearchData(table, state, 2, 0, ui));
-    EXPECT_EQ(LastMessage(), QStringLiteral("Uruchomienie przeszukiwania nie jest możliwe !\r\nOpcja 'Szukaj w przedziałach "
-                                            "standardowych' była uaktywniona dla kolumny 'PMV' .\r\nBieżąca kolumna zaś "
-                                            "nosi nazwę 't' !"));
+    EXPECT_EQ(LastMessage(),
+              QStringLiteral("Uruchomienie przeszukiwania nie jest możliwe !\r\nOpcja 'Szukaj w przedziałach "
+                             "standardowych' była uaktywniona dla kolumny 'PMV' .\r\nBieżąca kolumna zaś "
+                             "nosi nazwę 't' !"));
     EXPECT_FALSE(SearchData(table, state, 3, 0, ui));
     EXPECT_TRUE(LastMessage().endsWith(QStringLiteral("'PMV' .\r\nBieżąca kolumna zaś nie jest kolumną danych !")));
 }
@@ -216,7 +231,8 @@ TEST_F(SearchDataTest, DialogRefusesWhatCannotBeSearched)
 
     request.Page = SearchPage::Special;
     EXPECT_EQ(StoreSearchRequest(request, nullptr, state),
-              QStringLiteral("Musisz zaznaczyć jedno z pól:\r\n 'Szukaj danych brakujących' lub 'Szukaj danych niepoprawnych' !"));
+              QStringLiteral(
+                  "Musisz zaznaczyć jedno z pól:\r\n 'Szukaj danych brakujących' lub 'Szukaj danych niepoprawnych' !"));
     request.Page = SearchPage::StdIntervals;
     request.StdSelected = {false, false};
     EXPECT_EQ(StoreSearchRequest(request, nullptr, state),

@@ -23,8 +23,7 @@ void PrintTo(const IntervalsCase& c, std::ostream* out)
 }
 
 class IntervalsTextTest : public testing::TestWithParam<IntervalsCase>
-{
-};
+{ };
 
 TEST_P(IntervalsTextTest, IsCheckedSortedAndMerged)
 {
@@ -46,13 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(IntervalsCase{u"5_10;0_6", u"0.00_10.00", nullptr},
                     IntervalsCase{u"0_5;5_10", u"0.00_5.00;5.00_10.00", nullptr},   // touching, kept apart
                     IntervalsCase{u"INF_0;10_INF", u"INF_0.00;10.00_INF", nullptr},
-                    IntervalsCase{u" a _ 2 ", u"INF_2.00", nullptr},   // any non-number opens the first bound
+                    IntervalsCase{u" a _ 2 ", u"INF_2.00", nullptr},             // any non-number opens the first bound
                     IntervalsCase{u"20_30;1_2;-5_INF", u"-5.00_INF", nullptr},   // the open interval swallows all
                     IntervalsCase{u"INF_-2500000;-3000000_-2000000", u"INF_-2000000.00", nullptr},
-                    IntervalsCase{u"1_2;3", nullptr, &WrongCount},
-                    IntervalsCase{u"", nullptr, &WrongCount},
-                    IntervalsCase{u"1;2", nullptr, &WrongFormat},
-                    IntervalsCase{u"3_4;a_6", nullptr, &WrongFormat},
+                    IntervalsCase{u"1_2;3", nullptr, &WrongCount}, IntervalsCase{u"", nullptr, &WrongCount},
+                    IntervalsCase{u"1;2", nullptr, &WrongFormat}, IntervalsCase{u"3_4;a_6", nullptr, &WrongFormat},
                     IntervalsCase{u"1_2_3_4", nullptr, &WrongFormat},
                     IntervalsCase{u"1_x;3_4", nullptr, &WrongFormat}));
 

@@ -67,7 +67,8 @@ TEST(IniFile, WritingKeepsEveryOtherLine)
                          "t=second\r\n"
                          "\r\n"
                          "[LastOpened]\r\n"
-                         "0=/home/ewa/\xC5\x82" "eba.txt\r\n"));
+                         "0=/home/ewa/\xC5\x82"
+                         "eba.txt\r\n"));
     EXPECT_EQ(ini.ReadString(u"LastOpened", u"0"), QStringLiteral("/home/ewa/łeba.txt"));
 }
 
@@ -83,7 +84,9 @@ TEST(IniFile, SeesChangesMadeByAnotherWriter)
 
 TEST(IniFile, ReadsWindows1250AndCreatesMissingFiles)
 {
-    TempHome home("[DescriptionsPL]\r\nt=Temperatura powietrza \xB0" "C, \xB3\xB9" "ka\r\n");
+    TempHome home("[DescriptionsPL]\r\nt=Temperatura powietrza \xB0"
+                  "C, \xB3\xB9"
+                  "ka\r\n");
     IniFile ini(home.IniPath());
     EXPECT_EQ(ini.ReadString(u"DescriptionsPL", u"t"), QStringLiteral("Temperatura powietrza °C, łąka"));
 

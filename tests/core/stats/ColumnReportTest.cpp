@@ -109,8 +109,9 @@ TEST_F(ColumnReportTest, StandardClassesNameTheMeanAndTheIntervals)
 TEST_F(ColumnReportTest, EmptyAndSingleValueColumns)
 {
     Fill(QStringLiteral("x"), {QStringLiteral("abc"), QString()});
-    EXPECT_EQ(Report(), (QStringList{QString(), QStringLiteral("            Kolumna x"), QString(),
-                                     QStringLiteral("Cała kolumna jest pusta !"), QString()}));
+    EXPECT_EQ(Report(),
+              (QStringList{QString(), QStringLiteral("            Kolumna x"), QString(),
+                           QStringLiteral("Cała kolumna jest pusta !"), QString()}));
 
     table.SetCellText(1, 2, u"7.5");
     EXPECT_EQ(Report().mid(3), (QStringList{QStringLiteral("W tej kolumnie jest tylko jedna dana: 7.500"), QString()}));
@@ -125,14 +126,15 @@ TEST_F(ColumnReportTest, OutOfRangeNumbersCountEverywhereAndEmptyCellsAreTexts)
     Fill(QStringLiteral("t"), {QStringLiteral("10"), QStringLiteral("100"), QStringLiteral("abc"), QString()});
     const QStringList report = Report();
     EXPECT_EQ(report[1], QStringLiteral("            Kolumna t (Temperatura powietrza)"));
-    EXPECT_EQ(report.mid(4, 6), (QStringList{
-                                    QStringLiteral("Ilość danych liczbowych:         2"),
-                                    QStringLiteral("w tym spoza dopuszcz. zakresu:   1"),
-                                    QStringLiteral("Ilość napisów:                   2"),
-                                    QStringLiteral("Suma:                             110.000"),
-                                    QStringLiteral("Minimalna wartość:                 10.000"),
-                                    QStringLiteral("Maksymalna wartość:               100.000"),
-                                }));
+    EXPECT_EQ(report.mid(4, 6),
+              (QStringList{
+                  QStringLiteral("Ilość danych liczbowych:         2"),
+                  QStringLiteral("w tym spoza dopuszcz. zakresu:   1"),
+                  QStringLiteral("Ilość napisów:                   2"),
+                  QStringLiteral("Suma:                             110.000"),
+                  QStringLiteral("Minimalna wartość:                 10.000"),
+                  QStringLiteral("Maksymalna wartość:               100.000"),
+              }));
 }
 
 TEST_F(ColumnReportTest, ExtremesAreTheColumnsOwnBeyondTenMillion)
@@ -159,37 +161,40 @@ TEST_F(ColumnReportTest, CountOnlyColumnPrintsCountsAndLeavesOutBadWords)
 {
     // W_Strain shows letters; x is no class of it and is kept as a bad value.
     Fill(QStringLiteral("W_Strain"), {QStringLiteral("T"), QStringLiteral("C"), QStringLiteral("x"), QString()});
-    EXPECT_EQ(Report().mid(3), (QStringList{
-                                   QStringLiteral("Ilość wierszy:                   4  (od 1 do 4)"),
-                                   QStringLiteral("Ilość danych liczbowych:         2"),
-                                   QStringLiteral("w tym spoza dopuszcz. zakresu:   1"),
-                                   QStringLiteral("Ilość napisów:                   1"),
-                               }));
+    EXPECT_EQ(Report().mid(3),
+              (QStringList{
+                  QStringLiteral("Ilość wierszy:                   4  (od 1 do 4)"),
+                  QStringLiteral("Ilość danych liczbowych:         2"),
+                  QStringLiteral("w tym spoza dopuszcz. zakresu:   1"),
+                  QStringLiteral("Ilość napisów:                   1"),
+              }));
 }
 
 TEST_F(ColumnReportTest, HistogramOfTwoIntervals)
 {
     Fill(QStringLiteral("x"), {QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("10")});
     // One threshold at 0 + (10 − 0)/2 = 5; the value 5 belongs to the upper interval.
-    EXPECT_EQ(Report(fmCount, 2).mid(14), (QStringList{
-                                              QString(),
-                                              QStringLiteral("PRZEDZIAŁY CZĘSTOŚCI:"),
-                                              QStringLiteral("     1 razy: od -INFINITY do      4.99"),
-                                              QStringLiteral("     2 razy: od      5.00 do +INFINITY"),
-                                          }));
+    EXPECT_EQ(Report(fmCount, 2).mid(14),
+              (QStringList{
+                  QString(),
+                  QStringLiteral("PRZEDZIAŁY CZĘSTOŚCI:"),
+                  QStringLiteral("     1 razy: od -INFINITY do      4.99"),
+                  QStringLiteral("     2 razy: od      5.00 do +INFINITY"),
+              }));
 }
 
 TEST_F(ColumnReportTest, HistogramOfEqualValues)
 {
     Fill(QStringLiteral("x"), {QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("5")});
     // Width 0/3 = 0: two thresholds, both 5.
-    EXPECT_EQ(Report(fmCount, 3).mid(14), (QStringList{
-                                              QString(),
-                                              QStringLiteral("PRZEDZIAŁY CZĘSTOŚCI:"),
-                                              QStringLiteral("     0 razy: od -INFINITY do      4.99"),
-                                              QStringLiteral("     0 razy: od      5.00 do      4.99"),
-                                              QStringLiteral("     3 razy: od      5.00 do +INFINITY"),
-                                          }));
+    EXPECT_EQ(Report(fmCount, 3).mid(14),
+              (QStringList{
+                  QString(),
+                  QStringLiteral("PRZEDZIAŁY CZĘSTOŚCI:"),
+                  QStringLiteral("     0 razy: od -INFINITY do      4.99"),
+                  QStringLiteral("     0 razy: od      5.00 do      4.99"),
+                  QStringLiteral("     3 razy: od      5.00 do +INFINITY"),
+              }));
 }
 
 TEST_F(ColumnReportTest, HistogramsWithoutIntervalsHaveNoFrequencySection)
@@ -206,12 +211,13 @@ TEST_F(ColumnReportTest, HistogramsWithoutIntervalsHaveNoFrequencySection)
         EXPECT_EQ(report.size(), 14) << c.mode << ' ' << c.param;
     }
     // Width 3 over 0…10: 10/3 truncated = 3 thresholds, 3, 6, 9.
-    EXPECT_EQ(Report(fmWidth, 3).mid(16), (QStringList{
-                                              QStringLiteral("     1 razy: od -INFINITY do      2.99"),
-                                              QStringLiteral("     1 razy: od      3.00 do      5.99"),
-                                              QStringLiteral("     0 razy: od      6.00 do      8.99"),
-                                              QStringLiteral("     1 razy: od      9.00 do +INFINITY"),
-                                          }));
+    EXPECT_EQ(Report(fmWidth, 3).mid(16),
+              (QStringList{
+                  QStringLiteral("     1 razy: od -INFINITY do      2.99"),
+                  QStringLiteral("     1 razy: od      3.00 do      5.99"),
+                  QStringLiteral("     0 razy: od      6.00 do      8.99"),
+                  QStringLiteral("     1 razy: od      9.00 do +INFINITY"),
+              }));
 }
 
 TEST_F(ColumnReportTest, TinyWidthIsCappedNotExhaustingMemory)
@@ -223,12 +229,13 @@ TEST_F(ColumnReportTest, TinyWidthIsCappedNotExhaustingMemory)
 TEST_F(ColumnReportTest, UserThresholdsAreSortedAndMayRepeat)
 {
     Fill(QStringLiteral("x"), {QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("7")});
-    EXPECT_EQ(Report(fmUser, NoValue, {5, 2, 5}).mid(16), (QStringList{
-                                                             QStringLiteral("     1 razy: od -INFINITY do      1.99"),
-                                                             QStringLiteral("     0 razy: od      2.00 do      4.99"),
-                                                             QStringLiteral("     0 razy: od      5.00 do      4.99"),
-                                                             QStringLiteral("     2 razy: od      5.00 do +INFINITY"),
-                                                         }));
+    EXPECT_EQ(Report(fmUser, NoValue, {5, 2, 5}).mid(16),
+              (QStringList{
+                  QStringLiteral("     1 razy: od -INFINITY do      1.99"),
+                  QStringLiteral("     0 razy: od      2.00 do      4.99"),
+                  QStringLiteral("     0 razy: od      5.00 do      4.99"),
+                  QStringLiteral("     2 razy: od      5.00 do +INFINITY"),
+              }));
 }
 
 TEST_F(ColumnReportTest, SystemSeparatorOnlyInNumbers)

@@ -9,7 +9,8 @@
 
 namespace {
 
-const QString Message28 = QStringLiteral("Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami '");
+const QString Message28 = QStringLiteral(
+    "Pole 'progi użytkownika' musi zawierać liczby rzeczywiste oddzielone znakami '");
 
 struct ThresholdCase
 {
@@ -24,8 +25,7 @@ void PrintTo(const ThresholdCase& c, std::ostream* out)
 }
 
 class UserThresholdsTest : public testing::TestWithParam<ThresholdCase>
-{
-};
+{ };
 
 TEST_P(UserThresholdsTest, ListSeparatorFollowsTheDecimalSeparator)
 {
@@ -40,10 +40,8 @@ TEST_P(UserThresholdsTest, ListSeparatorFollowsTheDecimalSeparator)
 
 INSTANTIATE_TEST_SUITE_P(, UserThresholdsTest,
                          testing::Values(ThresholdCase{',', u"1,5; 2,5", {1.5f, 2.5f}},
-                                         ThresholdCase{',', u"1.5;2.5", {}},
-                                         ThresholdCase{',', u"1;2;", {}},
-                                         ThresholdCase{',', u"", {}},
-                                         ThresholdCase{',', u"1;;2", {}},
+                                         ThresholdCase{',', u"1.5;2.5", {}}, ThresholdCase{',', u"1;2;", {}},
+                                         ThresholdCase{',', u"", {}}, ThresholdCase{',', u"1;;2", {}},
                                          ThresholdCase{'.', u" 1.5, 2.5 ", {1.5f, 2.5f}},
                                          ThresholdCase{'.', u"1.5;2.5", {}},
                                          ThresholdCase{'.', u"10,0,10", {10.0f, 0.0f, 10.0f}},   // as written
@@ -63,7 +61,8 @@ protected:
         table.BindHeader(1, name, kinds);
         return MakeStatColumns(table, 1, 1, 1, 1)[0];
     }
-    static TStatOptions Options(int mode, const QString& from = QStringLiteral("1"), const QString& to = QStringLiteral("50"))
+    static TStatOptions Options(int mode, const QString& from = QStringLiteral("1"),
+                                const QString& to = QStringLiteral("50"))
     {
         TStatOptions options;
         options.FreqMode = mode;
@@ -118,11 +117,12 @@ TEST_F(StatOptionsTest, FirstInvalidFieldIsNamedAndNothingIsStored)
     badCount.HistWidth = QStringLiteral("3");   // the field of another mode is not read
     TStatOptions badUser = Options(fmUser);
     badUser.UserText = QStringLiteral("1;2");
-    for (const Case& c : {Case{badFrom, QStringLiteral("Pole 'od wiersza' musi zawierać liczbę całkowitą !")},
-                          Case{badTo, QStringLiteral("Pole 'do wiersza' musi zawierać liczbę całkowitą !")},
-                          Case{badWidth, QStringLiteral("Pole 'szerokość przedziału' musi zawierać liczbę rzeczywistą !")},
-                          Case{badCount, QStringLiteral("Pole 'ilość przedziałów' musi zawierać liczbę rzeczywistą !")},
-                          Case{badUser, Message28 + QStringLiteral(",' !")}}) {
+    for (const Case& c :
+         {Case{badFrom, QStringLiteral("Pole 'od wiersza' musi zawierać liczbę całkowitą !")},
+          Case{badTo, QStringLiteral("Pole 'do wiersza' musi zawierać liczbę całkowitą !")},
+          Case{badWidth, QStringLiteral("Pole 'szerokość przedziału' musi zawierać liczbę rzeczywistą !")},
+          Case{badCount, QStringLiteral("Pole 'ilość przedziałów' musi zawierać liczbę rzeczywistą !")},
+          Case{badUser, Message28 + QStringLiteral(",' !")}}) {
         EXPECT_EQ(StoreStatOptions(c.options, record, 50), c.message);
         EXPECT_EQ(record.FreqMode, fmNone);
         EXPECT_EQ(record.ToRow, 50);
@@ -176,7 +176,8 @@ TEST_F(StatOptionsTest, ReportIsSavedAsUtf8WithCrLf)
     const QString path = home.Path(QStringLiteral("raport.txt"));
     ASSERT_TRUE(SaveReport(QStringLiteral("\n            Kolumna źródło\n"), path, ui));
     EXPECT_EQ(home.Read(QStringLiteral("raport.txt")),
-              QByteArray("\r\n            Kolumna \xc5\xbar\xc3\xb3" "d\xc5\x82o\r\n\r\n"));   // ź, ó, ł in UTF-8
+              QByteArray("\r\n            Kolumna \xc5\xbar\xc3\xb3"
+                         "d\xc5\x82o\r\n\r\n"));   // ź, ó, ł in UTF-8
 
     EXPECT_FALSE(SaveReport(QStringLiteral("x"), home.Path(QStringLiteral("no/such/dir/r.txt")), ui));
     ASSERT_EQ(ui.messages.size(), 1u);

@@ -79,11 +79,10 @@ TEST(DetectDecimalSeparator, OnlyFractionsOfOneKindTell)
         QChar data;
         QChar expected;
     } cases[] = {
-        {"t;v\n12.5;3\n-0.25;4", u';', u'.'},
-        {"t;v\n12,5;3\n1e5;4", u';', u','},
-        {"t\tv\n12\t3", u'\t', QChar()},        // whole numbers tell nothing
-        {"t;v\n1.5;2,5", u';', QChar()},          // both occur
-        {"name;x\nv1.2b;3", u';', QChar()},       // a text with a point is no number
+        {"t;v\n12.5;3\n-0.25;4", u';', u'.'}, {"t;v\n12,5;3\n1e5;4", u';', u','},
+        {"t\tv\n12\t3", u'\t', QChar()},      // whole numbers tell nothing
+        {"t;v\n1.5;2,5", u';', QChar()},      // both occur
+        {"name;x\nv1.2b;3", u';', QChar()},   // a text with a point is no number
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
@@ -169,7 +168,8 @@ TEST_F(DataFileTest, HeaderIsALineWithoutAnyNumber)
 TEST_F(DataFileTest, ShortAndLongLinesFillWhatTheyHave)
 {
     TTable table(1);
-    ASSERT_TRUE(Load(table, QStringLiteral("a;b;c\n1;2;3;4;5\n7\n\n8;;9"), LoadMode::NewTable, QChar(u';'), QChar(u'.')));
+    ASSERT_TRUE(
+        Load(table, QStringLiteral("a;b;c\n1;2;3;4;5\n7\n\n8;;9"), LoadMode::NewTable, QChar(u';'), QChar(u'.')));
     EXPECT_EQ(table.ColCount(), 4);
     EXPECT_EQ(table.RowCount(), 5);
     EXPECT_EQ(table.CellNumber(3, 1), 3.0f);
@@ -215,8 +215,8 @@ TEST_F(DataFileTest, AppendColumnsGrowsToTheLongerFile)
 {
     TTable table(1);
     Fill(table, 5);
-    ASSERT_TRUE(Load(table, QStringLiteral("c\n1\n2\n3\n4\n5\n6\n7\n8"), LoadMode::AppendColumns, QChar(u';'),
-                     QChar(u'.')));
+    ASSERT_TRUE(
+        Load(table, QStringLiteral("c\n1\n2\n3\n4\n5\n6\n7\n8"), LoadMode::AppendColumns, QChar(u';'), QChar(u'.')));
     EXPECT_EQ(table.RowCount(), 9);
     EXPECT_EQ(table.RowLabel(8), QStringLiteral("8"));
     EXPECT_EQ(table.CellNumber(3, 8), 8.0f);
@@ -292,7 +292,8 @@ TEST_F(DataFileTest, SavingKeepsTheFilesSeparatorAndWritesUtf8)
     ASSERT_TRUE(Load(table, QStringLiteral("miejscowość;N8\nŁódź;3,7"), LoadMode::NewTable, QChar(u';'), QChar(u',')));
     SeparatorScope comma(QLatin1Char(','));
     ASSERT_TRUE(SaveTableAs(table, home.Path(QStringLiteral("out.txt")), ui));
-    EXPECT_EQ(QString::fromUtf8(home.Read(QStringLiteral("out.txt"))), QStringLiteral("miejscowość;N8\r\nŁódź;3,700000"));
+    EXPECT_EQ(QString::fromUtf8(home.Read(QStringLiteral("out.txt"))),
+              QStringLiteral("miejscowość;N8\r\nŁódź;3,700000"));
 }
 
 TEST_F(DataFileTest, TextHoldingTheSeparatorSplitsWhenReadBack)
@@ -348,7 +349,8 @@ TEST_F(DataFileTest, RoundTripKeepsEveryCell)
         for (const QChar data : {QChar(u'\t'), QChar(u';'), QChar(u' '), QChar(u',')}) {
             for (std::size_t shape = 0; shape < shapes.size(); ++shape) {
                 SeparatorScope scope(decimal);
-                SCOPED_TRACE(QStringLiteral("decimal %1 data %2 shape %3").arg(decimal).arg(data).arg(shape).toStdString());
+                SCOPED_TRACE(
+                    QStringLiteral("decimal %1 data %2 shape %3").arg(decimal).arg(data).arg(shape).toStdString());
                 const Shape& from = shapes[shape];
                 const int columns = int(from.names.size());
                 const int rows = int(from.rows.size());
@@ -358,8 +360,9 @@ TEST_F(DataFileTest, RoundTripKeepsEveryCell)
                 for (int c = 1; c <= columns; ++c) {
                     original.BindHeader(c, QString::fromUtf8(from.names[std::size_t(c - 1)]), kinds);
                     for (int r = 1; r <= rows; ++r)
-                        original.SetCellText(c, r, QString::fromUtf8(from.rows[std::size_t(r - 1)][std::size_t(c - 1)])
-                                                       .replace(QLatin1Char('.'), decimal));
+                        original.SetCellText(c, r,
+                                             QString::fromUtf8(from.rows[std::size_t(r - 1)][std::size_t(c - 1)])
+                                                 .replace(QLatin1Char('.'), decimal));
                 }
                 original.SetDataSeparator(data);
                 const QString path = home.Path(QStringLiteral("round.txt"));
@@ -404,9 +407,13 @@ TEST_F(DataFileTest, EveryWriterWritesIntoPipesAndDevicesAndThroughLinks)
     Fill(table, 2);
     const std::vector<std::pair<const char*, std::function<bool(const QString&)>>> writers = {
         {"table", [&](const QString& path) { return WriteTableFile(table, path); }},
-        {"selection", [&](const QString& path) { return SaveSelection(table, {1, 1, 2, 2, 1, 1}, path, ui); }},
+        {"selection",
+         [&](const QString& path) {
+             return SaveSelection(table, {1, 1, 2, 2, 1, 1}, path, ui);
+         }},
         {"report", [&](const QString& path) { return SaveReport(QStringLiteral("raport"), path, ui); }},
-        {"ini", [&](const QString& path) { return IniFile(path).WriteString(u"Options", u"Key", QStringLiteral("1")); }},
+        {"ini",
+         [&](const QString& path) { return IniFile(path).WriteString(u"Options", u"Key", QStringLiteral("1")); }},
     };
     for (const auto& [name, write] : writers) {
         SCOPED_TRACE(name);
@@ -427,7 +434,8 @@ TEST_F(DataFileTest, EveryWriterWritesIntoPipesAndDevicesAndThroughLinks)
         received.resize(std::max<ssize_t>(0, read(reader, received.data(), std::size_t(received.size()))));
         close(reader);
         EXPECT_EQ(received, expected);
-        struct stat status{};
+        struct stat status
+        { };
         ASSERT_EQ(stat(fifo.constData(), &status), 0);
         ASSERT_TRUE(S_ISFIFO(status.st_mode));   // replaced: /dev/full must not be tried
         unlink(fifo.constData());

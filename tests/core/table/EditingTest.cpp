@@ -165,8 +165,9 @@ TEST_F(EditingTest, PasteWithNamesAsksAndNamesOnlyExistingColumns)
     ui.answers = {true};
     ASSERT_TRUE(PasteText(table, TableSelection::Cell(2, 1), u"wbgt\tx\r\n5\t6", true, kinds, ui));
     ASSERT_EQ(ui.questions.size(), 1u);
-    EXPECT_EQ(ui.questions[0], QStringLiteral("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w "
-                                              "Schowku.\r\nCzy jesteś pewien, że chcesz kontynuować ?"));
+    EXPECT_EQ(ui.questions[0],
+              QStringLiteral("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w "
+                             "Schowku.\r\nCzy jesteś pewien, że chcesz kontynuować ?"));
     EXPECT_EQ(table.ColCount(), 3);
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("a"));
     EXPECT_EQ(table.HeaderText(2), QStringLiteral("wbgt"));   // the pasted text, bound to its kind
@@ -213,7 +214,6 @@ TEST_F(EditingTest, InsertColumnsAtTheCursorMovesHeadersAndCellsRight)
     EXPECT_EQ(table.HeaderText(4), QStringLiteral("t"));
     EXPECT_EQ(table.ColumnKind(4), kinds.GetById(kind::t));
     EXPECT_EQ(Numbers(4), (std::vector<float>{10, 20}));
-
 }
 
 TEST_F(EditingTest, DeleteRowsIsReducedToLeaveOneRow)
@@ -225,10 +225,10 @@ TEST_F(EditingTest, DeleteRowsIsReducedToLeaveOneRow)
         bool warned;
     };
     const std::vector<Case> cases = {
-        {1, 10, {5}, true},          // all five asked for: rows 1…4 go
-        {4, 3, {1, 2, 3}, false},    // only rows 4 and 5 exist from row 4 on
+        {1, 10, {5}, true},         // all five asked for: rows 1…4 go
+        {4, 3, {1, 2, 3}, false},   // only rows 4 and 5 exist from row 4 on
         {2, 1, {1, 3, 4, 5}, false},
-        {3, 5, {1, 2}, true},        // reduced to 4, then to the 3 rows from row 3 on
+        {3, 5, {1, 2}, true},   // reduced to 4, then to the 3 rows from row 3 on
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(testing::Message() << test.count << " from row " << test.from);
@@ -283,12 +283,9 @@ TEST_F(EditingTest, ColumnNameMayBeNeitherANumberNorAnotherColumnsName)
         QString refusal;   // empty: accepted
     };
     const std::vector<Case> cases = {
-        {QStringLiteral("12"), Refused1},
-        {QStringLiteral("A"), Refused2},
-        {QStringLiteral("c "), Refused2},
-        {QString(), Refused2},   // the corner's name
-        {QStringLiteral("Temp"), QString()},
-        {QStringLiteral("TEMP"), QString()},
+        {QStringLiteral("12"), Refused1},    {QStringLiteral("A"), Refused2},
+        {QStringLiteral("c "), Refused2},    {QString(), Refused2},   // the corner's name
+        {QStringLiteral("Temp"), QString()}, {QStringLiteral("TEMP"), QString()},
         {QStringLiteral("wbgt"), QString()},
     };
     for (const Case& test : cases) {

@@ -17,7 +17,8 @@ struct ParseCase
     std::optional<float> expected;
 };
 
-class ParseNumberTest : public testing::TestWithParam<ParseCase> {};
+class ParseNumberTest : public testing::TestWithParam<ParseCase>
+{ };
 
 TEST_P(ParseNumberTest, ReadsOnlyDecimalNumbers)
 {
@@ -29,31 +30,32 @@ TEST_P(ParseNumberTest, ReadsOnlyDecimalNumbers)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ParseNumberTest,
-    testing::Values(
-        // With the comma: the first comma is the decimal point, a point is never accepted.
-        ParseCase{u"3,5", u',', 3.5f}, ParseCase{u"3.5", u',', std::nullopt}, ParseCase{u"1,2,3", u',', std::nullopt},
-        ParseCase{u"-0,25", u',', -0.25f},
-        // With the point.
-        ParseCase{u"  12  ", u'.', 12.0f}, ParseCase{u"\t7\r", u'.', 7.0f}, ParseCase{u"12abc", u'.', std::nullopt},
-        ParseCase{u"1e3", u'.', 1000.0f}, ParseCase{u"2.5E-1", u'.', 0.25f}, ParseCase{u"+4", u'.', 4.0f},
-        ParseCase{u".5", u'.', 0.5f}, ParseCase{u"5.", u'.', 5.0f}, ParseCase{u"1e", u'.', std::nullopt},
-        ParseCase{u"", u'.', std::nullopt}, ParseCase{u"   ", u'.', std::nullopt}, ParseCase{u"-", u'.', std::nullopt},
-        ParseCase{u".", u'.', std::nullopt}, ParseCase{u"1 000", u'.', std::nullopt},
-        ParseCase{u"0x10", u'.', std::nullopt}, ParseCase{u"12,5", u'.', std::nullopt},
-        // Words are not numbers, nor is anything beyond float32.
-        ParseCase{u"inf", u'.', std::nullopt}, ParseCase{u"-Infinity", u'.', std::nullopt},
-        ParseCase{u"nan", u'.', std::nullopt}, ParseCase{u"1e39", u'.', std::nullopt},
-        ParseCase{u"1e400", u'.', std::nullopt}, ParseCase{u"1e-400", u'.', 0.0f},
-        // The marker itself is a number; the cell then holds no valid value.
-        ParseCase{u"-715936", u'.', NoValue}),
-    [](const testing::TestParamInfo<ParseCase>& info) {
-        std::string name = std::to_string(info.index) + "_";
-        for (const char16_t c : std::u16string_view(info.param.text))
-            name += (c < 128 && std::isalnum(int(c))) ? char(c) : '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberTest,
+                         testing::Values(
+                             // With the comma: the first comma is the decimal point, a point is never accepted.
+                             ParseCase{u"3,5", u',', 3.5f}, ParseCase{u"3.5", u',', std::nullopt},
+                             ParseCase{u"1,2,3", u',', std::nullopt}, ParseCase{u"-0,25", u',', -0.25f},
+                             // With the point.
+                             ParseCase{u"  12  ", u'.', 12.0f}, ParseCase{u"\t7\r", u'.', 7.0f},
+                             ParseCase{u"12abc", u'.', std::nullopt}, ParseCase{u"1e3", u'.', 1000.0f},
+                             ParseCase{u"2.5E-1", u'.', 0.25f}, ParseCase{u"+4", u'.', 4.0f},
+                             ParseCase{u".5", u'.', 0.5f}, ParseCase{u"5.", u'.', 5.0f},
+                             ParseCase{u"1e", u'.', std::nullopt}, ParseCase{u"", u'.', std::nullopt},
+                             ParseCase{u"   ", u'.', std::nullopt}, ParseCase{u"-", u'.', std::nullopt},
+                             ParseCase{u".", u'.', std::nullopt}, ParseCase{u"1 000", u'.', std::nullopt},
+                             ParseCase{u"0x10", u'.', std::nullopt}, ParseCase{u"12,5", u'.', std::nullopt},
+                             // Words are not numbers, nor is anything beyond float32.
+                             ParseCase{u"inf", u'.', std::nullopt}, ParseCase{u"-Infinity", u'.', std::nullopt},
+                             ParseCase{u"nan", u'.', std::nullopt}, ParseCase{u"1e39", u'.', std::nullopt},
+                             ParseCase{u"1e400", u'.', std::nullopt}, ParseCase{u"1e-400", u'.', 0.0f},
+                             // The marker itself is a number; the cell then holds no valid value.
+                             ParseCase{u"-715936", u'.', NoValue}),
+                         [](const testing::TestParamInfo<ParseCase>& info) {
+                             std::string name = std::to_string(info.index) + "_";
+                             for (const char16_t c : std::u16string_view(info.param.text))
+                                 name += (c < 128 && std::isalnum(int(c))) ? char(c) : '_';
+                             return name;
+                         });
 
 TEST(ParseNumber, RoundsTheDoubleToFloat)
 {
@@ -88,7 +90,7 @@ TEST(FormatNumber, NeverPrintsANegativeZero)
         int decimals;
         const char* text;
     } cases[] = {{-0.0f, 6, "0,000000"}, {-1e-7f, 6, "0,000000"}, {-0.004f, 2, "0,00"},
-                 {-0.4f, 0, "0"},        {-0.01f, 2, "-0,01"},     {-0.6f, 0, "-1"}};
+                 {-0.4f, 0, "0"},        {-0.01f, 2, "-0,01"},    {-0.6f, 0, "-1"}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatNumber(c.value, c.decimals, QLatin1Char(',')), QString::fromLatin1(c.text)) << c.value;
 }
@@ -105,7 +107,8 @@ TEST(FormatNumber, ParsesBackToTheSameFloatWithSixDecimals)
 {
     for (const float value : {0.001f, 12.5f, -40.125f, 1013.25f, 123456.789f}) {
         for (const QChar separator : {QChar(u'.'), QChar(u',')}) {
-            EXPECT_NEAR(*ParseNumber(FormatNumber(value, 6, separator), separator), value, 5e-7f * std::max(1.0f, std::abs(value)));
+            EXPECT_NEAR(*ParseNumber(FormatNumber(value, 6, separator), separator), value,
+                        5e-7f * std::max(1.0f, std::abs(value)));
         }
     }
 }

@@ -36,7 +36,8 @@ TEST_F(OpenDataFileTest, MissingAndEmptyFilesOpenNothing)
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Nie mogę znaleźć pliku "));
     EXPECT_EQ(ui.messages[1].text,
-              QStringLiteral("Plik ") + home.Path(QStringLiteral("empty.txt")) + QStringLiteral(" nie zawiera danych !"));
+              QStringLiteral("Plik ") + home.Path(QStringLiteral("empty.txt"))
+                  + QStringLiteral(" nie zawiera danych !"));
     EXPECT_TRUE(ui.requests.empty());
     EXPECT_TRUE(recent.Paths().isEmpty());
     EXPECT_EQ(tables.Count(), 0);
@@ -51,7 +52,8 @@ TEST_F(OpenDataFileTest, FilesBeyondTheLargestTableAreRefusedBeforeAnyTableIsMad
         const char* message;
     };
     const Case cases[] = {
-        {"wide_tall.txt", QByteArray(30000, '\t') + QByteArray(30000, '\n'), "Tabela byłaby za duża (30001 kolumn, 29999 wierszy)"},
+        {"wide_tall.txt", QByteArray(30000, '\t') + QByteArray(30000, '\n'),
+         "Tabela byłaby za duża (30001 kolumn, 29999 wierszy)"},
         {"one_line.txt", QByteArray("1\t").repeated(200000), "Tabela byłaby za duża (200001 kolumn, 1 wierszy)"},
         {"huge.txt", QByteArray(), "jest za duży: można wczytać plik o wielkości najwyżej 1024 MB"},
     };
@@ -67,7 +69,8 @@ TEST_F(OpenDataFileTest, FilesBeyondTheLargestTableAreRefusedBeforeAnyTableIsMad
         ui.loadOptions = options;
         EXPECT_EQ(Open(QString::fromLatin1(c.name)), nullptr) << c.name;
         ASSERT_FALSE(ui.messages.empty()) << c.name;
-        EXPECT_TRUE(ui.messages.back().text.contains(QString::fromUtf8(c.message))) << ui.messages.back().text.toStdString();
+        EXPECT_TRUE(ui.messages.back().text.contains(QString::fromUtf8(c.message)))
+            << ui.messages.back().text.toStdString();
         EXPECT_EQ(tables.Count(), 0) << c.name;
     }
 }
@@ -149,8 +152,8 @@ TEST(RecentFiles, RoundTripsThroughTheIniFile)
     IniFile ini(home.IniPath());
     RecentFiles recent;
     recent.ReadFrom(ini);
-    EXPECT_EQ(recent.Paths(), (QStringList{QStringLiteral("/a"), QStringLiteral("/b"), QStringLiteral("/c"),
-                                           QStringLiteral("/z")}));
+    EXPECT_EQ(recent.Paths(),
+              (QStringList{QStringLiteral("/a"), QStringLiteral("/b"), QStringLiteral("/c"), QStringLiteral("/z")}));
     RecentFiles shorter;
     shorter.AddRecentFile(QStringLiteral("/new"));
     shorter.WriteTo(ini);

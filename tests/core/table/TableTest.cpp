@@ -366,9 +366,10 @@ TEST_F(TableStructureTest, InsertedAndRemovedRowsKeepTextsBesideTheirNumbers)
     EXPECT_EQ(Column(2), QStringList({"abc", "", ""}));
     table.InsertRows(4, 1);   // at RowCount: appended
     EXPECT_EQ(Column(2), QStringList({"abc", "", "", ""}));
-    EXPECT_EQ(log.events, QStringList({"rowsAboutToBeInserted 2 3 (2×4)", "rowsInserted 2 3 (2×6)",
-                                       "rowsAboutToBeRemoved 1 3 (2×6)", "rowsRemoved 1 3 (2×3)",
-                                       "rowsAboutToBeInserted 4 4 (2×3)", "rowsInserted 4 4 (2×4)"}));
+    EXPECT_EQ(
+        log.events,
+        QStringList({"rowsAboutToBeInserted 2 3 (2×4)", "rowsInserted 2 3 (2×6)", "rowsAboutToBeRemoved 1 3 (2×6)",
+                     "rowsRemoved 1 3 (2×3)", "rowsAboutToBeInserted 4 4 (2×3)", "rowsInserted 4 4 (2×4)"}));
     EXPECT_FALSE(table.Modified());
 }
 
@@ -384,8 +385,9 @@ TEST_F(TableStructureTest, InsertedAndRemovedColumnsCarryHeadersAndKinds)
     table.RemoveColumns(1, 2);
     EXPECT_EQ(table.ColCount(), 2);
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("t"));
-    EXPECT_EQ(log.events, QStringList({"columnsAboutToBeInserted 1 1 (2×4)", "columnsInserted 1 1 (3×4)",
-                                       "columnsAboutToBeRemoved 1 2 (3×4)", "columnsRemoved 1 2 (1×4)"}));
+    EXPECT_EQ(log.events,
+              QStringList({"columnsAboutToBeInserted 1 1 (2×4)", "columnsInserted 1 1 (3×4)",
+                           "columnsAboutToBeRemoved 1 2 (3×4)", "columnsRemoved 1 2 (1×4)"}));
     EXPECT_FALSE(table.Modified());
 }
 
@@ -399,8 +401,9 @@ TEST_F(TableStructureTest, MovedRowsKeepTheirLabelsAndValues)
     table.MoveRow(4, 1);
     EXPECT_EQ(Labels(), QStringList({"4", "2", "3", "1"}));
     EXPECT_EQ(table.CellNumber(1, 1), 4.0f);
-    EXPECT_EQ(log.events, QStringList({"rowsAboutToBeMoved 1 3 (2×4)", "rowsMoved 1 3 (2×4)",
-                                       "rowsAboutToBeMoved 4 1 (2×4)", "rowsMoved 4 1 (2×4)"}));
+    EXPECT_EQ(log.events,
+              QStringList({"rowsAboutToBeMoved 1 3 (2×4)", "rowsMoved 1 3 (2×4)", "rowsAboutToBeMoved 4 1 (2×4)",
+                           "rowsMoved 4 1 (2×4)"}));
     EXPECT_FALSE(table.Modified());
 }
 

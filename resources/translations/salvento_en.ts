@@ -32,12 +32,12 @@
 <context>
     <name>CalcManager</name>
     <message>
-        <location filename="../../src/core/calc/CalcManager.cpp" line="+36"/>
+        <location filename="../../src/core/calc/CalcManager.cpp" line="+35"/>
         <source>Przykro mi, ale nie możesz policzyć żadnego wskaźnika !</source>
         <translation>Sorry, you cannot calculate any index!</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Nie wybrałeś żadnego wskaźnika !</source>
         <translation>You have not chosen any index!</translation>
     </message>
@@ -45,7 +45,7 @@
 <context>
     <name>DataFile</name>
     <message>
-        <location filename="../../src/core/table/DataFile.cpp" line="+220"/>
+        <location filename="../../src/core/table/DataFile.cpp" line="+219"/>
         <source>Czy na pewno chcesz usunąć zawartość tabeli ?</source>
         <translation>Are you sure you want to delete the contents of the table?</translation>
     </message>
@@ -55,17 +55,17 @@
         <translation>The file has no header line - it cannot be loaded with this option!</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+100"/>
         <source>Błąd podczas zapisu do pliku %1 !</source>
         <translation>Error while writing to the file %1!</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-88"/>
         <source>Przy odczycie danych z pliku pominięte zostały kolumny nazywające się tak samo, jak jakaś kolumna tabeli !</source>
         <translation>Columns of the file with the same name as a column of the table were skipped while reading the data!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Przy odczycie danych z pliku pominięte zostały kolumny nie posiadające w tabeli odpowiedników o takiej samej nazwie !</source>
         <translation>Columns of the file with no column of the same name in the table were skipped while reading the data!</translation>
     </message>
@@ -73,14 +73,19 @@
 <context>
     <name>Editing</name>
     <message>
-        <location filename="../../src/core/table/Editing.cpp" line="+74"/>
+        <location filename="../../src/core/table/Editing.cpp" line="+83"/>
+        <source>Wklejane dane nie mieszczą się w tabeli. Czy powiększyć tabelę do %1 kolumn i %2 wierszy ?</source>
+        <translation>The pasted data do not fit in the table. Grow the table to %1 columns and %2 rows?</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.<byte value="xd"/>
 Czy jesteś pewien, że chcesz kontynuować ?</source>
         <translation>This operation will replace the names of some columns of the table with the names on the Clipboard.<byte value="xd"/>
 Are you sure you want to continue?</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Tabela musi zawierać co najmniej jeden wiersz - liczba usuwanych wierszy została zmniejszona !</source>
         <translation>A table must keep at least one row - the number of rows to delete has been reduced!</translation>
     </message>
@@ -144,7 +149,7 @@ The point is used as the decimal separator instead.</translation>
 <context>
     <name>SalventoCli</name>
     <message>
-        <location filename="../../src/cli/CalcCommand.cpp" line="+102"/>
+        <location filename="../../src/cli/CalcCommand.cpp" line="+103"/>
         <source>Plik wynikowy %1 jest jednym z plików wejściowych !</source>
         <translation>The output file %1 is one of the input files!</translation>
     </message>
@@ -164,7 +169,7 @@ The point is used as the decimal separator instead.</translation>
         <translation>I cannot read the configuration file %1!</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+51"/>
         <source>Błąd podczas zapisu na standardowe wyjście !</source>
         <translation>Error while writing to the standard output!</translation>
     </message>
@@ -215,7 +220,7 @@ The point is used as the decimal separator instead.</translation>
         <translation>No cell </translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> nie została znaleziona w bieżącej </source>
         <translation> was found in the current </translation>
     </message>
@@ -237,7 +242,7 @@ Opcja &apos;Szukaj w przedziałach standardowych&apos; była uaktywniona dla kol
 The option &apos;Find in standard intervals&apos; was turned on for the column &apos;</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>&apos; .<byte value="xd"/>
 Bieżąca kolumna zaś nosi nazwę &apos;</source>
         <translation>&apos;.<byte value="xd"/>
@@ -319,7 +324,7 @@ The current column, however, is not a data column!</translation>
         <translation>            Column %s (%s)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>            Kolumna %s</source>
         <translation>            Column %s</translation>
     </message>
@@ -329,17 +334,17 @@ The current column, however, is not a data column!</translation>
         <translation>The whole column is empty!</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>W tej kolumnie jest tylko jedna dana: %.3f</source>
         <translation>This column holds only one value: %.3f</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>W tej kolumnie jest tylko jedna dana: %.3f (%s)</source>
         <translation>This column holds only one value: %.3f (%s)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Ilość wierszy:                 %3d  (od %d do %d)</source>
         <translation>Number of rows:                %3d  (from %d to %d)</translation>
     </message>
@@ -379,27 +384,27 @@ The current column, however, is not a data column!</translation>
         <translation>Arithmetic mean:               %10.3f ± %.3f  (%s)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Średnia arytmetyczna:          %10.3f ± %.3f</source>
         <translation>Arithmetic mean:               %10.3f ± %.3f</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Wariancja:                     %10.3f ± %.3f</source>
         <translation>Variance:                      %10.3f ± %.3f</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Odchylenie standardowe:        %10.3f ± %.3f</source>
         <translation>Standard deviation:            %10.3f ± %.3f</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&apos;Coefficient of the variance&apos;: %10.3f %%</source>
         <translation>Coefficient of variation:      %10.3f %%</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&apos;Coefficient of the variance&apos;: N/A</source>
         <translation>Coefficient of variation:      N/A</translation>
     </message>
@@ -419,7 +424,7 @@ The current column, however, is not a data column!</translation>
         <translation>   %3d times: from -INFINITY to %9.2f</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>   %3d razy: od %9.2f do %9.2f</source>
         <translation>   %3d times: from %9.2f to %9.2f</translation>
     </message>
@@ -503,7 +508,7 @@ The current column, however, is not a data column!</translation>
         <translation>Tables used in &amp;calculations:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Przeniesienie zaznaczonej na liście &apos;Wszystkie tabele&apos; tabeli do listy &apos;Tabele użyte do obliczeń&apos;</source>
         <translation>Moves the table selected in the list &apos;All tables&apos; to the list &apos;Tables used in calculations&apos;</translation>
     </message>
@@ -554,30 +559,30 @@ The current column, however, is not a data column!</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>D&amp;alej</source>
         <translation>&amp;Next</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+56"/>
+        <location line="-57"/>
+        <location line="+57"/>
         <source>Przejście do kolejnego etapu przygotowywania obliczeń</source>
         <translation>Goes on to the next step of preparing the calculation</translation>
     </message>
     <message>
         <location line="-54"/>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>Anuluj</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+56"/>
+        <location line="-57"/>
+        <location line="+57"/>
         <source>Rezygnacja z przeprowadzania obliczeń</source>
         <translation>Cancels the calculation</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-33"/>
         <source>Priorytet &amp;1 (najwyższy):</source>
         <translation>Priority &amp;1 (highest):</translation>
     </message>
@@ -607,7 +612,7 @@ The current column, however, is not a data column!</translation>
         <translation>Description column:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Z tej listy wybierz tabelę, w której zostaną zapamiętane wyniki obliczeń (może to być &apos;Nowa&apos; tabela)</source>
         <translation>Choose from this list the table that will receive the results of the calculation (it can be a &apos;New&apos; table)</translation>
     </message>
@@ -617,7 +622,7 @@ The current column, however, is not a data column!</translation>
         <translation>Destination table:</translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+146"/>
         <source>Lista &apos;tabel użytych do obliczeń&apos; jest pusta !</source>
         <translation>The list &apos;Tables used in calculations&apos; is empty!</translation>
     </message>
@@ -683,7 +688,7 @@ The current column, however, is not a data column!</translation>
         <translation>Data options</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>To okno służy do dokonywania zmian w właściwościach danych/wskaźników, pamiętanych za każdym uruchomieniem Salvento</source>
         <translation>This window changes the properties of the quantities/indices, which Salvento keeps from one run to the next</translation>
     </message>
@@ -783,7 +788,7 @@ The current column, however, is not a data column!</translation>
         <translation>Al&amp;ways recalculate</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>&amp;Próbuj obliczyć, ale zostaw jeśli się nie uda</source>
         <translation>T&amp;ry to calculate, but keep the value if that fails</translation>
     </message>
@@ -1131,7 +1136,7 @@ write to us!</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../src/gui/app/MainFormActions.cpp" line="+96"/>
+        <location filename="../../src/gui/app/MainFormActions.cpp" line="+99"/>
         <source>&amp;Maksymalizuj</source>
         <translation>Ma&amp;ximize</translation>
     </message>
@@ -1147,7 +1152,7 @@ write to us!</translation>
         <translation>Maximize|Maximizes the current table window</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormActions.cpp" line="-27"/>
+        <location filename="../../src/gui/app/MainFormActions.cpp" line="-29"/>
         <source>&amp;Nowa (pusta)</source>
         <translation>&amp;New (empty)</translation>
     </message>
@@ -1162,12 +1167,12 @@ write to us!</translation>
         <translation>New from &amp;file ...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Otwórz|Otwiera plik i wczytuje z niego dane do tabeli</source>
         <translation>Open|Opens a file and loads its data into a table</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Zapisz</source>
         <translation>&amp;Save</translation>
     </message>
@@ -1242,7 +1247,7 @@ write to us!</translation>
         <translation>&amp;Minimize all</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Zmniejsz wszystkie|Zmniejsza wszystkie okna do postaci ikon</source>
         <translation>Minimize all|Minimizes all windows to icons</translation>
     </message>
@@ -1257,7 +1262,7 @@ write to us!</translation>
         <translation>Arrange icons|Arranges the icons evenly</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>&amp;O Salvento ...</source>
         <translation>&amp;About Salvento ...</translation>
     </message>
@@ -1287,7 +1292,7 @@ write to us!</translation>
         <translation>Copy|Copies the contents of the selected area to the Clipboard</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>W&amp;ytnij</source>
         <translation>Cu&amp;t</translation>
     </message>
@@ -1327,7 +1332,7 @@ write to us!</translation>
         <translation>Copy with column names|Copies the contents of the selected area to the Clipboard together with the column names</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Wklej z n&amp;azwami kolumn</source>
         <translation>Paste &amp;with column names</translation>
     </message>
@@ -1342,7 +1347,7 @@ write to us!</translation>
         <translation>&amp;Save selection ...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Zapisz zaznaczenie|Zapisuje zaznaczony obszar w pliku</source>
         <translation>Save selection|Saves the selected area to a file</translation>
     </message>
@@ -1362,12 +1367,12 @@ write to us!</translation>
         <translation>Find &amp;again</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Szukaj ponownie|Powtórz ostatnią operację wyszukiwania</source>
         <translation>Find again|Repeats the last search</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Szukaj ko&amp;lumny</source>
         <translation>Find co&amp;lumn</translation>
     </message>
@@ -1382,32 +1387,32 @@ write to us!</translation>
         <translation>&amp;Insert columns/rows ...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Wstaw kolumny/wiersze|Wstawia do tabeli kolumny lub/i wiersze</source>
         <translation>Insert columns/rows|Inserts columns and/or rows into the table</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>U&amp;suń kolumny/wiersze ...</source>
         <translation>D&amp;elete columns/rows ...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Usuń kolumny/wiersze|Usuwa z tabeli kolumny lub/i wiersze</source>
         <translation>Delete columns/rows|Deletes columns and/or rows from the table</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Opcje kolumny ...</source>
         <translation>Column &amp;options ...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Opcje kolumny|Pozwala określić opcje kolumny (np. jej nazwę)</source>
         <translation>Column options|Sets the options of a column (its name, for example)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>&amp;Opcje zapisu/odczytu ...</source>
         <translation>&amp;Save/load options ...</translation>
     </message>
@@ -1427,7 +1432,7 @@ write to us!</translation>
         <translation>Data options|Sets the global options of the input data and the indices</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Co możesz obliczyć ...</source>
         <translation>&amp;What can be calculated ...</translation>
     </message>
@@ -1437,7 +1442,7 @@ write to us!</translation>
         <translation>What can be calculated|Finds out which indices can be calculated</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Obliczenia ...</source>
         <translation>&amp;Calculations ...</translation>
     </message>
@@ -1447,7 +1452,7 @@ write to us!</translation>
         <translation>Calculations|Calculates the values of the chosen indices</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Obliczenia s&amp;tatystyczne ...</source>
         <translation>&amp;Statistics ...</translation>
     </message>
@@ -1557,12 +1562,12 @@ write to us!</translation>
         <translation>Calculations</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormFile.cpp" line="+23"/>
+        <location filename="../../src/gui/app/MainFormFile.cpp" line="+22"/>
         <source>Otwórz pliki</source>
         <translation>Open files</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Pliki danych (*.txt *.dat);;Wszystkie pliki (*)</source>
         <translation>Data files (*.txt *.dat);;All files (*)</translation>
     </message>
@@ -1586,7 +1591,7 @@ write to us!</translation>
 <context>
     <name>TOptionsForm</name>
     <message>
-        <location filename="../../src/gui/app/OptionsForm.cpp" line="+51"/>
+        <location filename="../../src/gui/app/OptionsForm.cpp" line="+50"/>
         <source>Opcje zapisu/odczytu plików (GLOBALNE)</source>
         <translation>File save/load options (GLOBAL)</translation>
     </message>
@@ -1596,7 +1601,7 @@ write to us!</translation>
         <translation>File save/load options (THIS FILE)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>To okno służy do określania opcji Salvento, dotyczących wczytywania danych z plików i ch wewnętrznej reprezentacji</source>
         <translation>This window sets Salvento&apos;s options for loading data from files and for their internal representation</translation>
     </message>
@@ -1837,7 +1842,7 @@ write to us!</translation>
         <translation>Selects the indices for a detailed analysis of the human heat balance in various conditions</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Pogoda</source>
         <translation>Weather</translation>
     </message>
@@ -1847,7 +1852,7 @@ write to us!</translation>
         <translation>Selects the indices of the option &apos;Weather&apos;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>O&amp;blicz</source>
         <translation>&amp;Calculate</translation>
     </message>
@@ -1870,7 +1875,7 @@ write to us!</translation>
 <context>
     <name>TPossibleIndexesForm</name>
     <message>
-        <location filename="../../src/gui/calc/PossibleIndexesForm.cpp" line="+51"/>
+        <location filename="../../src/gui/calc/PossibleIndexesForm.cpp" line="+50"/>
         <source>Co możesz obliczyć</source>
         <translation>What can be calculated</translation>
     </message>
@@ -1880,7 +1885,7 @@ write to us!</translation>
         <translation>Data I do &amp;not have</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Te dane &amp;mam</source>
         <translation>Data I &amp;have</translation>
     </message>
@@ -1936,17 +1941,17 @@ write to us!</translation>
         <translation>Match &amp;case</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Przeszukiwać komórki t&amp;ekstowe</source>
         <translation>Search te&amp;xt cells</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Przeszukiwać komórki &amp;numeryczne</source>
         <translation>Search &amp;numeric cells</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Tekst</source>
         <translation>Text</translation>
     </message>
@@ -2072,7 +2077,7 @@ write to us!</translation>
         <translation>Statistics - options</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Kolumna, której dotyczą ustawienia|Wybór innej kolumny zapamiętuje ustawienia kolumny opuszczanej i wyświetla ustawienia kolumny wybranej</source>
         <translation>Column the settings apply to|Choosing another column keeps the settings of the column left and shows the settings of the column chosen</translation>
     </message>
@@ -2112,7 +2117,7 @@ write to us!</translation>
         <translation>Histogram, &amp;number of intervals:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Określa progi użytkownika (liczby oddzielone znakami &apos;,&apos; lub &apos;;&apos; (zależnie od ustawionego globalnego separatora dziesiętnego))</source>
         <translation>Sets the user thresholds (numbers separated by &apos;,&apos; or &apos;;&apos; (depending on the global decimal separator set))</translation>
     </message>

@@ -180,12 +180,22 @@ TEST(Editing, CopyCutAndPasteGoThroughTheClipboard)
     EXPECT_EQ(Background(window, 1, 2), Silver);
     EXPECT_TRUE(table.Modified());
 
-    // Pasted at the current cell; what falls beyond the last column is dropped.
+    // Pasted at the current cell; what falls beyond the last column is dropped unless the table may
+    // grow to take it.
     clipboard->setText(QStringLiteral("7;8;9\r\n"));
     window.SetCurrentCell(2, 2);
+    QString grow;
+    AnswerMessage(QMessageBox::No, &grow);
     form.Action("acWklej")->trigger();
+    EXPECT_EQ(
+        grow,
+        QStringLiteral("Wklejane dane nie mieszczą się w tabeli. Czy powiększyć tabelę do 4 kolumn i 2 wierszy ?"));
     EXPECT_EQ(table.DisplayText(2, 2), QStringLiteral("7.00"));
     EXPECT_EQ(table.ColCount(), 3);
+    AnswerMessage(QMessageBox::Yes);
+    form.Action("acWklej")->trigger();
+    EXPECT_EQ(table.ColCount(), 5);
+    EXPECT_EQ(table.DisplayText(4, 2), QStringLiteral("9.00"));
 
     // With names only after Yes; the names bind to kinds and keep the pasted text.
     clipboard->setText(QStringLiteral("T\tx\r\n12\t13"));

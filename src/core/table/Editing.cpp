@@ -67,6 +67,36 @@ void ClearSelection(TTable& table, const TableSelection& selection)
     table.SetModified(true);
 }
 
+namespace {
+
+// Offers to grow the table so that the pasted lines from `first` on fit from the current cell on.
+void GrowForPaste(TTable& table, const TableSelection& selection, const std::vector<QStringView>& lines,
+                  std::size_t first, QChar separator, UserInterface& ui)
+{
+    qint64 fields = 1;
+    for (std::size_t i = first; i < lines.size(); ++i)
+        fields = std::max<qint64>(fields, separator.isNull() ? 1 : lines[i].count(separator) + 1);
+    const qint64 columns = std::max<qint64>(table.ColCount() - 1, selection.Col - 1 + fields);
+    const qint64 rows = std::max<qint64>(table.RowCount() - 1, selection.Row - 1 + qint64(lines.size() - first));
+    if (columns == table.ColCount() - 1 && rows == table.RowCount() - 1)
+        return;
+    if (!ui.AskYesNo(Texts::tr("Wklejane dane nie mieszczą się w tabeli. Czy powiększyć tabelę do %1 kolumn i %2 "
+                               "wierszy ?")
+                         .arg(columns)
+                         .arg(rows)))
+        return;
+    if (!TTable::SizeAllowed(columns, rows)) {
+        ui.ShowMessage(TTable::TooLargeMessage(columns, rows), UserInterface::Icon::Error);
+        return;
+    }
+    const int oldRows = table.RowCount();
+    table.SetColCount(int(columns) + 1);
+    table.SetRowCount(int(rows) + 1);
+    table.SetRowLabels(oldRows, int(rows));
+}
+
+}   // namespace
+
 bool PasteText(TTable& table, const TableSelection& selection, QStringView text, bool withNames,
                const DataManager& kinds, UserInterface& ui)
 {
@@ -80,6 +110,7 @@ bool PasteText(TTable& table, const TableSelection& selection, QStringView text,
         return false;
     const QChar separator = DetectDataSeparator(lines[line]);
     const int k = selection.Col;
+    GrowForPaste(table, selection, lines, line + (withNames ? 1 : 0), separator, ui);
     std::vector<QStringView> fields;
     TableUpdate update(table);
     if (withNames) {

@@ -40,8 +40,9 @@ void ClearSelection(TTable& table, const TableSelection& selection);
 
 // Pastes clipboard text at the current cell. The data separator is detected in the first non-empty
 // line like a data file's (tab, ";", blank, ","; never the decimal separator); fields are trimmed and
-// stored as typed text, so numbers are read with the program's decimal separator. Lines and fields
-// beyond the table's last row and column are dropped: the table never grows. `withNames` first asks
+// stored as typed text, so numbers are read with the program's decimal separator. When lines or
+// fields reach beyond the table's last row or column, the user is asked whether the table should
+// grow to take them (within the largest table); otherwise they are dropped. `withNames` first asks
 // for confirmation, then takes the first non-empty line as names for the columns from the current
 // one on, each bound to the kind of that name while keeping the pasted text. False when nothing was
 // pasted (refused, or no non-empty line).

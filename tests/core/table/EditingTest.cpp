@@ -105,17 +105,27 @@ TEST_F(EditingTest, CutLeavesMissingCellsInsideTheBlockOnly)
     EXPECT_EQ(cells[0], (QList<QVariant>{2, 2, 3, 3}));
 }
 
-TEST_F(EditingTest, PasteNeverGrowsTheTable)
+TEST_F(EditingTest, PasteThatDoesNotFitGrowsTheTableOnlyWhenAllowed)
 {
     Fill(3, 3);
     ASSERT_TRUE(PasteText(table, TableSelection::Cell(2, 3), u"1\t2\t3\r\n4\t5\t6\r\n7\t8\t9", false, kinds, ui));
+    ASSERT_EQ(ui.questions.size(), 1u);   // answered No: what falls outside is dropped
+    EXPECT_EQ(
+        ui.questions[0],
+        QStringLiteral("Wklejane dane nie mieszczą się w tabeli. Czy powiększyć tabelę do 4 kolumn i 5 wierszy ?"));
     EXPECT_EQ(table.ColCount(), 4);
     EXPECT_EQ(table.RowCount(), 4);
     EXPECT_EQ(Numbers(2), (std::vector<float>{10, 20, 1}));
     EXPECT_EQ(Numbers(3), (std::vector<float>{100, 200, 2}));
     EXPECT_EQ(Numbers(1), (std::vector<float>{1, 2, 3}));
     EXPECT_TRUE(table.Modified());
-    EXPECT_TRUE(ui.questions.empty());
+
+    ui.answers = {true};
+    ASSERT_TRUE(PasteText(table, TableSelection::Cell(2, 3), u"1\t2\t3\r\n4\t5\t6\r\n7\t8\t9", false, kinds, ui));
+    EXPECT_EQ(table.ColCount(), 5);
+    EXPECT_EQ(table.RowCount(), 6);
+    EXPECT_EQ(Numbers(4), (std::vector<float>{NoValue, NoValue, 3, 6, 9}));
+    EXPECT_EQ(table.RowLabel(5), QStringLiteral("5"));
 }
 
 TEST_F(EditingTest, PasteDetectsTheSeparatorOfTheFirstLine)
@@ -164,7 +174,7 @@ TEST_F(EditingTest, PasteWithNamesAsksAndNamesOnlyExistingColumns)
     Fill(2, 2);
     ui.answers = {true};
     ASSERT_TRUE(PasteText(table, TableSelection::Cell(2, 1), u"wbgt\tx\r\n5\t6", true, kinds, ui));
-    ASSERT_EQ(ui.questions.size(), 1u);
+    ASSERT_EQ(ui.questions.size(), 2u);   // the names, then whether the table may grow (no)
     EXPECT_EQ(ui.questions[0],
               QStringLiteral("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w "
                              "Schowku.\r\nCzy jesteś pewien, że chcesz kontynuować ?"));

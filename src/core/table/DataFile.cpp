@@ -140,16 +140,15 @@ void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fi
         return;
     }
     qsizetype start = 0;
-    for (qsizetype i = 0; i < line.size() && int(fields.size()) < maxFields - 1; ++i) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
         if (line[i] == separator) {
             fields.push_back(line.sliced(start, i - start));
+            if (int(fields.size()) == maxFields)
+                return;   // the rest of the line is not used
             start = i + 1;
         }
     }
-    if (const qsizetype end = line.indexOf(separator, start); end >= 0)
-        fields.push_back(line.sliced(start, end - start));
-    else
-        fields.push_back(line.sliced(start));
+    fields.push_back(line.sliced(start));
 }
 
 QChar DetectDecimalSeparator(const std::vector<QStringView>& lines, int first, QChar dataSeparator)

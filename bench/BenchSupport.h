@@ -1,9 +1,11 @@
 #pragma once
 
-#include "calc/CalcManager.h"
-#include "data/DataManager.h"
-#include "table/TableSet.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/calc/CalcChoices.h"
+#include "core/calc/CalcManager.h"
+#include "core/data/DataManager.h"
+#include "core/table/LoadOptions.h"
+#include "core/table/TableSet.h"
 
 #include <QString>
 

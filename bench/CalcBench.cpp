@@ -2,9 +2,9 @@
 
 #include "BenchSupport.h"
 
-#include "table/DataFile.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
+#include "core/table/DataFile.h"
+#include "core/table/OpenDataFile.h"
+#include "core/table/RecentFiles.h"
 
 #include <benchmark/benchmark.h>
 

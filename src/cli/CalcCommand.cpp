@@ -1,10 +1,10 @@
-#include "CliUserInterface.h"
-#include "Commands.h"
+#include "cli/CliUserInterface.h"
+#include "cli/Commands.h"
 
-#include "calc/CalcManager.h"
-#include "data/DataManager.h"
-#include "table/DataFile.h"
-#include "table/TableSet.h"
+#include "core/calc/CalcManager.h"
+#include "core/data/DataManager.h"
+#include "core/table/DataFile.h"
+#include "core/table/TableSet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

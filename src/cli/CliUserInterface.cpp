@@ -1,6 +1,6 @@
-#include "CliUserInterface.h"
+#include "cli/CliUserInterface.h"
 
-#include "data/DataManager.h"
+#include "core/data/DataManager.h"
 
 #include <cstdio>
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/calc/CalcChoices.h"
+#include "core/table/LoadOptions.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "CliUserInterface.h"
+#include "cli/CliUserInterface.h"
 
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
+#include "core/table/OpenDataFile.h"
+#include "core/table/RecentFiles.h"
 
 TTable* OpenInput(CommandContext& context, TableSet& tables, const QString& path)
 {

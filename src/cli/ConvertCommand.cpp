@@ -1,8 +1,8 @@
-#include "CliUserInterface.h"
-#include "Commands.h"
+#include "cli/CliUserInterface.h"
+#include "cli/Commands.h"
 
-#include "table/DataFile.h"
-#include "table/TableSet.h"
+#include "core/table/DataFile.h"
+#include "core/table/TableSet.h"
 
 #include <QCommandLineParser>
 

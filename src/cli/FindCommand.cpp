@@ -1,10 +1,10 @@
-#include "CliUserInterface.h"
-#include "Commands.h"
+#include "cli/CliUserInterface.h"
+#include "cli/Commands.h"
 
-#include "search/SearchData.h"
-#include "search/SearchRequest.h"
-#include "table/Table.h"
-#include "table/TableSet.h"
+#include "core/search/SearchData.h"
+#include "core/search/SearchRequest.h"
+#include "core/table/Table.h"
+#include "core/table/TableSet.h"
 
 #include <QCommandLineParser>
 

@@ -1,6 +1,6 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "data/DataManager.h"
+#include "core/data/DataManager.h"
 
 #include <cstdio>
 

@@ -1,8 +1,9 @@
-#include "CliUserInterface.h"
-#include "Commands.h"
+#include "cli/CliUserInterface.h"
+#include "cli/Commands.h"
+#include "core/calc/CalcChoices.h"
 
-#include "data/DataManager.h"
-#include "table/TableSet.h"
+#include "core/data/DataManager.h"
+#include "core/table/TableSet.h"
 
 #include <QCommandLineParser>
 

@@ -1,10 +1,10 @@
-#include "CliUserInterface.h"
-#include "Commands.h"
+#include "cli/CliUserInterface.h"
+#include "cli/Commands.h"
 
-#include "stats/ColumnReport.h"
-#include "stats/StatOptions.h"
-#include "table/Table.h"
-#include "table/TableSet.h"
+#include "core/stats/ColumnReport.h"
+#include "core/stats/StatOptions.h"
+#include "core/table/Table.h"
+#include "core/table/TableSet.h"
 
 #include <QCommandLineParser>
 

@@ -1,14 +1,14 @@
 // salvento-cli: the batch front end of Salvento over the same core as the desktop application.
 
-#include "CliUserInterface.h"
-#include "Commands.h"
+#include "cli/CliUserInterface.h"
+#include "cli/Commands.h"
 
-#include "data/DataManager.h"
-#include "FileError.h"
-#include "settings/ConfigLocation.h"
-#include "settings/IniFile.h"
-#include "settings/Options.h"
-#include "table/NumberText.h"
+#include "core/base/FileError.h"
+#include "core/base/NumberText.h"
+#include "core/data/DataManager.h"
+#include "core/settings/ConfigLocation.h"
+#include "core/settings/IniFile.h"
+#include "core/settings/Options.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

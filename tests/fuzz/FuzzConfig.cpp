@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "data/DataManager.h"
-#include "FileError.h"
+#include "core/base/FileError.h"
+#include "core/data/DataManager.h"
 
 #include <QStringList>
 

@@ -3,11 +3,11 @@
 
 #include "FuzzSupport.h"
 
-#include "data/DataManager.h"
-#include "table/DataFile.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
-#include "table/TableSet.h"
+#include "core/data/DataManager.h"
+#include "core/table/DataFile.h"
+#include "core/table/OpenDataFile.h"
+#include "core/table/RecentFiles.h"
+#include "core/table/TableSet.h"
 
 #include <array>
 #include <utility>

@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "table/Editing.h"
-#include "table/Table.h"
+#include "core/table/Editing.h"
+#include "core/table/Table.h"
 
 #include <algorithm>
 

@@ -3,10 +3,10 @@
 
 #include "FuzzSupport.h"
 
-#include "search/SearchData.h"
-#include "search/SearchIntervals.h"
-#include "search/SearchRequest.h"
-#include "table/Table.h"
+#include "core/search/SearchData.h"
+#include "core/search/SearchIntervals.h"
+#include "core/search/SearchRequest.h"
+#include "core/table/Table.h"
 
 #include <algorithm>
 

@@ -3,10 +3,10 @@
 
 #include "FuzzSupport.h"
 
-#include "stats/ColumnReport.h"
-#include "stats/Frequency.h"
-#include "stats/StatOptions.h"
-#include "table/Table.h"
+#include "core/stats/ColumnReport.h"
+#include "core/stats/Frequency.h"
+#include "core/stats/StatOptions.h"
+#include "core/table/Table.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
 
-#include "data/DataManager.h"
-#include "table/Table.h"
+#include "core/data/DataManager.h"
+#include "core/table/Table.h"
 
 #include <QFile>
 #include <QStringList>

@@ -4,8 +4,8 @@
 
 #include "FuzzSupport.h"
 
-#include "data/DataManager.h"
-#include "indices/Weather.h"
+#include "core/data/DataManager.h"
+#include "core/indices/Weather.h"
 
 #include <cstring>
 

@@ -3,10 +3,10 @@
 
 #include "FuzzSupport.h"
 
-#include "data/DataManager.h"
-#include "indices/Suitability.h"
-#include "indices/Weather.h"
-#include "table/TextCodec.h"
+#include "core/base/TextCodec.h"
+#include "core/data/DataManager.h"
+#include "core/indices/Suitability.h"
+#include "core/indices/Weather.h"
 
 #include <QDir>
 

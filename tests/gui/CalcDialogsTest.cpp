@@ -1,11 +1,11 @@
 #include "GuiTestSupport.h"
 
-#include "calc/CalcMainForm.h"
-#include "calc/KindList.h"
-#include "calc/PossibleIdxsSelForm.h"
-#include "data/DataManager.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/data/DataManager.h"
+#include "core/table/Table.h"
+#include "gui/calc/CalcMainForm.h"
+#include "gui/calc/KindList.h"
+#include "gui/calc/PossibleIdxsSelForm.h"
+#include "gui/table/TableWin.h"
 
 #include <QAction>
 #include <QComboBox>

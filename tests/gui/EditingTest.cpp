@@ -3,9 +3,9 @@
 
 #include "GuiTestSupport.h"
 
-#include "data/DataManager.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/data/DataManager.h"
+#include "core/table/Table.h"
+#include "gui/table/TableWin.h"
 
 #include <QAbstractButton>
 #include <QAction>

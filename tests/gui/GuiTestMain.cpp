@@ -1,6 +1,6 @@
 // GoogleTest with a QApplication for the desktop application's tests (run offscreen).
 
-#include "app/Application.h"
+#include "gui/app/Application.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/table/Table.h"
+#include "gui/table/TableWin.h"
 
 #include <QAbstractButton>
 #include <QFile>

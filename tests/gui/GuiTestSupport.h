@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractEventDispatcher>

@@ -3,12 +3,12 @@
 
 #include "GuiTestSupport.h"
 
-#include "data/AbstractData.h"
-#include "data/DataManager.h"
-#include "settings/ConfigLocation.h"
-#include "table/DataFile.h"
-#include "table/Table.h"
-#include "table/TextCodec.h"
+#include "core/base/TextCodec.h"
+#include "core/data/AbstractData.h"
+#include "core/data/DataManager.h"
+#include "core/settings/ConfigLocation.h"
+#include "core/table/DataFile.h"
+#include "core/table/Table.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
-#include "settings/IniFile.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/settings/IniFile.h"
+#include "core/table/Table.h"
+#include "gui/table/TableWin.h"
 
 #include <QAction>
 #include <QDropEvent>

@@ -2,12 +2,12 @@
 
 #include "GuiTestSupport.h"
 
-#include "app/HelpWindow.h"
-#include "app/Startup.h"
-#include "data/AbstractData.h"
-#include "data/DataManager.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/data/AbstractData.h"
+#include "core/data/DataManager.h"
+#include "core/table/Table.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/Startup.h"
+#include "gui/table/TableWin.h"
 
 #include <QAction>
 #include <QComboBox>

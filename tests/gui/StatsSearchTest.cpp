@@ -1,10 +1,10 @@
 #include "GuiTestSupport.h"
 
-#include "data/AbstractData.h"
-#include "data/DataManager.h"
-#include "stats/ColumnReport.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/data/AbstractData.h"
+#include "core/data/DataManager.h"
+#include "core/stats/ColumnReport.h"
+#include "core/table/Table.h"
+#include "gui/table/TableWin.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
+#include "core/data/DataManager.h"
 
 // One row of the data kinds, for testing formulas. A scratch directory holds the configuration
 // (SALVENTO.INI) and whatever else ships beside the program (WSI.INI); values are set as if a source

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "table/NumberText.h"
-#include "UserInterface.h"
+#include "core/base/NumberText.h"
+#include "core/base/UserInterface.h"
+#include "core/calc/CalcChoices.h"
+#include "core/table/LoadOptions.h"
 
 #include <QString>
 #include <QTemporaryDir>

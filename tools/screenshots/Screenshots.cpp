@@ -2,18 +2,18 @@
 // (the example year and the indices calculated from it), the load options dialog, both calculation
 // dialogs, the data options dialog and the options dialog. Drawn offscreen; see script/screenshots.
 
-#include "app/Application.h"
-#include "app/MainForm.h"
-#include "app/OptionsForm.h"
-#include "calc/CalcMainForm.h"
-#include "calc/CalcManager.h"
-#include "calc/PossibleIdxsSelForm.h"
-#include "data/DataManager.h"
-#include "data/DataOptionsForm.h"
-#include "table/LoadOptionsForm.h"
-#include "table/OpenDataFile.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/calc/CalcManager.h"
+#include "core/data/DataManager.h"
+#include "core/table/OpenDataFile.h"
+#include "core/table/Table.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainForm.h"
+#include "gui/app/OptionsForm.h"
+#include "gui/calc/CalcMainForm.h"
+#include "gui/calc/PossibleIdxsSelForm.h"
+#include "gui/data/DataOptionsForm.h"
+#include "gui/table/LoadOptionsForm.h"
+#include "gui/table/TableWin.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "calc/CalcChoices.h"
+#include "core/calc/CalcChoices.h"
 
-#include "table/Table.h"
+#include "core/table/Table.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "calc/CalcManager.h"
+#include "core/calc/CalcManager.h"
 
-#include "data/DataManager.h"
-#include "FileError.h"
-#include "table/TableSet.h"
-#include "UserInterface.h"
+#include "core/base/FileError.h"
+#include "core/base/UserInterface.h"
+#include "core/data/DataManager.h"
+#include "core/table/TableSet.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/CalcChoices.h"
-#include "data/Catalogue.h"
+#include "core/base/Catalogue.h"
+#include "core/calc/CalcChoices.h"
 
 #include <array>
 #include <functional>

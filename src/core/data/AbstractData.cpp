@@ -1,8 +1,8 @@
-#include "data/AbstractData.h"
+#include "core/data/AbstractData.h"
 
-#include "data/CommaText.h"
-#include "data/DataManager.h"
-#include "settings/IniFile.h"
+#include "core/base/CommaText.h"
+#include "core/data/DataManager.h"
+#include "core/settings/IniFile.h"
 
 #include <cmath>
 

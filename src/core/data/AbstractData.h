@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/CellData.h"
+#include "core/base/CellData.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,6 +1,6 @@
-#include "data/DataManager.h"
+#include "core/data/DataManager.h"
 
-#include "data/KindFactory.h"
+#include "core/indices/KindFactory.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/AbstractData.h"
-#include "data/Catalogue.h"
-#include "settings/IniFile.h"
+#include "core/base/Catalogue.h"
+#include "core/data/AbstractData.h"
+#include "core/settings/IniFile.h"
 
 #include <QFile>
 #include <QStringList>

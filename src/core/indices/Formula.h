@@ -4,9 +4,9 @@
 // library it is defined with, the wind floor, the what-if evaluation and the declaration of a kind
 // that only supplies its formula.
 
-#include "data/AbstractData.h"
-#include "data/Catalogue.h"
-#include "data/DataManager.h"
+#include "core/base/Catalogue.h"
+#include "core/data/AbstractData.h"
+#include "core/data/DataManager.h"
 
 #include <cmath>
 #include <utility>

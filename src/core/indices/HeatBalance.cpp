@@ -1,4 +1,4 @@
-#include "indices/HeatBalance.h"
+#include "core/indices/HeatBalance.h"
 
 #include <algorithm>
 

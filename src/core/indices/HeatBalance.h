@@ -6,7 +6,7 @@
 // balance, net heat storage, required evaporation), in W/m². Gains are positive, losses negative.
 // Each kind gives no value when one of its inputs is missing or its result is not a finite number.
 
-#include "indices/Formula.h"
+#include "core/indices/Formula.h"
 
 // Coefficients: hc [W/(m²·K)] and he [W/(m²·hPa)] before the wind factor, the wind factor d,
 // the clothing insulation under wind dprim, the radiative coefficient T3 [W/(m²·K)], the

@@ -1,4 +1,4 @@
-#include "indices/HeatBalanceIndices.h"
+#include "core/indices/HeatBalanceIndices.h"
 
 #include <QCoreApplication>
 

@@ -5,7 +5,7 @@
 // temperatures, the storage under the adapted skin temperature, the balance at standard activity
 // and clothing, and the permissible exposure times.
 
-#include "indices/Formula.h"
+#include "core/indices/Formula.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "indices/Humidity.h"
+#include "core/indices/Humidity.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // reflected radiation, the height of the sun, cloudiness in percent, the solar radiation absorbed by
 // a person, the long-wave radiation of ground and sky and the mean radiant temperature.
 
-#include "indices/Formula.h"
+#include "core/indices/Formula.h"
 
 SALVENTO_FORMULA_KIND(TData_e);
 SALVENTO_FORMULA_KIND(TData_f);

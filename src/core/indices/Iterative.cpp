@@ -1,4 +1,4 @@
-#include "indices/Iterative.h"
+#include "core/indices/Iterative.h"
 
 #include <cassert>
 #include <cmath>

@@ -4,7 +4,7 @@
 // enough to zero: the balancing skin temperature STE and the balancing clothing insulation ECI,
 // found by a root search over repeated what-if evaluations.
 
-#include "indices/Formula.h"
+#include "core/indices/Formula.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "indices/SimpleIndices.h"
+#include "core/indices/SimpleIndices.h"
 
 #include <QCoreApplication>
 

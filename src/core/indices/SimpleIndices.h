@@ -6,7 +6,7 @@
 // order and gives NoValue as soon as one is missing, and wherever its result would not be a finite
 // number; units and references are given with each formula.
 
-#include "indices/Formula.h"
+#include "core/indices/Formula.h"
 
 SALVENTO_FORMULA_KIND(TData_Icl);
 SALVENTO_FORMULA_KIND(TData_Tek);

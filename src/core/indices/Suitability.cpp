@@ -1,8 +1,8 @@
-#include "indices/Suitability.h"
+#include "core/indices/Suitability.h"
 
-#include "FileError.h"
-#include "indices/Weather.h"
-#include "table/TextCodec.h"
+#include "core/base/FileError.h"
+#include "core/base/TextCodec.h"
+#include "core/indices/Weather.h"
 
 #include <QCoreApplication>
 #include <QDir>

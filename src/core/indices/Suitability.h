@@ -4,7 +4,7 @@
 // of a row for sunbathing, air bathing, mild recreation, active recreation and sightseeing, looked
 // up in the table of WSI.INI beside the program.
 
-#include "indices/Formula.h"
+#include "core/indices/Formula.h"
 
 #include <cstdint>
 #include <memory>

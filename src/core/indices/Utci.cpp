@@ -1,4 +1,4 @@
-#include "indices/Utci.h"
+#include "core/indices/Utci.h"
 
 // The published coefficients of the operational UTCI polynomial (Bröde et al. 2012), as printed.
 // One block per power of D and Pa, headed by that monomial; within a block one line per power of va

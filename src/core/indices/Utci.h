@@ -3,7 +3,7 @@
 // The Universal Thermal Climate Index [°C], by the published sixth-order regression polynomial of
 // the operational approximation.
 
-#include "indices/Formula.h"
+#include "core/indices/Formula.h"
 
 #include <array>
 

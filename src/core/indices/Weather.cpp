@@ -1,4 +1,4 @@
-#include "indices/Weather.h"
+#include "core/indices/Weather.h"
 
 #include <array>
 #include <bit>

@@ -4,7 +4,7 @@
 // strain, sultriness, daily temperature range, precipitation, snow cover) packed into one
 // weather-type code, shown in tables as a short text such as -1_2T1_010.
 
-#include "indices/Formula.h"
+#include "core/indices/Formula.h"
 
 #include <QStringView>
 

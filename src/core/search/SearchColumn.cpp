@@ -1,7 +1,7 @@
-#include "search/SearchColumn.h"
+#include "core/search/SearchColumn.h"
 
-#include "table/TableSet.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/table/TableSet.h"
 
 #include <QCoreApplication>
 

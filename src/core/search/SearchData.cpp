@@ -1,9 +1,9 @@
-#include "search/SearchData.h"
+#include "core/search/SearchData.h"
 
-#include "data/AbstractData.h"
-#include "stats/StatColumn.h"
-#include "table/Table.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/data/AbstractData.h"
+#include "core/stats/StatColumn.h"
+#include "core/table/Table.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "search/SearchIntervals.h"
+#include "core/search/SearchIntervals.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/SearchState.h"
+#include "core/search/SearchState.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,8 +1,8 @@
-#include "search/SearchRequest.h"
+#include "core/search/SearchRequest.h"
 
-#include "data/AbstractData.h"
-#include "search/SearchIntervals.h"
-#include "stats/StatColumn.h"
+#include "core/data/AbstractData.h"
+#include "core/search/SearchIntervals.h"
+#include "core/stats/StatColumn.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <QString>
 

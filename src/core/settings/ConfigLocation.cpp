@@ -1,4 +1,4 @@
-#include "settings/ConfigLocation.h"
+#include "core/settings/ConfigLocation.h"
 
 #include <QDir>
 #include <QFile>

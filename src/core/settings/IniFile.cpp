@@ -1,7 +1,7 @@
-#include "settings/IniFile.h"
+#include "core/settings/IniFile.h"
 
-#include "table/OutputFile.h"
-#include "table/TextCodec.h"
+#include "core/base/OutputFile.h"
+#include "core/base/TextCodec.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "settings/Options.h"
+#include "core/settings/Options.h"
 
-#include "settings/IniFile.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/settings/IniFile.h"
 
 #include <QCoreApplication>
 

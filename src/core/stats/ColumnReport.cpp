@@ -1,12 +1,12 @@
-#include "stats/ColumnReport.h"
+#include "core/stats/ColumnReport.h"
 
-#include "data/AbstractData.h"
-#include "stats/Frequency.h"
-#include "stats/MessageFormat.h"
-#include "table/DataFile.h"
-#include "table/OutputFile.h"
-#include "table/Table.h"
-#include "UserInterface.h"
+#include "core/base/OutputFile.h"
+#include "core/base/UserInterface.h"
+#include "core/data/AbstractData.h"
+#include "core/stats/Frequency.h"
+#include "core/stats/MessageFormat.h"
+#include "core/table/DataFile.h"
+#include "core/table/Table.h"
 
 #include <QCoreApplication>
 #include <QLocale>

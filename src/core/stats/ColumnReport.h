@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/StatColumn.h"
+#include "core/stats/StatColumn.h"
 
 #include <QString>
 #include <QStringList>

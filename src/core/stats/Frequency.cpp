@@ -1,7 +1,7 @@
-#include "stats/Frequency.h"
+#include "core/stats/Frequency.h"
 
-#include "data/AbstractData.h"
-#include "stats/MessageFormat.h"
+#include "core/data/AbstractData.h"
+#include "core/stats/MessageFormat.h"
 
 #include <QCoreApplication>
 

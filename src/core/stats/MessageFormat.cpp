@@ -1,4 +1,4 @@
-#include "stats/MessageFormat.h"
+#include "core/stats/MessageFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "stats/StatColumn.h"
+#include "core/stats/StatColumn.h"
 
-#include "data/AbstractData.h"
-#include "table/Table.h"
+#include "core/data/AbstractData.h"
+#include "core/table/Table.h"
 
 bool IsCountOnly(const TAbstractData* kind)
 {

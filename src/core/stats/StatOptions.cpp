@@ -1,6 +1,6 @@
-#include "stats/StatOptions.h"
+#include "core/stats/StatOptions.h"
 
-#include "data/AbstractData.h"
+#include "core/data/AbstractData.h"
 
 #include <QCoreApplication>
 

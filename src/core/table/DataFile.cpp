@@ -1,11 +1,11 @@
-#include "table/DataFile.h"
+#include "core/table/DataFile.h"
 
-#include "data/DataManager.h"
-#include "table/NumberText.h"
-#include "table/OutputFile.h"
-#include "table/Table.h"
-#include "table/TextCodec.h"
-#include "UserInterface.h"
+#include "core/base/NumberText.h"
+#include "core/base/OutputFile.h"
+#include "core/base/TextCodec.h"
+#include "core/base/UserInterface.h"
+#include "core/data/DataManager.h"
+#include "core/table/Table.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/LoadOptions.h"
+#include "core/table/LoadOptions.h"
 
 #include <QChar>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "table/Editing.h"
+#include "core/table/Editing.h"
 
-#include "data/DataManager.h"
-#include "table/DataFile.h"
-#include "table/NumberText.h"
-#include "table/OutputFile.h"
-#include "table/Table.h"
-#include "table/TextCodec.h"
-#include "UserInterface.h"
+#include "core/base/NumberText.h"
+#include "core/base/OutputFile.h"
+#include "core/base/TextCodec.h"
+#include "core/base/UserInterface.h"
+#include "core/data/DataManager.h"
+#include "core/table/DataFile.h"
+#include "core/table/Table.h"
 
 #include <QCoreApplication>
 

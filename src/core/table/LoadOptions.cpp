@@ -1,6 +1,6 @@
-#include "table/LoadOptions.h"
+#include "core/table/LoadOptions.h"
 
-#include "table/NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
-#include "table/OpenDataFile.h"
+#include "core/table/OpenDataFile.h"
 
-#include "table/DataFile.h"
-#include "table/RecentFiles.h"
-#include "table/TableSet.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/table/DataFile.h"
+#include "core/table/RecentFiles.h"
+#include "core/table/TableSet.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

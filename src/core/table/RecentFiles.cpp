@@ -1,6 +1,6 @@
-#include "table/RecentFiles.h"
+#include "core/table/RecentFiles.h"
 
-#include "settings/IniFile.h"
+#include "core/settings/IniFile.h"
 
 namespace {
 

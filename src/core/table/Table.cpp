@@ -1,8 +1,8 @@
-#include "table/Table.h"
+#include "core/table/Table.h"
 
-#include "data/AbstractData.h"
-#include "data/DataManager.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/data/AbstractData.h"
+#include "core/data/DataManager.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Catalogue.h"
-#include "table/CellData.h"
+#include "core/base/Catalogue.h"
+#include "core/base/CellData.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "table/TableSet.h"
+#include "core/table/TableSet.h"
 
-#include "data/DataManager.h"
+#include "core/data/DataManager.h"
 
 #include <algorithm>
 

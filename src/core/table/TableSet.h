@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/Table.h"
+#include "core/table/Table.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 // The rows and columns of a table: finding, adding, resizing, inserting, removing and moving them.
 
-#include "table/Table.h"
+#include "core/table/Table.h"
 
 #include <algorithm>
 

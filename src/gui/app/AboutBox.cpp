@@ -1,6 +1,6 @@
-#include "app/AboutBox.h"
+#include "gui/app/AboutBox.h"
 
-#include "app/Hints.h"
+#include "gui/app/Hints.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "app/Application.h"
+#include "gui/app/Application.h"
 
-#include "FileError.h"
-#include "UserInterface.h"
+#include "core/base/FileError.h"
+#include "core/base/UserInterface.h"
 
 #include <QIcon>
 #include <QMessageBox>

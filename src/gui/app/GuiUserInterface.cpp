@@ -1,10 +1,10 @@
-#include "app/GuiUserInterface.h"
+#include "gui/app/GuiUserInterface.h"
 
-#include "app/Application.h"
+#include "gui/app/Application.h"
 
-#include "calc/CalcMainForm.h"
-#include "calc/PossibleIdxsSelForm.h"
-#include "table/LoadOptionsForm.h"
+#include "gui/calc/CalcMainForm.h"
+#include "gui/calc/PossibleIdxsSelForm.h"
+#include "gui/table/LoadOptionsForm.h"
 
 #include <QMessageBox>
 

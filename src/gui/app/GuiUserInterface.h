@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/Options.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/settings/Options.h"
 
 class QWidget;
 class TableSet;

@@ -1,6 +1,6 @@
-#include "app/LanguageForm.h"
+#include "gui/app/LanguageForm.h"
 
-#include "app/Hints.h"
+#include "gui/app/Hints.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 
-#include "app/HelpWindow.h"
-#include "data/DataManager.h"
-#include "table/OpenDataFile.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/data/DataManager.h"
+#include "core/table/OpenDataFile.h"
+#include "core/table/Table.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/table/TableWin.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/GuiUserInterface.h"
-#include "calc/CalcChoices.h"
-#include "search/SearchState.h"
-#include "settings/IniFile.h"
-#include "settings/Options.h"
-#include "table/RecentFiles.h"
-#include "table/TableSet.h"
+#include "core/calc/CalcChoices.h"
+#include "core/search/SearchState.h"
+#include "core/settings/IniFile.h"
+#include "core/settings/Options.h"
+#include "core/table/RecentFiles.h"
+#include "core/table/TableSet.h"
+#include "gui/app/GuiUserInterface.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
 // The main window's actions, menus and tool bar, built once.
 
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 
-#include "app/Hints.h"
-#include "table/TableWin.h"
+#include "gui/app/Hints.h"
+#include "gui/table/TableWin.h"
 
 #include <QAction>
 #include <QIcon>

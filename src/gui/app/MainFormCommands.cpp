@@ -1,16 +1,16 @@
 // Calculation, options, language and help commands of the main window.
 
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 
-#include "app/AboutBox.h"
-#include "app/HelpWindow.h"
-#include "app/LanguageForm.h"
-#include "app/OptionsForm.h"
-#include "calc/CalcManager.h"
-#include "calc/PossibleIndexesForm.h"
-#include "data/DataOptionsForm.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/calc/CalcManager.h"
+#include "core/table/Table.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/LanguageForm.h"
+#include "gui/app/OptionsForm.h"
+#include "gui/calc/PossibleIndexesForm.h"
+#include "gui/data/DataOptionsForm.h"
+#include "gui/table/TableWin.h"
 
 #include <QHeaderView>
 #include <QLocale>

@@ -1,14 +1,14 @@
 // Edit commands of the main window: they act on the active table window's selection and the
 // clipboard (plain text).
 
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 
-#include "table/ColOptionsForm.h"
-#include "table/DeleteRowsColsForm.h"
-#include "table/Editing.h"
-#include "table/InsertForm.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/table/Editing.h"
+#include "core/table/Table.h"
+#include "gui/table/ColOptionsForm.h"
+#include "gui/table/DeleteRowsColsForm.h"
+#include "gui/table/InsertForm.h"
+#include "gui/table/TableWin.h"
 
 #include <QApplication>
 #include <QClipboard>

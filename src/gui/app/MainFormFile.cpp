@@ -1,11 +1,11 @@
 // File commands and the program options of the main window.
 
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 
-#include "table/DataFile.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/table/DataFile.h"
+#include "core/table/Table.h"
+#include "gui/table/TableWin.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

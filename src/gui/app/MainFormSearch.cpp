@@ -1,14 +1,14 @@
 // The search commands of the main window: data in the active table, a column in the open tables,
 // and the repetition of the last search from the new cursor position.
 
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 
-#include "search/SearchColForm.h"
-#include "search/SearchColumn.h"
-#include "search/SearchData.h"
-#include "search/SearchDataForm.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/search/SearchColumn.h"
+#include "core/search/SearchData.h"
+#include "core/table/Table.h"
+#include "gui/search/SearchColForm.h"
+#include "gui/search/SearchDataForm.h"
+#include "gui/table/TableWin.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,12 +1,12 @@
 // The statistics command of the main window.
 
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 
-#include "stats/StatColumn.h"
-#include "stats/StatisticsForm.h"
-#include "stats/StatisticsOptionsForm.h"
-#include "table/Table.h"
-#include "table/TableWin.h"
+#include "core/stats/StatColumn.h"
+#include "core/table/Table.h"
+#include "gui/stats/StatisticsForm.h"
+#include "gui/stats/StatisticsOptionsForm.h"
+#include "gui/table/TableWin.h"
 
 // The statistics of the selected columns of the active table: their options first, then the
 // report. Each run starts from the default settings of the columns.

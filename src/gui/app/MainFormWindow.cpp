@@ -1,6 +1,6 @@
 // Arranging the table windows.
 
-#include "app/MainForm.h"
+#include "gui/app/MainForm.h"
 
 #include <QAction>
 #include <QMdiArea>

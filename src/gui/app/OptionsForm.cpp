@@ -1,7 +1,7 @@
-#include "app/OptionsForm.h"
+#include "gui/app/OptionsForm.h"
 
-#include "app/Application.h"
-#include "app/Hints.h"
+#include "gui/app/Application.h"
+#include "gui/app/Hints.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/Options.h"
+#include "core/settings/Options.h"
 
 #include <QDialog>
 

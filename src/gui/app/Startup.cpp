@@ -1,10 +1,10 @@
-#include "app/Startup.h"
+#include "gui/app/Startup.h"
 
-#include "app/Application.h"
-#include "app/LanguageForm.h"
-#include "app/MainForm.h"
-#include "settings/ConfigLocation.h"
-#include "settings/IniFile.h"
+#include "core/settings/ConfigLocation.h"
+#include "core/settings/IniFile.h"
+#include "gui/app/Application.h"
+#include "gui/app/LanguageForm.h"
+#include "gui/app/MainForm.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>

@@ -1,6 +1,6 @@
 // salvento: the desktop workbench.
 
-#include "app/Startup.h"
+#include "gui/app/Startup.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,10 +1,10 @@
-#include "calc/CalcMainForm.h"
+#include "gui/calc/CalcMainForm.h"
 
-#include "app/Hints.h"
-#include "calc/KindList.h"
-#include "table/Table.h"
-#include "table/TableSet.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/table/Table.h"
+#include "core/table/TableSet.h"
+#include "gui/app/Hints.h"
+#include "gui/calc/KindList.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/CalcChoices.h"
+#include "core/calc/CalcChoices.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "calc/KindList.h"
+#include "gui/calc/KindList.h"
 
-#include "data/DataManager.h"
+#include "core/data/DataManager.h"
 
 #include <QListWidget>
 

@@ -1,8 +1,8 @@
-#include "calc/PossibleIdxsDispForm.h"
+#include "gui/calc/PossibleIdxsDispForm.h"
 
-#include "app/Hints.h"
-#include "calc/KindList.h"
-#include "data/DataManager.h"
+#include "core/data/DataManager.h"
+#include "gui/app/Hints.h"
+#include "gui/calc/KindList.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

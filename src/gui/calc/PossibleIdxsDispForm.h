@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Catalogue.h"
+#include "core/base/Catalogue.h"
 
 #include <QDialog>
 

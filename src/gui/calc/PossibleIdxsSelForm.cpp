@@ -1,8 +1,8 @@
-#include "calc/PossibleIdxsSelForm.h"
+#include "gui/calc/PossibleIdxsSelForm.h"
 
-#include "app/Hints.h"
-#include "calc/KindList.h"
-#include "data/DataManager.h"
+#include "core/data/DataManager.h"
+#include "gui/app/Hints.h"
+#include "gui/calc/KindList.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

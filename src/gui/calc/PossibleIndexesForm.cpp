@@ -1,11 +1,11 @@
-#include "calc/PossibleIndexesForm.h"
+#include "gui/calc/PossibleIndexesForm.h"
 
-#include "calc/CalcChoices.h"
-#include "calc/KindList.h"
-#include "calc/PossibleIdxsDispForm.h"
-#include "data/DataManager.h"
-#include "table/TableSet.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/calc/CalcChoices.h"
+#include "core/data/DataManager.h"
+#include "core/table/TableSet.h"
+#include "gui/calc/KindList.h"
+#include "gui/calc/PossibleIdxsDispForm.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

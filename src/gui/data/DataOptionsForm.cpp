@@ -1,11 +1,11 @@
-#include "data/DataOptionsForm.h"
+#include "gui/data/DataOptionsForm.h"
 
-#include "app/Application.h"
-#include "app/Hints.h"
-#include "data/AbstractData.h"
-#include "data/DataManager.h"
-#include "table/NumberText.h"
-#include "table/TableSet.h"
+#include "core/base/NumberText.h"
+#include "core/data/AbstractData.h"
+#include "core/data/DataManager.h"
+#include "core/table/TableSet.h"
+#include "gui/app/Application.h"
+#include "gui/app/Hints.h"
 
 #include <QButtonGroup>
 #include <QCollator>

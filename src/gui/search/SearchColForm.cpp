@@ -1,8 +1,8 @@
-#include "search/SearchColForm.h"
+#include "gui/search/SearchColForm.h"
 
-#include "app/Hints.h"
-#include "data/AbstractData.h"
-#include "data/DataManager.h"
+#include "core/data/AbstractData.h"
+#include "core/data/DataManager.h"
+#include "gui/app/Hints.h"
 
 #include <QCollator>
 #include <QComboBox>

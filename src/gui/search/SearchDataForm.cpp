@@ -1,7 +1,7 @@
-#include "search/SearchDataForm.h"
+#include "gui/search/SearchDataForm.h"
 
-#include "app/Application.h"
-#include "app/Hints.h"
+#include "gui/app/Application.h"
+#include "gui/app/Hints.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

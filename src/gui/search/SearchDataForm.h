@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/SearchRequest.h"
+#include "core/search/SearchRequest.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "stats/StatisticsForm.h"
+#include "gui/stats/StatisticsForm.h"
 
-#include "app/Hints.h"
-#include "stats/ColumnReport.h"
+#include "core/stats/ColumnReport.h"
+#include "gui/app/Hints.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

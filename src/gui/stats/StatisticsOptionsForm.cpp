@@ -1,9 +1,9 @@
-#include "stats/StatisticsOptionsForm.h"
+#include "gui/stats/StatisticsOptionsForm.h"
 
-#include "app/Application.h"
-#include "app/Hints.h"
-#include "data/AbstractData.h"
-#include "stats/StatOptions.h"
+#include "core/data/AbstractData.h"
+#include "core/stats/StatOptions.h"
+#include "gui/app/Application.h"
+#include "gui/app/Hints.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "table/ColOptionsForm.h"
+#include "gui/table/ColOptionsForm.h"
 
-#include "app/Hints.h"
-#include "data/DataManager.h"
-#include "table/Editing.h"
-#include "table/Table.h"
+#include "core/data/DataManager.h"
+#include "core/table/Editing.h"
+#include "core/table/Table.h"
+#include "gui/app/Hints.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
-#include "table/CountLine.h"
+#include "gui/table/CountLine.h"
 
-#include "app/Hints.h"
+#include "gui/app/Hints.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "table/DeleteRowsColsForm.h"
+#include "gui/table/DeleteRowsColsForm.h"
 
-#include "app/Hints.h"
-#include "table/CountLine.h"
+#include "gui/app/Hints.h"
+#include "gui/table/CountLine.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

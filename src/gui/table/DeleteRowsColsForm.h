@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/Editing.h"
+#include "core/table/Editing.h"
 
 #include <QDialog>
 

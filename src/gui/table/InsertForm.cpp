@@ -1,7 +1,7 @@
-#include "table/InsertForm.h"
+#include "gui/table/InsertForm.h"
 
-#include "app/Hints.h"
-#include "table/CountLine.h"
+#include "gui/app/Hints.h"
+#include "gui/table/CountLine.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
-#include "table/LoadOptionsForm.h"
+#include "gui/table/LoadOptionsForm.h"
 
-#include "app/Hints.h"
-#include "app/OptionsForm.h"
+#include "gui/app/Hints.h"
+#include "gui/app/OptionsForm.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/Options.h"
-#include "table/LoadOptions.h"
+#include "core/settings/Options.h"
+#include "core/table/LoadOptions.h"
 
 #include <QDialog>
 

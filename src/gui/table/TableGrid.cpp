@@ -1,4 +1,4 @@
-#include "table/TableGrid.h"
+#include "gui/table/TableGrid.h"
 
 #include <QScopedValueRollback>
 

@@ -1,8 +1,8 @@
-#include "table/TableModel.h"
+#include "gui/table/TableModel.h"
 
-#include "data/AbstractData.h"
-#include "table/Editing.h"
-#include "table/Table.h"
+#include "core/data/AbstractData.h"
+#include "core/table/Editing.h"
+#include "core/table/Table.h"
 
 #include <QBrush>
 #include <QFont>

@@ -1,13 +1,13 @@
-#include "table/TableWin.h"
+#include "gui/table/TableWin.h"
 
-#include "app/Application.h"
-#include "app/Hints.h"
+#include "gui/app/Application.h"
+#include "gui/app/Hints.h"
 
-#include "table/Table.h"
-#include "table/TableGrid.h"
-#include "table/TableModel.h"
-#include "table/TableSet.h"
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
+#include "core/table/Table.h"
+#include "core/table/TableSet.h"
+#include "gui/table/TableGrid.h"
+#include "gui/table/TableModel.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
-#include "calc/CalcManager.h"
-#include "data/DataManager.h"
-#include "table/TableSet.h"
+#include "core/calc/CalcManager.h"
+#include "core/data/DataManager.h"
+#include "core/table/TableSet.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "support/KindRow.h"
 
-#include "data/CommaText.h"
-#include "settings/Options.h"
+#include "core/base/CommaText.h"
+#include "core/settings/Options.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
-#include "data/CommaText.h"
-#include "data/DataManager.h"
+#include "core/base/CommaText.h"
+#include "core/data/DataManager.h"
 
 #include <gtest/gtest.h>
 

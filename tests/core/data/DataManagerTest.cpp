@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
-#include "settings/IniFile.h"
+#include "core/data/DataManager.h"
+#include "core/settings/IniFile.h"
 
 #include <QFile>
 

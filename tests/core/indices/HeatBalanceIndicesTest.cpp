@@ -1,7 +1,7 @@
 #include "support/KindRow.h"
 
-#include "indices/HeatBalance.h"
-#include "indices/HeatBalanceIndices.h"
+#include "core/indices/HeatBalance.h"
+#include "core/indices/HeatBalanceIndices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "support/KindRow.h"
 
-#include "indices/HeatBalance.h"
+#include "core/indices/HeatBalance.h"
 
 #include <gtest/gtest.h>
 

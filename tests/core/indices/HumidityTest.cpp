@@ -1,6 +1,6 @@
 #include "support/KindRow.h"
 
-#include "indices/Humidity.h"
+#include "core/indices/Humidity.h"
 
 #include <gtest/gtest.h>
 

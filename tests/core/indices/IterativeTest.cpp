@@ -1,6 +1,6 @@
 #include "support/KindRow.h"
 
-#include "indices/Iterative.h"
+#include "core/indices/Iterative.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "support/KindRow.h"
 
-#include "indices/SimpleIndices.h"
+#include "core/indices/SimpleIndices.h"
 
 #include <gtest/gtest.h>
 

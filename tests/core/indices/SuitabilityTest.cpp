@@ -1,9 +1,9 @@
 #include "support/KindRow.h"
 
-#include "FileError.h"
-#include "indices/Suitability.h"
-#include "indices/Weather.h"
-#include "table/TextCodec.h"
+#include "core/base/FileError.h"
+#include "core/base/TextCodec.h"
+#include "core/indices/Suitability.h"
+#include "core/indices/Weather.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "support/KindRow.h"
 
-#include "indices/Utci.h"
+#include "core/indices/Utci.h"
 
 #include <gtest/gtest.h>
 

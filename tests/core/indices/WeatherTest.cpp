@@ -1,7 +1,7 @@
 #include "support/KindRow.h"
 
-#include "indices/Weather.h"
-#include "table/Table.h"
+#include "core/indices/Weather.h"
+#include "core/table/Table.h"
 
 #include <gtest/gtest.h>
 

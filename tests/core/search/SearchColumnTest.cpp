@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
-#include "search/SearchColumn.h"
-#include "table/TableSet.h"
+#include "core/search/SearchColumn.h"
+#include "core/table/TableSet.h"
 
 #include <gtest/gtest.h>
 

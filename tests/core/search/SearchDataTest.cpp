@@ -1,10 +1,10 @@
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
-#include "search/SearchData.h"
-#include "search/SearchIntervals.h"
-#include "search/SearchRequest.h"
-#include "table/Table.h"
+#include "core/data/DataManager.h"
+#include "core/search/SearchData.h"
+#include "core/search/SearchIntervals.h"
+#include "core/search/SearchRequest.h"
+#include "core/table/Table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "search/SearchIntervals.h"
+#include "core/search/SearchIntervals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "settings/ConfigLocation.h"
+#include "core/settings/ConfigLocation.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
-#include "settings/IniFile.h"
-#include "settings/Options.h"
+#include "core/settings/IniFile.h"
+#include "core/settings/Options.h"
 
 #include <QDir>
 

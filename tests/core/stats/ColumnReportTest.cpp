@@ -1,10 +1,10 @@
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
-#include "stats/ColumnReport.h"
-#include "stats/Frequency.h"
-#include "stats/StatColumn.h"
-#include "table/Table.h"
+#include "core/data/DataManager.h"
+#include "core/stats/ColumnReport.h"
+#include "core/stats/Frequency.h"
+#include "core/stats/StatColumn.h"
+#include "core/table/Table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
-#include "stats/ColumnReport.h"
-#include "stats/StatOptions.h"
-#include "table/Table.h"
+#include "core/data/DataManager.h"
+#include "core/stats/ColumnReport.h"
+#include "core/stats/StatOptions.h"
+#include "core/table/Table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
-#include "settings/IniFile.h"
-#include "stats/ColumnReport.h"
-#include "table/DataFile.h"
-#include "table/Editing.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
-#include "table/Table.h"
-#include "table/TableSet.h"
-#include "table/TextCodec.h"
+#include "core/base/TextCodec.h"
+#include "core/data/DataManager.h"
+#include "core/settings/IniFile.h"
+#include "core/stats/ColumnReport.h"
+#include "core/table/DataFile.h"
+#include "core/table/Editing.h"
+#include "core/table/OpenDataFile.h"
+#include "core/table/RecentFiles.h"
+#include "core/table/Table.h"
+#include "core/table/TableSet.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
-#include "table/Editing.h"
-#include "table/Table.h"
+#include "core/data/DataManager.h"
+#include "core/table/Editing.h"
+#include "core/table/Table.h"
 
 #include <QSignalSpy>
 

@@ -1,11 +1,11 @@
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
-#include "settings/IniFile.h"
-#include "table/DataFile.h"
-#include "table/OpenDataFile.h"
-#include "table/RecentFiles.h"
-#include "table/TableSet.h"
+#include "core/data/DataManager.h"
+#include "core/settings/IniFile.h"
+#include "core/table/DataFile.h"
+#include "core/table/OpenDataFile.h"
+#include "core/table/RecentFiles.h"
+#include "core/table/TableSet.h"
 
 #include <QFile>
 

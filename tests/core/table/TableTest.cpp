@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
-#include "data/DataManager.h"
-#include "table/Table.h"
-#include "table/TableSet.h"
+#include "core/data/DataManager.h"
+#include "core/table/Table.h"
+#include "core/table/TableSet.h"
 
 #include <QSignalSpy>
 

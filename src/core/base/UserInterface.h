@@ -1,11 +1,15 @@
 #pragma once
 
-#include "calc/CalcChoices.h"
-#include "table/LoadOptions.h"
+#include "core/base/Catalogue.h"
 
 #include <QString>
 
 #include <optional>
+
+struct CalcChoices;
+struct CalcSettings;
+struct LoadOptions;
+struct LoadOptionsRequest;
 
 // Where the core needs the user: a message, a Yes/No question, a modal choice. The desktop
 // application shows dialogs, the batch tool prints and answers from its arguments, tests script it.

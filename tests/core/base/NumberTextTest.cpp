@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "table/NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <gtest/gtest.h>
 

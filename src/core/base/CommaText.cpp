@@ -1,4 +1,4 @@
-#include "data/CommaText.h"
+#include "core/base/CommaText.h"
 
 namespace {
 

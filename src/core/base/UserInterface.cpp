@@ -1,4 +1,4 @@
-#include "UserInterface.h"
+#include "core/base/UserInterface.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "data/Catalogue.h"
+#include "core/base/Catalogue.h"
 
 // clang-format off
 const std::array<TKindEntry, kind::Count> KindCatalogue = {{

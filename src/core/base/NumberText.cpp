@@ -1,4 +1,4 @@
-#include "table/NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "table/TextCodec.h"
+#include "core/base/TextCodec.h"
 
 #include <QStringDecoder>
 

@@ -1,15 +1,15 @@
-#include "data/KindFactory.h"
+#include "core/indices/KindFactory.h"
 
-#include "data/AbstractData.h"
-#include "data/Catalogue.h"
-#include "indices/HeatBalance.h"
-#include "indices/HeatBalanceIndices.h"
-#include "indices/Humidity.h"
-#include "indices/Iterative.h"
-#include "indices/SimpleIndices.h"
-#include "indices/Suitability.h"
-#include "indices/Utci.h"
-#include "indices/Weather.h"
+#include "core/base/Catalogue.h"
+#include "core/data/AbstractData.h"
+#include "core/indices/HeatBalance.h"
+#include "core/indices/HeatBalanceIndices.h"
+#include "core/indices/Humidity.h"
+#include "core/indices/Iterative.h"
+#include "core/indices/SimpleIndices.h"
+#include "core/indices/Suitability.h"
+#include "core/indices/Utci.h"
+#include "core/indices/Weather.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "table/OutputFile.h"
+#include "core/base/OutputFile.h"
 
 #include <QFile>
 #include <QFileInfo>

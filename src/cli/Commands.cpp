@@ -4,11 +4,16 @@
 
 #include "core/table/OpenDataFile.h"
 #include "core/table/RecentFiles.h"
+#include "core/table/TextCells.h"
 
 TTable* OpenInput(CommandContext& context, TableSet& tables, const QString& path)
 {
     RecentFiles recent;
-    return OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+    TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
+    if (table)
+        if (const QString report = TextCellsReport(*table, CountTextCells(*table)); !report.isEmpty())
+            context.ui.ShowMessage(report, UserInterface::Icon::Warning);
+    return table;
 }
 
 int OpenFailed(const CommandContext& context)

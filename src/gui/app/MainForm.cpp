@@ -3,6 +3,7 @@
 #include "core/data/DataManager.h"
 #include "core/table/OpenDataFile.h"
 #include "core/table/Table.h"
+#include "core/table/TextCells.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/table/TableWin.h"
 
@@ -165,8 +166,22 @@ void TMainForm::OpenFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
         TTableWin* current = ActiveTableWin();
-        OpenDataFile(path, m_tables, current ? &current->Table() : nullptr, *m_kinds, m_ui, m_recent);
+        if (const TTable* loaded = OpenDataFile(path, m_tables, current ? &current->Table() : nullptr, *m_kinds, m_ui,
+                                                m_recent))
+            ReportTextCells(*loaded);
     }
+}
+
+void TMainForm::ReportTextCells(const TTable& table)
+{
+    const std::vector<TextCellCount> counts = CountTextCells(table);
+    const QString report = TextCellsReport(table, counts);
+    statusBar()->showMessage(report);
+    int total = 0;
+    for (const TextCellCount& count : counts)
+        total += count.Count;
+    if (total > TextCellsWorthAMessage)
+        m_ui.ShowMessage(report, UserInterface::Icon::Warning);
 }
 
 void TMainForm::showEvent(QShowEvent* event)

@@ -18,6 +18,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolButton;
+class TTable;
 class TTableWin;
 
 // The program's frame: a multiple-document window whose children are the table windows, with the
@@ -60,6 +61,9 @@ public:
 
     // Opens data files as the Open command does, one after the other.
     void OpenFiles(const QStringList& paths);
+    // Tells the user of a loaded table's cells that hold text where their kind expects a number:
+    // in the status bar, and in a message when there are more than a few.
+    void ReportTextCells(const TTable& table);
     // Sets the enabled and visible states of every command that needs a table.
     void UpdateTableCommands(bool tablesOpen);
 

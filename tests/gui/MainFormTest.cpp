@@ -117,7 +117,7 @@ TEST(MainForm, OpensAFileThroughTheLoadOptions)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    fixture.Home().Write(QStringLiteral("weather.txt"), "t;f;v\n12,5;80;3\n");
+    fixture.Home().Write(QStringLiteral("weather.txt"), "t;f;v;stacja\n12,5;80;3;Warszawa-Okęcie lotnisko\n");
     WhenModal([](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Opcje wczytywania danych z pliku"));
         dialog->findChild<QLineEdit*>(QStringLiteral("edDecSep"))->setText(QStringLiteral(","));
@@ -131,6 +131,9 @@ TEST(MainForm, OpensAFileThroughTheLoadOptions)
     const QModelIndex cell = form.ActiveTableWin()->Grid()->model()->index(0, 0);
     EXPECT_EQ(cell.data().toString(), QStringLiteral("12.50"));
     EXPECT_EQ(form.ActiveTableWin()->Grid()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("t"));
+    // Columns fitted to what they hold.
+    EXPECT_LT(form.ActiveTableWin()->Grid()->columnWidth(0), 80);
+    EXPECT_GT(form.ActiveTableWin()->Grid()->columnWidth(3), 120);
 }
 
 }   // namespace

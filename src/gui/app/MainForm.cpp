@@ -167,8 +167,11 @@ void TMainForm::OpenFiles(const QStringList& paths)
     for (const QString& path : paths) {
         TTableWin* current = ActiveTableWin();
         if (const TTable* loaded = OpenDataFile(path, m_tables, current ? &current->Table() : nullptr, *m_kinds, m_ui,
-                                                m_recent))
+                                                m_recent)) {
+            if (TTableWin* window = WindowOf(loaded))
+                window->FitColumnWidths();
             ReportTextCells(*loaded);
+        }
     }
 }
 

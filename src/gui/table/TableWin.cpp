@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -134,6 +135,23 @@ void TTableWin::SelectCell(int c, int r)
     const QModelIndex index = m_model->index(r - 1, c - 1);
     m_grid->setCurrentIndex(index);
     m_grid->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void TTableWin::FitColumnWidths()
+{
+    // The first rows stand for the column: measuring ten million cells would keep the user waiting.
+    constexpr int sampledRows = 1000;
+    constexpr int narrowest = 40, widest = 320;
+    const QFontMetrics cellFont = m_grid->fontMetrics();
+    const QFontMetrics headerFont = m_grid->horizontalHeader()->fontMetrics();
+    const int padding = 2 * m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 12;
+    const int rows = std::min(m_table.RowCount(), sampledRows + 1);
+    for (int c = 1; c < m_table.ColCount(); ++c) {
+        int width = headerFont.horizontalAdvance(m_table.HeaderText(c));
+        for (int r = 1; r < rows; ++r)
+            width = std::max(width, cellFont.horizontalAdvance(m_table.DisplayText(c, r)));
+        m_grid->setColumnWidth(c - 1, std::clamp(width + padding, narrowest, widest));
+    }
 }
 
 void TTableWin::SetCurrentCell(int c, int r)

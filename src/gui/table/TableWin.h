@@ -39,6 +39,9 @@ public:
     TableSelection CurrentSelection() const;
     // Makes the cell (c, r) of the table current and selected, and scrolls it into view.
     void SelectCell(int c, int r);
+    // Widens or narrows every column to its header and the cells of its first rows, within limits,
+    // as after a file was loaded.
+    void FitColumnWidths();
     // Makes (c, r) the current and only selected cell, moved back inside the table when it lies
     // beyond the last column or row, and scrolls it into view.
     void SetCurrentCell(int c, int r);

@@ -137,6 +137,9 @@ TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)
         auto* tables = Find<QListWidget>(setup, "lbTables");
         auto* used = Find<QListWidget>(setup, "lbTablesSelected");
         EXPECT_EQ(ListTexts(tables), (QStringList{first, second, third}));
+        EXPECT_EQ(ListTexts(used), QStringList{third});   // the active table is proposed
+        SelectEntries(used, {third});
+        Click(setup, "btnToLeft");
         EXPECT_EQ(used->count(), 0);
         EXPECT_FALSE(Find<QToolButton>(setup, "btnToLeft")->isEnabled());
         SelectEntries(tables, {first, second});
@@ -207,6 +210,7 @@ TEST(CalcDialogs, ComplexWayIntoAnOpenTable)
 
     WhenModal([&](QWidget* setup) {
         Find<QTabWidget>(setup, "pcZakladki")->setCurrentIndex(1);
+        EXPECT_EQ(Find<QComboBox>(setup, "cmbSource0")->currentText(), third);   // the active table
         ChooseEntry(Find<QComboBox>(setup, "cmbSource0"), first);
         auto* description = Find<QComboBox>(setup, "cmbDescr0");
         EXPECT_EQ(description->currentText(), RowNumber);
@@ -288,7 +292,7 @@ TEST(CalcDialogs, SetUpRefusesAnEmptyListAndGapsInThePriorities)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        TCalcMainForm setup(CalcSettings(), form.Tables(), form.Ui(), &form);
+        TCalcMainForm setup(CalcSettings(), form.Tables(), nullptr, form.Ui(), &form);
         setup.show();
         if (!test.simple)
             Find<QTabWidget>(&setup, "pcZakladki")->setCurrentIndex(1);

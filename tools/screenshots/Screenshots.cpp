@@ -107,7 +107,7 @@ int main(int argc, char* argv[])
 
     CalcSettings remembered;
     remembered.SimpleSources = {TableEntryText(*source)};
-    TCalcMainForm setup(remembered, form.Tables(), form.Ui(), &form);
+    TCalcMainForm setup(remembered, form.Tables(), source, form.Ui(), &form);
     Save(&setup, out, "calculation-setup.png");
 
     KindFlags have{};

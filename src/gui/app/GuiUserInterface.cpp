@@ -60,7 +60,7 @@ std::optional<LoadOptions> GuiUserInterface::ChooseLoadOptions(const LoadOptions
 
 std::optional<CalcChoices> GuiUserInterface::ChooseCalculation(const CalcSettings& settings)
 {
-    return TCalcMainForm::Choose(settings, m_tables, *this, m_window);
+    return TCalcMainForm::Choose(settings, m_tables, m_activeTable ? m_activeTable() : nullptr, *this, m_window);
 }
 
 std::optional<KindFlags> GuiUserInterface::ChooseIndices(const KindFlags& possible, const KindFlags& preselected)

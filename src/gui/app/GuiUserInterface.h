@@ -3,8 +3,11 @@
 #include "core/base/UserInterface.h"
 #include "core/settings/Options.h"
 
+#include <functional>
+
 class QWidget;
 class TableSet;
+class TTable;
 class DataManager;
 
 // The desktop side of the user seam: message boxes and the program's modal dialogs, owned by the
@@ -18,6 +21,8 @@ public:
     void SetKinds(const DataManager* kinds) { m_kinds = kinds; }
     // The program's read/write options, of which the load options dialog edits a copy.
     void SetProgramOptions(const TOptionsRecord* options) { m_options = options; }
+    // Which table the user works on, proposed as the calculation's source.
+    void SetActiveTable(std::function<const TTable*()> active) { m_activeTable = std::move(active); }
 
     void ShowMessage(const QString& text, Icon icon) override;
     bool AskYesNo(const QString& text) override;
@@ -30,4 +35,5 @@ private:
     TableSet& m_tables;
     const DataManager* m_kinds = nullptr;
     const TOptionsRecord* m_options = nullptr;
+    std::function<const TTable*()> m_activeTable;
 };

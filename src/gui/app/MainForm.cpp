@@ -32,6 +32,10 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
 
     m_ui.SetProgramOptions(&m_options.Record);
+    m_ui.SetActiveTable([this]() -> const TTable* {
+        const TTableWin* active = ActiveTableWin();
+        return active ? &active->Table() : nullptr;
+    });
     CreateActions();
     CreateMenus();
     CreateToolBar();

@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QPushButton* Button(const QString& caption, const char* name, const QString& hint, QWidget* parent)
@@ -40,7 +42,8 @@ QListWidget* TableList(const char* name, const QString& hint, QWidget* parent)
 
 }   // namespace
 
-TCalcMainForm::TCalcMainForm(const CalcSettings& settings, const TableSet& tables, UserInterface& ui, QWidget* parent)
+TCalcMainForm::TCalcMainForm(const CalcSettings& settings, const TableSet& tables, const TTable* active,
+                             UserInterface& ui, QWidget* parent)
     : QDialog(parent), m_tables(tables), m_ui(ui)
 {
     setObjectName(QStringLiteral("TCalcMainForm"));
@@ -57,7 +60,7 @@ TCalcMainForm::TCalcMainForm(const CalcSettings& settings, const TableSet& table
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pcZakladki);
 
-    Fill(settings);
+    Fill(settings, active);
     PageChanged();
 }
 
@@ -203,7 +206,7 @@ QWidget* TCalcMainForm::CreateComplexPage()
     return page;
 }
 
-void TCalcMainForm::Fill(const CalcSettings& settings)
+void TCalcMainForm::Fill(const CalcSettings& settings, const TTable* active)
 {
     QStringList entries;
     for (int i = 0; i < m_tables.Count(); ++i)
@@ -215,18 +218,25 @@ void TCalcMainForm::Fill(const CalcSettings& settings)
     for (const QString& entry : settings.SimpleSources)
         if (entries.contains(entry) && !ListTexts(m_lbTablesSelected).contains(entry))
             m_lbTablesSelected->addItem(entry);
+    const QString activeEntry = active ? TableEntryText(*active) : QString();
+    if (m_lbTablesSelected->count() == 0 && active)
+        m_lbTablesSelected->addItem(activeEntry);
     if (entries.contains(settings.SimpleDestination))
         m_lbDestTable->setText(settings.SimpleDestination);
     UpdateRemoveButton();
 
     m_cmbDest->addItem(NewTableText());
     m_cmbDest->addItems(entries);
+    const bool rememberedOpen = std::any_of(settings.ComplexSources.begin(), settings.ComplexSources.end(),
+                                            [&](const QString& source) { return entries.contains(source); });
     for (int p = 0; p < PriorityCount; ++p) {
         QComboBox* source = m_cmbSource[std::size_t(p)];
         source->addItem(NoneText());
         source->addItems(entries);
         const QString& remembered = settings.ComplexSources[std::size_t(p)];
-        const int at = remembered.isEmpty() ? -1 : source->findText(remembered);
+        int at = remembered.isEmpty() ? -1 : source->findText(remembered);
+        if (p == 0 && active && !rememberedOpen)
+            at = source->findText(activeEntry);
         if (at <= 0)
             continue;
         source->setCurrentIndex(at);   // fills the description box
@@ -341,9 +351,9 @@ void TCalcMainForm::accept()
 }
 
 std::optional<CalcChoices> TCalcMainForm::Choose(const CalcSettings& settings, const TableSet& tables,
-                                                 UserInterface& ui, QWidget* parent)
+                                                 const TTable* active, UserInterface& ui, QWidget* parent)
 {
-    TCalcMainForm form(settings, tables, ui, parent);
+    TCalcMainForm form(settings, tables, active, ui, parent);
     if (form.exec() != QDialog::Accepted)
         return std::nullopt;
     return form.Choices();

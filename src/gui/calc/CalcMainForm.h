@@ -24,14 +24,17 @@ class TCalcMainForm : public QDialog
     Q_OBJECT
 
 public:
-    TCalcMainForm(const CalcSettings& settings, const TableSet& tables, UserInterface& ui, QWidget* parent = nullptr);
+    // `active`, the table the user works on, is the source proposed when none of the remembered
+    // sources is open.
+    TCalcMainForm(const CalcSettings& settings, const TableSet& tables, const TTable* active, UserInterface& ui,
+                  QWidget* parent = nullptr);
 
     // The choices as the dialog shows them: tables by their entry texts, the way by the page.
     CalcChoices Choices() const;
 
     // Shows the set-up; nothing when the user cancels.
-    static std::optional<CalcChoices> Choose(const CalcSettings& settings, const TableSet& tables, UserInterface& ui,
-                                             QWidget* parent);
+    static std::optional<CalcChoices> Choose(const CalcSettings& settings, const TableSet& tables, const TTable* active,
+                                             UserInterface& ui, QWidget* parent);
 
     // Refuses an empty list of used tables (simple way) or a gap among the source priorities
     // (complex way) with a message; the dialog stays open.
@@ -40,7 +43,7 @@ public:
 private:
     QWidget* CreateSimplePage();
     QWidget* CreateComplexPage();
-    void Fill(const CalcSettings& settings);
+    void Fill(const CalcSettings& settings, const TTable* active);
     void FillDescriptions(int priority);
 
     void AddToSelected();

@@ -344,6 +344,8 @@ TEST(Editing, ColumnIsRenamedThroughTheColumnOptions)
         EXPECT_EQ(combo->currentText(), QStringLiteral("a"));
         EXPECT_EQ(combo->lineEdit()->selectedText(), QStringLiteral("a"));
         EXPECT_EQ(combo->count(), 95);   // the kinds a column can be bound to
+        const int t = combo->findText(QStringLiteral("t"));
+        EXPECT_EQ(combo->model()->index(t, 1).data().toString(), description);   // beside its name in the list
         for (int i = 1; i < combo->count(); ++i)
             EXPECT_LE(combo->itemText(i - 1).compare(combo->itemText(i), Qt::CaseInsensitive), 0);
         EXPECT_EQ(combo->lineEdit()->maxLength(), 20);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class DataManager;
+class QComboBox;
 class QListWidget;
 
 // An entry of a list that keeps its entries sorted as the program's lists do: by text, letter case
@@ -23,3 +24,6 @@ QStringList ListTexts(const QListWidget* list);
 // The Description of the kind an entry names; empty without an entry or when its text names no
 // kind (the kind may have been renamed meanwhile).
 QString DescriptionOf(const QListWidgetItem* entry, const DataManager& kinds);
+// Shows the kinds a combo box lists, one entry per kind name, with their descriptions beside the
+// names in its pop-up list; the box itself and its texts keep the bare names.
+void ShowKindDescriptions(QComboBox* box, const DataManager& kinds);

@@ -1,4 +1,5 @@
 #include "gui/data/DataOptionsForm.h"
+#include "gui/calc/KindList.h"
 
 #include "core/base/NumberText.h"
 #include "core/data/AbstractData.h"
@@ -166,6 +167,7 @@ TDataOptionsForm::TDataOptionsForm(DataManager& kinds, QWidget* parent, const TA
     const QCollator order = NameOrder();
     std::sort(names.begin(), names.end(), order);
     m_cmbData->addItems(names);
+    ShowKindDescriptions(m_cmbData, kinds);
     const int currentAt = current ? m_cmbData->findText(current->Name) : -1;
     m_cmbData->setCurrentIndex(currentAt >= 0 ? currentAt : std::clamp(RememberedPosition, 0, int(names.size()) - 1));
     connect(m_cmbData, &QComboBox::currentIndexChanged, this, &TDataOptionsForm::LoadKind);

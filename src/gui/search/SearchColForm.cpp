@@ -1,4 +1,5 @@
 #include "gui/search/SearchColForm.h"
+#include "gui/calc/KindList.h"
 
 #include "core/data/AbstractData.h"
 #include "core/data/DataManager.h"
@@ -36,6 +37,7 @@ TSearchColForm::TSearchColForm(const DataManager& kinds, const QString& name, QW
     order.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(names.begin(), names.end(), order);
     m_cmbData->addItems(names);
+    ShowKindDescriptions(m_cmbData, kinds);
     m_cmbData->setCurrentIndex(-1);
     m_lbDescr = new QLabel(group);
     m_lbDescr->setObjectName(QStringLiteral("lbDescr"));

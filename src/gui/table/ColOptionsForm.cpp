@@ -1,4 +1,5 @@
 #include "gui/table/ColOptionsForm.h"
+#include "gui/calc/KindList.h"
 
 #include "core/data/DataManager.h"
 #include "core/table/Editing.h"
@@ -36,6 +37,7 @@ TColOptionsForm::TColOptionsForm(const TTable& table, int c, const DataManager& 
     m_cmbColName->setInsertPolicy(QComboBox::NoInsert);
     m_cmbColName->setMaxVisibleItems(10);
     m_cmbColName->addItems(names);
+    ShowKindDescriptions(m_cmbColName, kinds);
     m_cmbColName->lineEdit()->setMaxLength(20);
     m_cmbColName->setEditText(table.HeaderText(c));
     m_cmbColName->lineEdit()->selectAll();   // typing replaces the name

@@ -6,9 +6,11 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -79,4 +81,30 @@ public:
 private:
     TempHome m_home;
     std::unique_ptr<TMainForm> m_form;
+};
+
+// The desktop program of the build tree; its language modules lie beside it.
+inline QString ProgramPath()
+{
+    return QDir(QStringLiteral(SALVENTO_BIN_DIR)).filePath(QStringLiteral("salvento"));
+}
+
+// The English module installed for the life of the object, as the start-up installs it.
+class EnglishModule
+{
+public:
+    EnglishModule()
+    {
+        m_loaded = m_translator.load(ProgramPath() + QStringLiteral(".ENU"));
+        if (m_loaded)
+            QCoreApplication::installTranslator(&m_translator);
+    }
+    ~EnglishModule() { QCoreApplication::removeTranslator(&m_translator); }
+
+    bool Loaded() const { return m_loaded; }
+    const QTranslator& Translator() const { return m_translator; }
+
+private:
+    QTranslator m_translator;
+    bool m_loaded = false;
 };

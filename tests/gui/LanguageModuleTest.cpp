@@ -19,27 +19,7 @@
 
 namespace {
 
-const QString Program = QDir(QStringLiteral(SALVENTO_BIN_DIR)).filePath(QStringLiteral("salvento"));
-
-// The module installed for the life of the object, as the start-up installs it for English.
-class EnglishModule
-{
-public:
-    EnglishModule()
-    {
-        m_loaded = m_translator.load(Program + QStringLiteral(".ENU"));
-        if (m_loaded)
-            QCoreApplication::installTranslator(&m_translator);
-    }
-    ~EnglishModule() { QCoreApplication::removeTranslator(&m_translator); }
-
-    bool Loaded() const { return m_loaded; }
-    const QTranslator& Translator() const { return m_translator; }
-
-private:
-    QTranslator m_translator;
-    bool m_loaded = false;
-};
+const QString Program = ProgramPath();
 
 TEST(LanguageModule, FoundBesideTheProgramForEnglishOnly)
 {

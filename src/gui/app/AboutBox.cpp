@@ -46,7 +46,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(okButton, 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FitTitle(this);
+    setFixedSize(sizeHint().expandedTo(minimumSize()));
 }
 
 void TAboutBox::Show(QWidget* parent)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QString>
 #include <QWidget>
+
+#include <algorithm>
 
 // A hint as the program writes it: "short|long". The short part is the tool tip, the long part the
 // status tip; a hint without a bar is both.
@@ -16,4 +19,15 @@ inline void Hint(QWidget* widget, const QString& hint)
 inline void SetHelpTopic(QWidget* widget, int topic)
 {
     widget->setProperty("helpTopic", topic);
+}
+
+// Widens a small window so that its title bar shows the whole title (bold, as title bars often
+// are) beside the window's icon and buttons.
+inline void FitTitle(QWidget* window)
+{
+    constexpr int titleBarControls = 120;
+    QFont bold = window->font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(window->windowTitle());
+    window->setMinimumWidth(std::max(window->minimumWidth(), title + titleBarControls));
 }

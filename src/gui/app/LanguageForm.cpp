@@ -86,6 +86,7 @@ TLanguageForm::TLanguageForm(int focusLanguage, QWidget* parent) : QDialog(paren
 {
     setObjectName(QStringLiteral("TLanguageForm"));
     setWindowTitle(QStringLiteral("Wybierz język / Choose a language / Choisissez une langue"));
+    FitTitle(this);
 
     auto* btnPolski = new QPushButton(QStringLiteral("Język &polski"), this);
     btnPolski->setObjectName(QStringLiteral("btnPolski"));

@@ -49,6 +49,7 @@ TOptionsForm::TOptionsForm(const TOptionsRecord& record, const bool* decimalSepP
     setObjectName(QStringLiteral("TOptionsForm"));
     setWindowTitle(decimalSepPoint ? tr("Opcje zapisu/odczytu plików (GLOBALNE)")
                                    : tr("Opcje zapisu/odczytu plików (TEGO PLIKU)"));
+    FitTitle(this);
     Hint(this,
          tr("To okno służy do określania opcji Salvento, dotyczących wczytywania danych z plików i ch "
             "wewnętrznej reprezentacji"));

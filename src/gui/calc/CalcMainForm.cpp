@@ -103,16 +103,19 @@ QWidget* TCalcMainForm::CreateSimplePage()
                                    destination);
     connect(btnDestFromList, &QPushButton::clicked, this, [this] {
         if (const QListWidgetItem* current = m_lbTables->currentItem())
-            m_lbDestTable->setText(current->text());
+            SetDestination(current->text());
     });
     auto* btnDestNew = Button(tr("No&wa"), "btnDestNew", tr("Określenie nowej tabeli jako tabeli docelowej"),
                               destination);
-    connect(btnDestNew, &QPushButton::clicked, this, [this] { m_lbDestTable->setText(NewTableText()); });
-    m_lbDestTable = new QLabel(NewTableText(), destination);
+    connect(btnDestNew, &QPushButton::clicked, this, [this] { SetDestination(NewTableText()); });
+    m_lbDestTable = new QLabel(destination);
     m_lbDestTable->setObjectName(QStringLiteral("lbDestTable"));
     m_lbDestTable->setFrameShape(QFrame::Panel);
     m_lbDestTable->setFrameShadow(QFrame::Sunken);
     m_lbDestTable->setAlignment(Qt::AlignCenter);
+    // A width of its own, so that a long table name does not push the page sideways.
+    m_lbDestTable->setFixedWidth(22 * m_lbDestTable->fontMetrics().averageCharWidth());
+    SetDestination(NewTableText());
     auto* destinationLayout = new QVBoxLayout(destination);
     destinationLayout->addWidget(btnDestFromList);
     destinationLayout->addWidget(btnDestNew);
@@ -206,6 +209,14 @@ QWidget* TCalcMainForm::CreateComplexPage()
     return page;
 }
 
+void TCalcMainForm::SetDestination(const QString& entry)
+{
+    m_destination = entry;
+    const int room = m_lbDestTable->contentsRect().width() - 2 * m_lbDestTable->margin() - 4;
+    m_lbDestTable->setText(m_lbDestTable->fontMetrics().elidedText(entry, Qt::ElideMiddle, room));
+    m_lbDestTable->setToolTip(entry);
+}
+
 void TCalcMainForm::Fill(const CalcSettings& settings, const TTable* active)
 {
     QStringList entries;
@@ -222,7 +233,7 @@ void TCalcMainForm::Fill(const CalcSettings& settings, const TTable* active)
     if (m_lbTablesSelected->count() == 0 && active)
         m_lbTablesSelected->addItem(activeEntry);
     if (entries.contains(settings.SimpleDestination))
-        m_lbDestTable->setText(settings.SimpleDestination);
+        SetDestination(settings.SimpleDestination);
     UpdateRemoveButton();
 
     m_cmbDest->addItem(NewTableText());
@@ -327,7 +338,7 @@ CalcChoices TCalcMainForm::Choices() const
     CalcChoices choices;
     choices.simple = SimpleWay();
     choices.simpleSources = ListTexts(m_lbTablesSelected);
-    choices.simpleDestination = m_lbDestTable->text();
+    choices.simpleDestination = m_destination;
     for (std::size_t p = 0; p < std::size_t(PriorityCount); ++p) {
         choices.complexSources[p] = m_cmbSource[p]->currentText();
         choices.complexDescriptions[p] = m_cmbDescr[p]->currentText();

@@ -44,6 +44,8 @@ private:
     QWidget* CreateSimplePage();
     QWidget* CreateComplexPage();
     void Fill(const CalcSettings& settings, const TTable* active);
+    // The simple way's destination: the new table or the entry of an open table.
+    void SetDestination(const QString& entry);
     void FillDescriptions(int priority);
 
     void AddToSelected();
@@ -63,6 +65,7 @@ private:
     QListWidget* m_lbTablesSelected = nullptr;
     QToolButton* m_btnToLeft = nullptr;
     QLabel* m_lbDestTable = nullptr;
+    QString m_destination;   // the destination's entry, which the label may show shortened
     QPushButton* m_btnOKSimple = nullptr;
     QPushButton* m_btnOKComplex = nullptr;
     std::array<QComboBox*, PriorityCount> m_cmbSource{};

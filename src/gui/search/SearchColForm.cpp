@@ -23,12 +23,15 @@ TSearchColForm::TSearchColForm(const DataManager& kinds, const QString& name, QW
     SetHelpTopic(this, 129);
 
     auto* group = new QGroupBox(tr("&Nazwa kolumny do znalezienia:"), this);
-    QFont bold = font();
+    // A bold title over the group; what is inside keeps the normal weight (set explicitly, or it
+    // would be inherited from the group).
+    QFont bold = font(), normal = font();
     bold.setBold(true);
+    normal.setBold(false);
     group->setFont(bold);
     m_cmbData = new QComboBox(group);
     m_cmbData->setObjectName(QStringLiteral("cmbData"));
-    m_cmbData->setFont(font());
+    m_cmbData->setFont(normal);
     m_cmbData->setEditable(true);
     m_cmbData->setInsertPolicy(QComboBox::NoInsert);
     QStringList names;
@@ -41,8 +44,11 @@ TSearchColForm::TSearchColForm(const DataManager& kinds, const QString& name, QW
     m_cmbData->setCurrentIndex(-1);
     m_lbDescr = new QLabel(group);
     m_lbDescr->setObjectName(QStringLiteral("lbDescr"));
-    m_lbDescr->setFont(font());
+    m_lbDescr->setFont(normal);
     m_lbDescr->setWordWrap(true);
+    m_lbDescr->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the longest description, so that the dialog need not grow while the user types.
+    m_lbDescr->setMinimumHeight(3 * m_lbDescr->fontMetrics().lineSpacing());
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_cmbData);
     groupLayout->addWidget(m_lbDescr);

@@ -13,6 +13,7 @@ TDeleteRowsColsForm::TDeleteRowsColsForm(const TableSelection& selection, QWidge
 {
     setObjectName(QStringLiteral("TDeleteRowsColsForm"));
     setWindowTitle(tr("Usuń kolumny / wiersze"));
+    FitTitle(this);
     Hint(this, tr("To okno służy do usuwania kolumn i wierszy z aktywnej tabeli"));
     SetHelpTopic(this, 305);
     const RowColCounts counts = DefaultRowColCounts(selection);

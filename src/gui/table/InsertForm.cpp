@@ -16,6 +16,7 @@ TInsertForm::TInsertForm(const TableSelection& selection, QWidget* parent) : QDi
 {
     setObjectName(QStringLiteral("TInsertForm"));
     setWindowTitle(tr("Wstaw kolumny / wiersze"));
+    FitTitle(this);
     Hint(this, tr("To okno służy do wstawiania kolumn i wierszy do aktywnej tabeli"));
     SetHelpTopic(this, 306);
     const RowColCounts counts = DefaultRowColCounts(selection);

@@ -103,7 +103,7 @@ TEST(CalcDialogs, SimpleWayIntoANewTable)
         });
         Click(setup, "btnOKSimple");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
 
     EXPECT_TRUE(offered.contains(QStringLiteral("WCI")));
     EXPECT_FALSE(offered.contains(QStringLiteral("t")));   // inputs are never calculated
@@ -155,7 +155,7 @@ TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)
         CalculateIndices({QStringLiteral("WCI")});
         Click(setup, "btnOKSimple");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
 
     ASSERT_EQ(form.Tables().Count(), 3);
     ASSERT_EQ(destination.ColCount(), 3);
@@ -177,7 +177,7 @@ TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)
         EXPECT_EQ(Find<QLabel>(setup, "lbDestTable")->text(), third);
         Press(setup, QStringLiteral("Anuluj"));
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
     ExpectSameSettings(form.CalculationSettings(), remembered);
 
     WhenModal([](QWidget* setup) {
@@ -190,7 +190,7 @@ TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)
         });
         Click(setup, "btnOKSimple");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
     ExpectSameSettings(form.CalculationSettings(), remembered);
     EXPECT_EQ(form.Tables().Count(), 3);
 }
@@ -222,7 +222,7 @@ TEST(CalcDialogs, ComplexWayIntoAnOpenTable)
         CalculateIndices({QStringLiteral("SB"), QStringLiteral("WCI"), QStringLiteral("WCT"), QStringLiteral("H")});
         Click(setup, "btnOKComplex");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
 
     // Every combination of the rows of the two priorities, the lower one varying fastest.
     ASSERT_EQ(form.Tables().Count(), 3);
@@ -264,7 +264,7 @@ TEST(CalcDialogs, ComplexWayIntoAnOpenTable)
         EXPECT_EQ(Find<QComboBox>(setup, "cmbDest")->currentText(), third);
         Click(setup, "btnCancelComplex");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
 }
 
 TEST(CalcDialogs, SetUpRefusesAnEmptyListAndGapsInThePriorities)
@@ -381,7 +381,7 @@ TEST(CalcDialogs, NothingComputableKeepsTheDialogOpen)
         EXPECT_TRUE(dialog->isVisible());
         Press(dialog, QStringLiteral("&Zamknij"));
     });
-    form.Action("acCoMozeszObl")->trigger();
+    form.Actions().WhatCanBeComputed->trigger();
     EXPECT_EQ(text, QStringLiteral("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !"));
     EXPECT_TRUE(error);
 }
@@ -427,7 +427,7 @@ TEST(CalcDialogs, ComputableListSwitchesToTheOthersAndBack)
         EXPECT_TRUE(dialog->isVisible());   // the first dialog stays for another question
         Click(dialog, "btnCancel");
     });
-    form.Action("acCoMozeszObl")->trigger();
+    form.Actions().WhatCanBeComputed->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -44,7 +44,7 @@ void Press(QWidget* dialog, const QString& caption)
 
 TTable& AddTable(TMainForm& form, const QStringList& names, const QList<QStringList>& rows)
 {
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     TTable& table = form.ActiveTableWin()->Table();
     table.SetColCount(int(names.size()) + 1);
     table.SetRowCount(int(rows.size()) + 1);

@@ -40,21 +40,21 @@ TEST(MainForm, TableCommandsFollowTheOpenTables)
     TMainForm& form = fixture.Form();
     EXPECT_FALSE(MenuVisible(form, QStringLiteral("&Edycja")));
     EXPECT_FALSE(MenuVisible(form, QStringLiteral("O&kno")));
-    EXPECT_FALSE(form.Action("acZapisz")->isEnabled());
-    EXPECT_FALSE(form.Action("acObliczenia")->isEnabled());
+    EXPECT_FALSE(form.Actions().Save->isEnabled());
+    EXPECT_FALSE(form.Actions().Calculate->isEnabled());
 
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     ASSERT_EQ(form.MdiArea()->subWindowList().size(), 1);
     EXPECT_TRUE(MenuVisible(form, QStringLiteral("&Edycja")));
-    EXPECT_TRUE(form.Action("acObliczenia")->isEnabled());
-    EXPECT_FALSE(form.Action("acZapisz")->isEnabled());   // nothing to save yet
+    EXPECT_TRUE(form.Actions().Calculate->isEnabled());
+    EXPECT_FALSE(form.Actions().Save->isEnabled());   // nothing to save yet
     EXPECT_EQ(form.ActiveTableWin()->windowTitle(), QStringLiteral("Tabela 1"));
 
     form.ActiveTableWin()->Table().SetModified(true);
-    EXPECT_TRUE(form.Action("acZapisz")->isEnabled());
+    EXPECT_TRUE(form.Actions().Save->isEnabled());
 
     AnswerMessage(QMessageBox::Discard);
-    form.Action("acZamknij")->trigger();
+    form.Actions().Close->trigger();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.MdiArea()->subWindowList().isEmpty());
@@ -82,12 +82,12 @@ TEST(MainForm, ClosingAModifiedTableAsksFirst)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     TTable& table = form.ActiveTableWin()->Table();
     table.SetModified(true);
     QString question;
     AnswerMessage(QMessageBox::Cancel, &question);
-    form.Action("acZamknij")->trigger();
+    form.Actions().Close->trigger();
     EXPECT_EQ(question,
               QStringLiteral("Tabela 1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?"));
     EXPECT_EQ(form.Tables().Count(), 1);
@@ -199,7 +199,7 @@ TEST(MainForm, RecentFilesFillBothMenusAndReopen)
     ASSERT_NE(popup, nullptr);
     EXPECT_FALSE(recent->isEnabled());
     auto* open = qobject_cast<QToolButton*>(
-        form.findChild<QToolBar*>(QStringLiteral("ToolBar2"))->widgetForAction(form.Action("acNowyZPliku")));
+        form.findChild<QToolBar*>(QStringLiteral("ToolBar2"))->widgetForAction(form.Actions().Open));
     ASSERT_NE(open, nullptr);
     EXPECT_EQ(open->popupMode(), QToolButton::DelayedPopup);   // no arrow over an empty list
 
@@ -212,7 +212,7 @@ TEST(MainForm, RecentFilesFillBothMenusAndReopen)
         EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 ") + home.Path(QStringLiteral("b.txt")));
         EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("&1 ") + home.Path(QStringLiteral("a.txt")));
     }
-    EXPECT_EQ(form.Action("acNowyZPliku")->menu(), popup);
+    EXPECT_EQ(form.Actions().Open->menu(), popup);
 
     WhenModal([](QWidget* dialog) { Press(dialog, QStringLiteral("&Wczytaj")); });
     popup->actions()[1]->trigger();   // a.txt again: it moves to the top
@@ -246,14 +246,14 @@ TEST(MainForm, OpensTheFilesOfTheCommandLineWhenFirstShown)
     EXPECT_EQ(dialogs, 0);   // not before the window is shown
     EXPECT_TRUE(QTest::qWaitFor([&form] { return form.Tables().Count() == 2; }));
     EXPECT_EQ(dialogs, 2);
-    EXPECT_TRUE(form.Action("acObliczenia")->isEnabled());
+    EXPECT_TRUE(form.Actions().Calculate->isEnabled());
 }
 
 TEST(MainForm, SavesAndSavesAs)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     TTable& table = form.ActiveTableWin()->Table();
     table.SetCellText(1, 1, u"5");
     table.SetModified(true);
@@ -268,16 +268,16 @@ TEST(MainForm, SavesAndSavesAs)
         name->setText(path);
         QMetaObject::invokeMethod(fileDialog, "accept");
     });
-    form.Action("acZapisz")->trigger();                           // no file yet: Save acts as Save As
+    form.Actions().Save->trigger();                               // no file yet: Save acts as Save As
     EXPECT_EQ(table.FileName(), path + QStringLiteral(".dat"));   // the default extension
     EXPECT_FALSE(table.Modified());
-    EXPECT_FALSE(form.Action("acZapisz")->isEnabled());
+    EXPECT_FALSE(form.Actions().Save->isEnabled());
     // A single unnamed column starting with a number goes without a header line.
     EXPECT_EQ(fixture.Home().Read(QStringLiteral("saved.dat")), QByteArray("5.000000"));
 
     table.SetCellText(1, 1, u"6");
     table.SetModified(true);
-    form.Action("acZapisz")->trigger();
+    form.Actions().Save->trigger();
     EXPECT_EQ(fixture.Home().Read(QStringLiteral("saved.dat")), QByteArray("6.000000"));
 }
 
@@ -287,22 +287,22 @@ TEST(MainForm, ArrangesTheTableWindows)
     TMainForm& form = fixture.Form();
     form.resize(800, 600);
     for (int i = 0; i < 3; ++i)
-        form.Action("acNowy")->trigger();
+        form.Actions().New->trigger();
     QApplication::processEvents();
     const QList<QMdiSubWindow*> windows = form.MdiArea()->subWindowList();
     const QSize area = form.MdiArea()->viewport()->size();
 
-    form.Action("acPoziomo")->trigger();   // one above the other
+    form.Actions().TileOneAboveAnother->trigger();   // one above the other
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(windows[i]->width(), area.width());
         EXPECT_EQ(windows[i]->y(), i * (area.height() / 3));
     }
-    form.Action("acPionowo")->trigger();   // side by side
+    form.Actions().TileSideBySide->trigger();   // side by side
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(windows[i]->height(), area.height());
         EXPECT_EQ(windows[i]->x(), i * (area.width() / 3));
     }
-    form.Action("acZmniejsz")->trigger();
+    form.Actions().MinimizeAll->trigger();
     for (QMdiSubWindow* window : windows) {
         EXPECT_TRUE(window->isMinimized());
         EXPECT_EQ(window->geometry().bottom() + 1, area.height());   // along the bottom edge
@@ -311,20 +311,20 @@ TEST(MainForm, ArrangesTheTableWindows)
 
     windows[0]->showNormal();
     form.MdiArea()->setActiveSubWindow(windows[0]);
-    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("&Maksymalizuj"));
-    form.Action("acMaksNorm")->trigger();
+    EXPECT_EQ(form.Actions().Maximize->text(), QStringLiteral("&Maksymalizuj"));
+    form.Actions().Maximize->trigger();
     EXPECT_TRUE(windows[0]->isMaximized());
-    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("Nor&malna wielkość"));
-    form.Action("acMaksNorm")->trigger();
+    EXPECT_EQ(form.Actions().Maximize->text(), QStringLiteral("Nor&malna wielkość"));
+    form.Actions().Maximize->trigger();
     EXPECT_FALSE(windows[0]->isMaximized());
-    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("&Maksymalizuj"));
+    EXPECT_EQ(form.Actions().Maximize->text(), QStringLiteral("&Maksymalizuj"));
 
     // Minimising all from a maximised window leaves none maximised on the screen.
     for (QMdiSubWindow* window : windows)
         window->showNormal();
     windows[2]->showMaximized();
     form.MdiArea()->setActiveSubWindow(windows[2]);
-    form.Action("acZmniejsz")->trigger();
+    form.Actions().MinimizeAll->trigger();
     for (QMdiSubWindow* window : windows)
         EXPECT_TRUE(window->isMinimized() && !window->isMaximized());
 }
@@ -346,7 +346,7 @@ TEST(MainForm, OpensDroppedFiles)
     const auto dropped = &Handler::dropEvent;
     (form.*dropped)(&drop);
     EXPECT_EQ(form.Tables().Count(), 1);
-    EXPECT_TRUE(form.Action("acZamknij")->isEnabled());
+    EXPECT_TRUE(form.Actions().Close->isEnabled());
 }
 
 }   // namespace

@@ -161,7 +161,7 @@ std::vector<QString> EditOptions(TMainForm& form, std::function<void(QWidget*)> 
 {
     MessageCatcher messages;
     WhenModal(std::move(act));
-    form.Action("acOpcje")->trigger();
+    form.Actions().Options->trigger();
     return messages.texts;
 }
 
@@ -276,7 +276,7 @@ std::vector<QString> EditDataOptions(TMainForm& form, std::function<void(QWidget
         act(dialog);
         Press(dialog, QStringLiteral("&Koniec"));
     });
-    form.Action("acOpcjeDanych")->trigger();
+    form.Actions().DataOptions->trigger();
     return messages.texts;
 }
 
@@ -435,7 +435,7 @@ TEST(AboutBox, ShowsTheProgramAndClosesWithEnterOrEscape)
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(box, &press);
         });
-        form.Action("acOSalvento")->trigger();
+        form.Actions().About->trigger();
         EXPECT_TRUE(shown);
     }
 }
@@ -453,11 +453,11 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
     // The options dialog has a page of its own; the about box (301) has none yet and gets the index.
     struct Case
     {
-        const char* action;
+        QAction* action;
         QString page;
     };
-    for (const Case& c : {Case{"acOpcje", topic310}, Case{"acOSalvento", index}}) {
-        SCOPED_TRACE(c.action);
+    for (const Case& c : {Case{form.Actions().Options, topic310}, Case{form.Actions().About, index}}) {
+        SCOPED_TRACE(c.action->objectName().toStdString());
         WhenModal([page = c.page](QWidget* dialog) {
             QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
             QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
@@ -468,7 +468,7 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
             EXPECT_EQ(help->Page(), page);
             dialog->close();
         });
-        form.Action(c.action)->trigger();
+        c.action->trigger();
     }
 
     // In an open menu, F1 asks about the highlighted item ("Opcje &danych ..." is topic 162).
@@ -479,7 +479,7 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
             options = menu;
     ASSERT_NE(options, nullptr);
     options->popup(QPoint(0, 0));
-    options->setActiveAction(form.Action("acOpcjeDanych"));
+    options->setActiveAction(form.Actions().DataOptions);
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(options, &f1);
     options->hide();

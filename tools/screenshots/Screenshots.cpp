@@ -94,7 +94,7 @@ int main(int argc, char* argv[])
     if (!manager.Calculate() || !manager.Run())
         return 1;
     form.UpdateTableCommands(true);
-    form.Action("acPionowo")->trigger();
+    form.Actions().TileSideBySide->trigger();
     if (TTableWin* sourceWin = form.WindowOf(source))
         sourceWin->SelectCell(7, 14);
     if (TTableWin* results = form.WindowOf(manager.Destination()))

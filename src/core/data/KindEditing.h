@@ -11,7 +11,7 @@ struct TKindEdit
 {
     QString Name;
     QString Description;
-    QString Default;       // the number with 2 decimals and the program's separator
+    QString Default;   // the number with 2 decimals and the program's separator
     QString Minimum;
     QString Maximum;
     int DualOption = 0;

@@ -79,12 +79,6 @@ void TMainForm::SetLanguage(int language)
     m_ui.SetKinds(m_kinds.get());
 }
 
-QAction* TMainForm::Action(const char* name) const
-{
-    const auto found = m_actions.find(QString::fromLatin1(name));
-    return found == m_actions.end() ? nullptr : found->second;
-}
-
 TTableWin* TMainForm::ActiveTableWin() const
 {
     QMdiSubWindow* window = m_mdiArea->currentSubWindow();
@@ -108,14 +102,14 @@ void TMainForm::TableAdded(TTable* table)
     window->resize(tableWin->size());
     connect(table, &TTable::modifiedChanged, this, [this, table](bool modified) {
         if (TTableWin* active = ActiveTableWin(); active && &active->Table() == table)
-            Action("acZapisz")->setEnabled(modified);
+            m_actions.Save->setEnabled(modified);
     });
     // The grid's double presses on a column header and on the corner run the main window's commands.
     connect(tableWin, &TTableWin::columnOptionsRequested, this, [this, window] {
         m_mdiArea->setActiveSubWindow(window);
-        Action("acOpcjeKolumny")->trigger();
+        m_actions.ColumnOptions->trigger();
     });
-    connect(tableWin, &TTableWin::optionsRequested, this, [this] { Action("acOpcje")->trigger(); });
+    connect(tableWin, &TTableWin::optionsRequested, this, [this] { m_actions.Options->trigger(); });
     connect(window, &QObject::destroyed, this, [this] {
         UpdateTableCommands(!m_mdiArea->subWindowList().isEmpty());
         UpdateContinuousCommands();
@@ -128,8 +122,8 @@ void TMainForm::TableAdded(TTable* table)
 void TMainForm::ActiveWindowChanged()
 {
     if (const TTableWin* active = ActiveTableWin())
-        Action("acZapisz")->setEnabled(active->Table().Modified());
-    QAction* maximize = Action("acMaksNorm");
+        m_actions.Save->setEnabled(active->Table().Modified());
+    QAction* maximize = m_actions.Maximize;
     const bool maximized = m_mdiArea->currentSubWindow() && m_mdiArea->currentSubWindow()->isMaximized();
     maximize->setText(maximized ? tr("Nor&malna wielkość") : tr("&Maksymalizuj"));
     const QString hint = maximized ? tr("Normalna wielkość|Przywraca bieżącemu oknu tabeli normalną wielkość")
@@ -145,14 +139,14 @@ void TMainForm::UpdateTableCommands(bool tablesOpen)
         menu->menuAction()->setVisible(tablesOpen);
         menu->menuAction()->setEnabled(tablesOpen);
     }
-    for (const char* name :
-         {"acWstaw", "acUsun", "acOpcjeKolumny", "acZamknij", "acZapisz", "acZapiszJako", "acUsun2", "acObliczenia",
-          "acStatystyka", "acZapiszBlok", "acSzukaj", "acSzukajKolumny", "acMaksNorm"})
-        Action(name)->setEnabled(tablesOpen);
-    Action("acSzukajZnow")->setEnabled(tablesOpen && m_search.Type != skNone);
+    const TMainActions& a = m_actions;
+    for (QAction* action : {a.Insert, a.Delete, a.ColumnOptions, a.Close, a.Save, a.SaveAs, a.Clear, a.Calculate,
+                            a.Statistics, a.SaveSelection, a.Find, a.FindColumn, a.Maximize})
+        action->setEnabled(tablesOpen);
+    m_actions.FindAgain->setEnabled(tablesOpen && m_search.Type != skNone);
     if (tablesOpen)
         if (const TTableWin* active = ActiveTableWin())
-            Action("acZapisz")->setEnabled(active->Table().Modified());
+            m_actions.Save->setEnabled(active->Table().Modified());
     UpdateContinuousCommands();
 }
 
@@ -160,10 +154,10 @@ void TMainForm::UpdateContinuousCommands()
 {
     const bool tables = !m_mdiArea->subWindowList().isEmpty();
     const bool text = QApplication::clipboard()->mimeData() && QApplication::clipboard()->mimeData()->hasText();
-    for (const char* name : {"acKopiuj", "acWytnij", "acUsun2", "acKopiujZNagl"})
-        Action(name)->setEnabled(tables);
-    for (const char* name : {"acWklej", "acWklejZNagl"})
-        Action(name)->setEnabled(tables && text);
+    for (QAction* action : {m_actions.Copy, m_actions.Cut, m_actions.Clear, m_actions.CopyWithNames})
+        action->setEnabled(tables);
+    for (QAction* action : {m_actions.Paste, m_actions.PasteWithNames})
+        action->setEnabled(tables && text);
 }
 
 void TMainForm::OpenFiles(const QStringList& paths)
@@ -199,9 +193,9 @@ void TMainForm::showEvent(QShowEvent* event)
     m_shown = true;
     setAcceptDrops(true);
     if (m_language == 1033) {
-        m_helpAction->setText(QStringLiteral("&Help contents ..."));
-        m_helpAction->setToolTip(QStringLiteral("Help contents"));
-        m_helpAction->setStatusTip(QStringLiteral("Displays the Salvento's Help contents"));
+        m_actions.Help->setText(QStringLiteral("&Help contents ..."));
+        m_actions.Help->setToolTip(QStringLiteral("Help contents"));
+        m_actions.Help->setStatusTip(QStringLiteral("Displays the Salvento's Help contents"));
     }
     // The files of the command line once the window is on the screen, each with its load dialog.
     QMetaObject::invokeMethod(

@@ -7,10 +7,10 @@
 #include "core/table/RecentFiles.h"
 #include "core/table/TableSet.h"
 #include "gui/app/GuiUserInterface.h"
+#include "gui/app/MainActions.h"
 
 #include <QMainWindow>
 
-#include <map>
 #include <memory>
 
 class DataManager;
@@ -52,7 +52,7 @@ public:
     UserInterface& Ui() { return m_ui; }
     CalcSettings& CalculationSettings() { return m_calcSettings; }
     QMdiArea* MdiArea() const { return m_mdiArea; }
-    QAction* Action(const char* name) const;
+    const TMainActions& Actions() const { return m_actions; }
 
     // The active table window, or none.
     TTableWin* ActiveTableWin() const;
@@ -156,11 +156,10 @@ private:
     bool m_shown = false;
 
     QMdiArea* m_mdiArea = nullptr;
-    std::map<QString, QAction*> m_actions;
+    TMainActions m_actions;
     QMenu* m_editMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
     QMenu* m_recentMenu = nullptr;    // "Otwórz &poprzedni" in the File menu
     QMenu* m_recentPopup = nullptr;   // the drop-down of the Open button
     QToolButton* m_openButton = nullptr;
-    QAction* m_helpAction = nullptr;
 };

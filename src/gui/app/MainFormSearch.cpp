@@ -61,7 +61,7 @@ void TMainForm::FindData()
     const int column = active->CurrentSelection().Col;
     if (!TSearchDataForm::Edit(m_search, active->Table().ColumnKind(column), this))
         return;
-    Action("acSzukajZnow")->setEnabled(true);
+    m_actions.FindAgain->setEnabled(true);
     SearchDataIn(*active);
 }
 
@@ -72,7 +72,7 @@ void TMainForm::FindColumn()
         return;
     m_search.ColumnName = *name;
     m_search.Type = skColumn;
-    Action("acSzukajZnow")->setEnabled(true);
+    m_actions.FindAgain->setEnabled(true);
     SearchColumnFromActive();
 }
 

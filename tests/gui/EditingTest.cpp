@@ -109,7 +109,7 @@ TEST(Editing, TypedTextIsStoredWhenTheEditorClosesOrTheCursorMovesOn)
     MainFormFixture fixture;
     TTableWin& window = NewTable(fixture.Form(), 2, 3);
     TTable& table = window.Table();
-    table.BindHeader(1, u"t", fixture.Form().Kinds());   // air temperature: admissible −90…60 as shipped
+    table.BindHeader(1, u"t", fixture.Form().Workbench().Kinds());   // air temperature: admissible −90…60 as shipped
     table.SetCellText(2, 1, u"3.14159");
 
     // The editor starts with two decimals; Esc leaves the full value and an unmodified table.
@@ -150,7 +150,7 @@ TEST(Editing, TypedTextIsStoredWhenTheEditorClosesOrTheCursorMovesOn)
     QTest::keyClicks(editor, QStringLiteral("20"));
     PressEnter(editor);
     EXPECT_EQ(Background(window, 1, 3), White);
-    EXPECT_EQ(StatusPanel(window, 0), fixture.Form().Kinds().FindByName(u"t")->Description);
+    EXPECT_EQ(StatusPanel(window, 0), fixture.Form().Workbench().Kinds().FindByName(u"t")->Description);
 }
 
 TEST(Editing, CopyCutAndPasteGoThroughTheClipboard)
@@ -210,7 +210,7 @@ TEST(Editing, CopyCutAndPasteGoThroughTheClipboard)
               QStringLiteral("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\n"
                              "Czy jesteś pewien, że chcesz kontynuować ?"));
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("T"));
-    EXPECT_EQ(table.ColumnKind(1), form.Kinds().FindByName(u"t"));
+    EXPECT_EQ(table.ColumnKind(1), form.Workbench().Kinds().FindByName(u"t"));
     EXPECT_EQ(table.HeaderText(2), QStringLiteral("x"));
     EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("12.00"));
     EXPECT_EQ(table.DisplayText(2, 1), QStringLiteral("13.00"));
@@ -318,7 +318,7 @@ TEST(Editing, ColumnIsRenamedThroughTheColumnOptions)
     table.SetColumnHeader(2, QStringLiteral("b"), nullptr);
     table.SetCellText(1, 2, u"70");
     table.SetModified(false);
-    const QString description = form.Kinds().FindByName(u"t")->Description;
+    const QString description = form.Workbench().Kinds().FindByName(u"t")->Description;
 
     // Each refused name keeps the dialog open for the next; the last one is accepted.
     QStringList refusals;

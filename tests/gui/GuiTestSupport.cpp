@@ -49,7 +49,7 @@ TTable& AddTable(TMainForm& form, const QStringList& names, const QList<QStringL
     table.SetColCount(int(names.size()) + 1);
     table.SetRowCount(int(rows.size()) + 1);
     for (int c = 1; c <= names.size(); ++c)
-        table.BindHeader(c, names[c - 1], form.Kinds());
+        table.BindHeader(c, names[c - 1], form.Workbench().Kinds());
     for (int r = 1; r <= rows.size(); ++r) {
         table.SetRowLabel(r);
         for (int c = 1; c <= std::min(names.size(), rows[r - 1].size()); ++c)

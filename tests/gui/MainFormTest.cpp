@@ -58,7 +58,7 @@ TEST(MainForm, TableCommandsFollowTheOpenTables)
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.MdiArea()->subWindowList().isEmpty());
-    EXPECT_EQ(form.Tables().Count(), 0);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 0);
     EXPECT_FALSE(MenuVisible(form, QStringLiteral("&Edycja")));
 }
 
@@ -75,7 +75,7 @@ TEST(MainForm, ShortcutsWorkAfterAMenuWasOpenedAndClosed)
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
     QTest::keyClick(menu, Qt::Key_Escape);
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 1);
 }
 
 TEST(MainForm, ClosingAModifiedTableAsksFirst)
@@ -90,7 +90,7 @@ TEST(MainForm, ClosingAModifiedTableAsksFirst)
     form.Actions().Close->trigger();
     EXPECT_EQ(question,
               QStringLiteral("Tabela 1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?"));
-    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 1);
 
     // Quitting asks too; Save writes the table to its file and lets the program close.
     table.BindFile(fixture.Home().Path(QStringLiteral("kept.txt")));
@@ -124,10 +124,10 @@ TEST(MainForm, OpensAFileThroughTheLoadOptions)
         Press(dialog, QStringLiteral("&Wczytaj"));
     });
     form.OpenFiles({fixture.Home().Path(QStringLiteral("weather.txt"))});
-    ASSERT_EQ(form.Tables().Count(), 1);
-    TTable& table = *form.Tables().At(0);
+    ASSERT_EQ(form.Workbench().Tables().Count(), 1);
+    TTable& table = *form.Workbench().Tables().At(0);
     EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("12.50"));
-    EXPECT_EQ(form.Recent().Paths().first(), fixture.Home().Path(QStringLiteral("weather.txt")));
+    EXPECT_EQ(form.Workbench().Recent().Paths().first(), fixture.Home().Path(QStringLiteral("weather.txt")));
     const QModelIndex cell = form.ActiveTableWin()->Grid()->model()->index(0, 0);
     EXPECT_EQ(cell.data().toString(), QStringLiteral("12.50"));
     EXPECT_EQ(form.ActiveTableWin()->Grid()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("t"));
@@ -164,8 +164,8 @@ TEST(MainForm, LoadsInEveryMode)
     home.Write(QStringLiteral("c.txt"), "V\n9\n");
 
     OpenInMode(form, home.Path(QStringLiteral("a.txt")), 0);
-    ASSERT_EQ(form.Tables().Count(), 1);
-    TTable& table = *form.Tables().At(0);
+    ASSERT_EQ(form.Workbench().Tables().Count(), 1);
+    TTable& table = *form.Workbench().Tables().At(0);
     EXPECT_EQ(table.RowCount(), 3);
 
     OpenInMode(form, home.Path(QStringLiteral("b.txt")), 2);   // new columns: the table grows to 3 rows
@@ -179,7 +179,7 @@ TEST(MainForm, LoadsInEveryMode)
     EXPECT_TRUE(table.Modified());
 
     OpenInMode(form, home.Path(QStringLiteral("c.txt")), 1, [] { AnswerMessage(QMessageBox::Yes); });   // asks first
-    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 1);
     EXPECT_EQ(table.ColCount(), 2);
     EXPECT_EQ(table.RowCount(), 2);
     EXPECT_EQ(table.FileName(), home.Path(QStringLiteral("c.txt")));
@@ -216,7 +216,7 @@ TEST(MainForm, RecentFilesFillBothMenusAndReopen)
 
     WhenModal([](QWidget* dialog) { Press(dialog, QStringLiteral("&Wczytaj")); });
     popup->actions()[1]->trigger();   // a.txt again: it moves to the top
-    EXPECT_EQ(form.Tables().Count(), 3);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 3);
     EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("&0 ") + home.Path(QStringLiteral("a.txt")));
 
     form.close();   // the list is written at the end
@@ -244,7 +244,7 @@ TEST(MainForm, OpensTheFilesOfTheCommandLineWhenFirstShown)
     WhenModal(load);
     form.show();
     EXPECT_EQ(dialogs, 0);   // not before the window is shown
-    EXPECT_TRUE(QTest::qWaitFor([&form] { return form.Tables().Count() == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&form] { return form.Workbench().Tables().Count() == 2; }));
     EXPECT_EQ(dialogs, 2);
     EXPECT_TRUE(form.Actions().Calculate->isEnabled());
 }
@@ -345,7 +345,7 @@ TEST(MainForm, OpensDroppedFiles)
     };
     const auto dropped = &Handler::dropEvent;
     (form.*dropped)(&drop);
-    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 1);
     EXPECT_TRUE(form.Actions().Close->isEnabled());
 }
 

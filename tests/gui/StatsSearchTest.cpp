@@ -226,7 +226,7 @@ TEST(StatsSearch, ColumnSearchAlternatesBetweenTwoTables)
                                      {QStringLiteral("9"), QStringLiteral("10")}});
     form.ActiveTableWin()->SelectCell(1, 3);
     Activate(form, first);
-    const QString description = form.Kinds().FindByName(u"t")->Description;
+    const QString description = form.Workbench().Kinds().FindByName(u"t")->Description;
 
     WhenModal([description](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Szukaj kolumny"));

@@ -1,6 +1,5 @@
 #include "gui/app/MainForm.h"
 
-#include "core/data/DataManager.h"
 #include "core/table/OpenDataFile.h"
 #include "core/table/Table.h"
 #include "core/table/TextCells.h"
@@ -21,7 +20,7 @@
 #include <QStatusBar>
 
 TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QWidget* parent)
-    : QMainWindow(parent), m_programDirectory(programDirectory), m_ini(iniPath), m_ui(this, m_tables)
+    : QMainWindow(parent), m_workbench(iniPath, programDirectory), m_ui(this, m_workbench.Tables())
 {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(tr("Salvento dla Windows"));
@@ -31,7 +30,7 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     setCentralWidget(m_mdiArea);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
 
-    m_ui.SetProgramOptions(&m_options.Record);
+    m_ui.SetProgramOptions(&m_workbench.Options().Record);
     m_ui.SetActiveTable([this]() -> const TTable* {
         const TTableWin* active = ActiveTableWin();
         return active ? &active->Table() : nullptr;
@@ -39,25 +38,26 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     CreateActions();
     CreateMenus();
     CreateToolBar();
-    ReadOptions();
+    m_workbench.ReadOptions(m_ui);
 
-    connect(&m_tables, &TableSet::tableAdded, this, &TMainForm::TableAdded);
+    connect(&m_workbench.Tables(), &TableSet::tableAdded, this, &TMainForm::TableAdded);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::ActiveWindowChanged);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::UpdateContinuousCommands);
-    connect(&m_recent, &RecentFiles::changed, this, &TMainForm::RebuildRecentMenus);
+    connect(&m_workbench.Recent(), &RecentFiles::changed, this, &TMainForm::RebuildRecentMenus);
     RebuildRecentMenus();
     UpdateTableCommands(false);
     resize(900, 600);
     // Where the window was left, as large as it was (a state that no longer fits is ignored).
-    restoreGeometry(QByteArray::fromBase64(m_ini.ReadString(u"Window", u"Geometry", QString(), 4096).toLatin1()));
-    restoreState(QByteArray::fromBase64(m_ini.ReadString(u"Window", u"State", QString(), 4096).toLatin1()));
+    restoreGeometry(
+        QByteArray::fromBase64(m_workbench.Ini().ReadString(u"Window", u"Geometry", QString(), 4096).toLatin1()));
+    restoreState(QByteArray::fromBase64(m_workbench.Ini().ReadString(u"Window", u"State", QString(), 4096).toLatin1()));
     QApplication::instance()->installEventFilter(this);
 }
 
 TMainForm::~TMainForm()
 {
     // The table windows go first: they hand their tables back to the set of open tables. Then the
-    // data kinds write their changed configuration. What the windows and the area announce while
+    // workbench, whose data kinds write their changed configuration. What the windows and the area announce while
     // they go no longer reaches this window, which is being destroyed.
     m_mdiArea->disconnect(this);
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
@@ -68,15 +68,12 @@ TMainForm::~TMainForm()
         }
     }
     delete m_mdiArea;
-    m_kinds.reset();
 }
 
 void TMainForm::SetLanguage(int language)
 {
-    m_language = language;
-    m_kinds = std::make_unique<DataManager>(
-        m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"), m_programDirectory);
-    m_ui.SetKinds(m_kinds.get());
+    m_workbench.SetLanguage(language);
+    m_ui.SetKinds(&m_workbench.Kinds());
 }
 
 TTableWin* TMainForm::ActiveTableWin() const
@@ -95,7 +92,7 @@ TTableWin* TMainForm::WindowOf(const TTable* table) const
 
 void TMainForm::TableAdded(TTable* table)
 {
-    auto* tableWin = new TTableWin(*table, m_tables, m_ui);
+    auto* tableWin = new TTableWin(*table, m_workbench.Tables(), m_ui);
     tableWin->SetSaveHandler([this, tableWin] { return SaveWindow(*tableWin); });
     QMdiSubWindow* window = m_mdiArea->addSubWindow(tableWin);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -143,7 +140,7 @@ void TMainForm::UpdateTableCommands(bool tablesOpen)
     for (QAction* action : {a.Insert, a.Delete, a.ColumnOptions, a.Close, a.Save, a.SaveAs, a.Clear, a.Calculate,
                             a.Statistics, a.SaveSelection, a.Find, a.FindColumn, a.Maximize})
         action->setEnabled(tablesOpen);
-    m_actions.FindAgain->setEnabled(tablesOpen && m_search.Type != skNone);
+    m_actions.FindAgain->setEnabled(tablesOpen && m_workbench.Search().Type != skNone);
     if (tablesOpen)
         if (const TTableWin* active = ActiveTableWin())
             m_actions.Save->setEnabled(active->Table().Modified());
@@ -164,8 +161,8 @@ void TMainForm::OpenFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
         TTableWin* current = ActiveTableWin();
-        if (const TTable* loaded = OpenDataFile(path, m_tables, current ? &current->Table() : nullptr, *m_kinds, m_ui,
-                                                m_recent)) {
+        if (const TTable* loaded = OpenDataFile(path, m_workbench.Tables(), current ? &current->Table() : nullptr,
+                                                m_workbench.Kinds(), m_ui, m_workbench.Recent())) {
             if (TTableWin* window = WindowOf(loaded))
                 window->FitColumnWidths();
             ReportTextCells(*loaded);
@@ -192,7 +189,7 @@ void TMainForm::showEvent(QShowEvent* event)
         return;
     m_shown = true;
     setAcceptDrops(true);
-    if (m_language == 1033) {
+    if (m_workbench.Language() == 1033) {
         m_actions.Help->setText(QStringLiteral("&Help contents ..."));
         m_actions.Help->setToolTip(QStringLiteral("Help contents"));
         m_actions.Help->setStatusTip(QStringLiteral("Displays the Salvento's Help contents"));
@@ -202,7 +199,7 @@ void TMainForm::showEvent(QShowEvent* event)
         this,
         [this] {
             OpenFiles(m_startupFiles);
-            UpdateTableCommands(m_tables.Count() > 0);
+            UpdateTableCommands(m_workbench.Tables().Count() > 0);
         },
         Qt::QueuedConnection);
 }
@@ -222,8 +219,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LocaleChange)
-        RefreshSystemDecimalSeparator();
+    // The system's decimal separator is followed unless the options choose the point.
+    if (event->type() == QEvent::LocaleChange && !m_workbench.Options().DecimalSepPoint)
+        m_workbench.UpdateDecimalSeparator(m_ui);
     QMainWindow::changeEvent(event);
 }
 
@@ -241,7 +239,7 @@ void TMainForm::dropEvent(QDropEvent* event)
             paths.append(url.toLocalFile());
     event->acceptProposedAction();
     OpenFiles(paths);
-    UpdateTableCommands(m_tables.Count() > 0);
+    UpdateTableCommands(m_workbench.Tables().Count() > 0);
 }
 
 namespace {
@@ -276,7 +274,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
             // The help of a modal dialog belongs to it, so that it can be read while the dialog waits.
             QWidget* modal = QApplication::activeModalWidget();
-            THelpWindow::ShowTopic(m_programDirectory, m_language, HelpTopicFor(watched), modal ? modal : this);
+            THelpWindow::ShowTopic(m_workbench.ProgramDirectory(), m_workbench.Language(), HelpTopicFor(watched),
+                                   modal ? modal : this);
             return true;
         }
     }

@@ -294,7 +294,7 @@ void TMainForm::CreateToolBar()
 
 void TMainForm::RebuildRecentMenus()
 {
-    const QStringList& paths = m_recent.Paths();
+    const QStringList& paths = m_workbench.Recent().Paths();
     for (QMenu* menu : {m_recentMenu, m_recentPopup}) {
         menu->clear();
         for (int i = 0; i < paths.size(); ++i) {
@@ -302,7 +302,7 @@ void TMainForm::RebuildRecentMenus()
             const QString path = paths[i];
             connect(item, &QAction::triggered, this, [this, path] {
                 OpenFiles({path});
-                UpdateTableCommands(m_tables.Count() > 0);
+                UpdateTableCommands(m_workbench.Tables().Count() > 0);
             });
         }
     }

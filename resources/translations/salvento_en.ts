@@ -45,7 +45,7 @@
 <context>
     <name>DataFile</name>
     <message>
-        <location filename="../../src/core/table/DataFile.cpp" line="+219"/>
+        <location filename="../../src/core/table/DataFile.cpp" line="+218"/>
         <source>Czy na pewno chcesz usunąć zawartość tabeli ?</source>
         <translation>Are you sure you want to delete the contents of the table?</translation>
     </message>
@@ -103,6 +103,16 @@ Are you sure you want to continue?</translation>
         <location line="+4"/>
         <source>Kolumna o podanej nazwie już istnieje w tej tabeli !</source>
         <translation>A column with this name already exists in this table!</translation>
+    </message>
+</context>
+<context>
+    <name>KindEditing</name>
+    <message>
+        <location filename="../../src/core/data/KindEditing.cpp" line="+73"/>
+        <source>Dana o podanej nazwie już istnieje !
+Zmiana nazwy nie została zapisana !</source>
+        <translation>A quantity with this name already exists!
+The new name has not been saved!</translation>
     </message>
 </context>
 <context>
@@ -683,7 +693,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>TDataOptionsForm</name>
     <message>
-        <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+78"/>
+        <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+66"/>
         <source>Opcje danych</source>
         <translation>Data options</translation>
     </message>
@@ -833,14 +843,7 @@ The current column, however, is not a data column!</translation>
         <translation>Closes the window</translation>
     </message>
     <message>
-        <location line="+107"/>
-        <source>Dana o podanej nazwie już istnieje !
-Zmiana nazwy nie została zapisana !</source>
-        <translation>A quantity with this name already exists!
-The new name has not been saved!</translation>
-    </message>
-    <message>
-        <location line="+30"/>
+        <location line="+101"/>
         <source>Opcja jeszcze nie zaimplementowana !
 
 Jeśli uważasz ją za potrzebną lub ułatwiłaby Ci pracę z Salvento,
@@ -2181,7 +2184,7 @@ write to us!</translation>
 <context>
     <name>UserInterface</name>
     <message>
-        <location filename="../../src/core/UserInterface.cpp" line="+17"/>
+        <location filename="../../src/core/base/UserInterface.cpp" line="+17"/>
         <source>Zabrakło pamięci do wykonania polecenia: zostało przerwane !</source>
         <translation>Not enough memory to carry out the command: it was stopped!</translation>
     </message>

@@ -103,12 +103,12 @@ TEST(CalcDialogs, SimpleWayIntoANewTable)
         });
         Click(setup, "btnOKSimple");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
 
     EXPECT_TRUE(offered.contains(QStringLiteral("WCI")));
     EXPECT_FALSE(offered.contains(QStringLiteral("t")));   // inputs are never calculated
-    ASSERT_EQ(form.Tables().Count(), 2);
-    const TTable& destination = *form.Tables().At(1);
+    ASSERT_EQ(form.Workbench().Tables().Count(), 2);
+    const TTable& destination = *form.Workbench().Tables().At(1);
     ASSERT_EQ(destination.ColCount(), 2);   // the new table's first column took the index
     EXPECT_EQ(destination.HeaderText(1), QStringLiteral("WCI"));
     EXPECT_EQ(destination.DisplayText(1, 1), QStringLiteral("1322.74"));
@@ -116,7 +116,7 @@ TEST(CalcDialogs, SimpleWayIntoANewTable)
     EXPECT_TRUE(destination.Modified());
     EXPECT_EQ(&form.ActiveTableWin()->Table(), &destination);
 
-    const CalcSettings& settings = form.CalculationSettings();
+    const CalcSettings& settings = form.Workbench().CalculationSettings();
     EXPECT_EQ(settings.SimpleSources, QStringList{QStringLiteral("Tabela  1 ()")});
     EXPECT_EQ(settings.SimpleDestination, QStringLiteral("Tabela  2 ()"));
     EXPECT_TRUE(settings.LastSelection[kind::WCI]);
@@ -155,9 +155,9 @@ TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)
         CalculateIndices({QStringLiteral("WCI")});
         Click(setup, "btnOKSimple");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
 
-    ASSERT_EQ(form.Tables().Count(), 3);
+    ASSERT_EQ(form.Workbench().Tables().Count(), 3);
     ASSERT_EQ(destination.ColCount(), 3);
     EXPECT_EQ(destination.HeaderText(1), QStringLiteral("uwagi"));
     EXPECT_EQ(destination.HeaderText(2), QStringLiteral("WCI"));
@@ -167,7 +167,7 @@ TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)
     EXPECT_EQ(destination.DisplayText(2, 1), QStringLiteral("1322.74"));
     EXPECT_EQ(destination.DisplayText(2, 2), QStringLiteral("746.47"));
     EXPECT_EQ(destination.DisplayText(2, 3), QString());
-    const CalcSettings remembered = form.CalculationSettings();
+    const CalcSettings remembered = form.Workbench().CalculationSettings();
     EXPECT_EQ(remembered.SimpleSources, (QStringList{first, second}));
     EXPECT_EQ(remembered.SimpleDestination, third);
 
@@ -177,8 +177,8 @@ TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)
         EXPECT_EQ(Find<QLabel>(setup, "lbDestTable")->text(), third);
         Press(setup, QStringLiteral("Anuluj"));
     });
-    form.Action("acObliczenia")->trigger();
-    ExpectSameSettings(form.CalculationSettings(), remembered);
+    form.Actions().Calculate->trigger();
+    ExpectSameSettings(form.Workbench().CalculationSettings(), remembered);
 
     WhenModal([](QWidget* setup) {
         WhenModal([](QWidget* selection) {
@@ -190,9 +190,9 @@ TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)
         });
         Click(setup, "btnOKSimple");
     });
-    form.Action("acObliczenia")->trigger();
-    ExpectSameSettings(form.CalculationSettings(), remembered);
-    EXPECT_EQ(form.Tables().Count(), 3);
+    form.Actions().Calculate->trigger();
+    ExpectSameSettings(form.Workbench().CalculationSettings(), remembered);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 3);
 }
 
 TEST(CalcDialogs, ComplexWayIntoAnOpenTable)
@@ -222,10 +222,10 @@ TEST(CalcDialogs, ComplexWayIntoAnOpenTable)
         CalculateIndices({QStringLiteral("SB"), QStringLiteral("WCI"), QStringLiteral("WCT"), QStringLiteral("H")});
         Click(setup, "btnOKComplex");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
 
     // Every combination of the rows of the two priorities, the lower one varying fastest.
-    ASSERT_EQ(form.Tables().Count(), 3);
+    ASSERT_EQ(form.Workbench().Tables().Count(), 3);
     ASSERT_EQ(destination.ColCount(), 27);
     ASSERT_EQ(destination.RowCount(), 5);
     const QStringList added = {QStringLiteral("Group0"), QStringLiteral("site"), QStringLiteral("SB"),
@@ -248,7 +248,7 @@ TEST(CalcDialogs, ComplexWayIntoAnOpenTable)
     EXPECT_EQ(grid->currentIndex().column(), 22);
     EXPECT_EQ(grid->currentIndex().row(), 0);
 
-    const CalcSettings& settings = form.CalculationSettings();
+    const CalcSettings& settings = form.Workbench().CalculationSettings();
     EXPECT_EQ(settings.ComplexSources, (std::array<QString, 4>{first, second, None, None}));
     EXPECT_EQ(settings.ComplexDescriptions, (std::array<QString, 4>{RowNumber, QStringLiteral("site"), "", ""}));
     EXPECT_EQ(settings.ComplexDestination, third);
@@ -264,7 +264,7 @@ TEST(CalcDialogs, ComplexWayIntoAnOpenTable)
         EXPECT_EQ(Find<QComboBox>(setup, "cmbDest")->currentText(), third);
         Click(setup, "btnCancelComplex");
     });
-    form.Action("acObliczenia")->trigger();
+    form.Actions().Calculate->trigger();
 }
 
 TEST(CalcDialogs, SetUpRefusesAnEmptyListAndGapsInThePriorities)
@@ -292,7 +292,7 @@ TEST(CalcDialogs, SetUpRefusesAnEmptyListAndGapsInThePriorities)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        TCalcMainForm setup(CalcSettings(), form.Tables(), nullptr, form.Ui(), &form);
+        TCalcMainForm setup(CalcSettings(), form.Workbench().Tables(), nullptr, form.Ui(), &form);
         setup.show();
         if (!test.simple)
             Find<QTabWidget>(&setup, "pcZakladki")->setCurrentIndex(1);
@@ -340,7 +340,8 @@ TEST(CalcDialogs, PresetGroupsAddToTheSelection)
         EXPECT_EQ(count->text(), QStringLiteral("26"));
         Press(selection, QStringLiteral("O&blicz"));
     });
-    const std::optional<KindFlags> chosen = TPossibleIdxsSelForm::Choose(possible, KindFlags{}, form.Kinds(), &form);
+    const std::optional<KindFlags> chosen = TPossibleIdxsSelForm::Choose(possible, KindFlags{},
+                                                                         form.Workbench().Kinds(), &form);
 
     ASSERT_TRUE(chosen.has_value());
     KindFlags expected{};
@@ -381,7 +382,7 @@ TEST(CalcDialogs, NothingComputableKeepsTheDialogOpen)
         EXPECT_TRUE(dialog->isVisible());
         Press(dialog, QStringLiteral("&Zamknij"));
     });
-    form.Action("acCoMozeszObl")->trigger();
+    form.Actions().WhatCanBeComputed->trigger();
     EXPECT_EQ(text, QStringLiteral("Niestety, posiadane przez Ciebie dane nie pozwalają obliczyć żadnego wskaźnika !"));
     EXPECT_TRUE(error);
 }
@@ -391,7 +392,7 @@ TEST(CalcDialogs, ComputableListSwitchesToTheOthersAndBack)
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
     AddTable(form, {QStringLiteral("t"), QStringLiteral("v")}, {{"1", "2"}});
-    const DataManager& kinds = form.Kinds();
+    const DataManager& kinds = form.Workbench().Kinds();
 
     WhenModal([&](QWidget* dialog) {
         EXPECT_EQ(ListTexts(Find<QListWidget>(dialog, "lbHave")),
@@ -427,7 +428,7 @@ TEST(CalcDialogs, ComputableListSwitchesToTheOthersAndBack)
         EXPECT_TRUE(dialog->isVisible());   // the first dialog stays for another question
         Click(dialog, "btnCancel");
     });
-    form.Action("acCoMozeszObl")->trigger();
+    form.Actions().WhatCanBeComputed->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

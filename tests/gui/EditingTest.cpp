@@ -32,7 +32,7 @@ const QColor White(255, 255, 255);
 // A new table window of the main window with `cols` × `rows` data cells, unmodified.
 TTableWin& NewTable(TMainForm& form, int cols, int rows)
 {
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     TTableWin& window = *form.ActiveTableWin();
     window.Table().SetColCount(cols + 1);
     window.Table().SetRowCount(rows + 1);
@@ -109,7 +109,7 @@ TEST(Editing, TypedTextIsStoredWhenTheEditorClosesOrTheCursorMovesOn)
     MainFormFixture fixture;
     TTableWin& window = NewTable(fixture.Form(), 2, 3);
     TTable& table = window.Table();
-    table.BindHeader(1, u"t", fixture.Form().Kinds());   // air temperature: admissible −90…60 as shipped
+    table.BindHeader(1, u"t", fixture.Form().Workbench().Kinds());   // air temperature: admissible −90…60 as shipped
     table.SetCellText(2, 1, u"3.14159");
 
     // The editor starts with two decimals; Esc leaves the full value and an unmodified table.
@@ -150,7 +150,7 @@ TEST(Editing, TypedTextIsStoredWhenTheEditorClosesOrTheCursorMovesOn)
     QTest::keyClicks(editor, QStringLiteral("20"));
     PressEnter(editor);
     EXPECT_EQ(Background(window, 1, 3), White);
-    EXPECT_EQ(StatusPanel(window, 0), fixture.Form().Kinds().FindByName(u"t")->Description);
+    EXPECT_EQ(StatusPanel(window, 0), fixture.Form().Workbench().Kinds().FindByName(u"t")->Description);
 }
 
 TEST(Editing, CopyCutAndPasteGoThroughTheClipboard)
@@ -168,13 +168,13 @@ TEST(Editing, CopyCutAndPasteGoThroughTheClipboard)
     QClipboard* clipboard = QApplication::clipboard();
 
     window.SelectBlock(1, 1, 2, 2);
-    form.Action("acKopiuj")->trigger();
+    form.Actions().Copy->trigger();
     EXPECT_EQ(clipboard->text(), QStringLiteral("1.000000\t2.000000\r\n3.000000\tabc"));
-    form.Action("acKopiujZNagl")->trigger();
+    form.Actions().CopyWithNames->trigger();
     EXPECT_EQ(clipboard->text(), QStringLiteral("a\tb\r\n1.000000\t2.000000\r\n3.000000\tabc"));
 
     window.SelectBlock(1, 1, 1, 2);
-    form.Action("acWytnij")->trigger();
+    form.Actions().Cut->trigger();
     EXPECT_EQ(clipboard->text(), QStringLiteral("1.000000\r\n3.000000"));
     EXPECT_EQ(table.DisplayText(1, 1), QString());
     EXPECT_EQ(Background(window, 1, 2), Silver);
@@ -186,14 +186,14 @@ TEST(Editing, CopyCutAndPasteGoThroughTheClipboard)
     window.SetCurrentCell(2, 2);
     QString grow;
     AnswerMessage(QMessageBox::No, &grow);
-    form.Action("acWklej")->trigger();
+    form.Actions().Paste->trigger();
     EXPECT_EQ(
         grow,
         QStringLiteral("Wklejane dane nie mieszczą się w tabeli. Czy powiększyć tabelę do 4 kolumn i 2 wierszy ?"));
     EXPECT_EQ(table.DisplayText(2, 2), QStringLiteral("7.00"));
     EXPECT_EQ(table.ColCount(), 3);
     AnswerMessage(QMessageBox::Yes);
-    form.Action("acWklej")->trigger();
+    form.Actions().Paste->trigger();
     EXPECT_EQ(table.ColCount(), 5);
     EXPECT_EQ(table.DisplayText(4, 2), QStringLiteral("9.00"));
 
@@ -201,16 +201,16 @@ TEST(Editing, CopyCutAndPasteGoThroughTheClipboard)
     clipboard->setText(QStringLiteral("T\tx\r\n12\t13"));
     window.SetCurrentCell(1, 1);
     AnswerMessage(QMessageBox::No);
-    form.Action("acWklejZNagl")->trigger();
+    form.Actions().PasteWithNames->trigger();
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("a"));
     QString question;
     AnswerMessage(QMessageBox::Yes, &question);
-    form.Action("acWklejZNagl")->trigger();
+    form.Actions().PasteWithNames->trigger();
     EXPECT_EQ(question,
               QStringLiteral("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\n"
                              "Czy jesteś pewien, że chcesz kontynuować ?"));
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("T"));
-    EXPECT_EQ(table.ColumnKind(1), form.Kinds().FindByName(u"t"));
+    EXPECT_EQ(table.ColumnKind(1), form.Workbench().Kinds().FindByName(u"t"));
     EXPECT_EQ(table.HeaderText(2), QStringLiteral("x"));
     EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("12.00"));
     EXPECT_EQ(table.DisplayText(2, 1), QStringLiteral("13.00"));
@@ -222,7 +222,7 @@ TEST(Editing, DeleteKeepsTheCellsWhileTheEditorIsOpen)
     TTableWin& window = NewTable(fixture.Form(), 1, 1);
     window.Table().SetCellText(1, 1, u"5");
     ASSERT_NE(OpenEditor(window, 1, 1), nullptr);
-    fixture.Form().Action("acUsun2")->trigger();
+    fixture.Form().Actions().Clear->trigger();
     EXPECT_EQ(window.Table().DisplayText(1, 1), QStringLiteral("5.00"));
     EXPECT_FALSE(window.Table().Modified());
 }
@@ -259,7 +259,7 @@ TEST(Editing, RowsAndColumnsAreInsertedAndDeletedThroughTheDialogs)
         dialog->findChild<QLineEdit*>(QStringLiteral("edCols"))->setText(QString());
         Press(dialog, QStringLiteral("&Wstaw"));
     });
-    form.Action("acWstaw")->trigger();
+    form.Actions().Insert->trigger();
     ASSERT_EQ(table.RowCount(), 8);
     const QStringList shown = {
         QStringLiteral("1.00"), QStringLiteral("2.00"), QString(), QString(), QStringLiteral("3.00"),
@@ -273,7 +273,7 @@ TEST(Editing, RowsAndColumnsAreInsertedAndDeletedThroughTheDialogs)
     // Two columns at the end.
     answer(QStringLiteral("Wstaw kolumny / wiersze"), QStringLiteral("0"), QStringLiteral("2"),
            QStringLiteral("Na &końcu tabeli"), QStringLiteral("&Wstaw"));
-    form.Action("acWstaw")->trigger();
+    form.Actions().Insert->trigger();
     EXPECT_EQ(table.ColCount(), 4);
 
     // Three rows from row 6 of 7 remove two; the cursor comes back into the table. After a row in
@@ -281,13 +281,13 @@ TEST(Editing, RowsAndColumnsAreInsertedAndDeletedThroughTheDialogs)
     window.SetCurrentCell(3, 6);
     answer(QStringLiteral("Usuń kolumny / wiersze"), QStringLiteral("3"), QStringLiteral("0"), QString(),
            QStringLiteral("&Usuń"));
-    form.Action("acUsun")->trigger();
+    form.Actions().Delete->trigger();
     EXPECT_EQ(table.RowCount(), 6);
     ExpectSelection(window, TableSelection::Cell(3, 5));
     window.SetCurrentCell(1, 2);
     answer(QStringLiteral("Usuń kolumny / wiersze"), QStringLiteral("1"), QStringLiteral("0"), QString(),
            QStringLiteral("&Usuń"));
-    form.Action("acUsun")->trigger();
+    form.Actions().Delete->trigger();
     EXPECT_EQ(table.RowCount(), 5);
     EXPECT_EQ(table.DisplayText(1, 2), QString());   // the first inserted row
     ExpectSelection(window, TableSelection::Cell(1, 2));
@@ -300,7 +300,7 @@ TEST(Editing, RowsAndColumnsAreInsertedAndDeletedThroughTheDialogs)
         AnswerMessage(QMessageBox::Ok, &warning);
         Press(dialog, QStringLiteral("&Usuń"));
     });
-    form.Action("acUsun")->trigger();
+    form.Actions().Delete->trigger();
     EXPECT_FALSE(warning.isEmpty());
     EXPECT_EQ(table.ColCount(), 2);
     EXPECT_EQ(table.RowCount(), 5);
@@ -318,7 +318,7 @@ TEST(Editing, ColumnIsRenamedThroughTheColumnOptions)
     table.SetColumnHeader(2, QStringLiteral("b"), nullptr);
     table.SetCellText(1, 2, u"70");
     table.SetModified(false);
-    const QString description = form.Kinds().FindByName(u"t")->Description;
+    const QString description = form.Workbench().Kinds().FindByName(u"t")->Description;
 
     // Each refused name keeps the dialog open for the next; the last one is accepted.
     QStringList refusals;
@@ -388,7 +388,7 @@ TEST(Editing, SelectionIsSavedToAFile)
         QMetaObject::invokeMethod(fileDialog, "accept");
     });
     window.SelectBlock(2, 2, 3, 3);
-    form.Action("acZapiszBlok")->trigger();
+    form.Actions().SaveSelection->trigger();
     EXPECT_EQ(fixture.Home().Read(QStringLiteral("block.dat")), QByteArray("b\tc\r\n1.500000\t\r\n\tx"));
     EXPECT_FALSE(table.Modified());
     EXPECT_TRUE(table.FileName().isEmpty());
@@ -424,7 +424,7 @@ TEST(Editing, HeaderPressesSelectAndDoublePressesRunCommands)
     QTest::mouseClick(corner, Qt::LeftButton);
     ExpectSelection(window, {1, 1, 3, last, 3, last});
     int options = 0;
-    QObject::connect(form.Action("acOpcje"), &QAction::triggered, [&options] { ++options; });
+    QObject::connect(form.Actions().Options, &QAction::triggered, [&options] { ++options; });
     WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
     QTest::mouseDClick(corner, Qt::LeftButton);
     EXPECT_EQ(options, 1);

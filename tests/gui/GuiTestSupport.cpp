@@ -44,12 +44,12 @@ void Press(QWidget* dialog, const QString& caption)
 
 TTable& AddTable(TMainForm& form, const QStringList& names, const QList<QStringList>& rows)
 {
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     TTable& table = form.ActiveTableWin()->Table();
     table.SetColCount(int(names.size()) + 1);
     table.SetRowCount(int(rows.size()) + 1);
     for (int c = 1; c <= names.size(); ++c)
-        table.BindHeader(c, names[c - 1], form.Kinds());
+        table.BindHeader(c, names[c - 1], form.Workbench().Kinds());
     for (int r = 1; r <= rows.size(); ++r) {
         table.SetRowLabel(r);
         for (int c = 1; c <= std::min(names.size(), rows[r - 1].size()); ++c)

@@ -97,7 +97,7 @@ TEST(LanguageModule, MainWindowStartsInEnglish)
     EXPECT_EQ(menus,
               QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Calculations"),
                            QStringLiteral("&Options"), QStringLiteral("&Window"), QStringLiteral("&Help")}));
-    EXPECT_EQ(fixture.Form().Action("acNowyZPliku")->toolTip(), QStringLiteral("Open"));
+    EXPECT_EQ(fixture.Form().Actions().Open->toolTip(), QStringLiteral("Open"));
 }
 
 }   // namespace

@@ -40,25 +40,25 @@ TEST(MainForm, TableCommandsFollowTheOpenTables)
     TMainForm& form = fixture.Form();
     EXPECT_FALSE(MenuVisible(form, QStringLiteral("&Edycja")));
     EXPECT_FALSE(MenuVisible(form, QStringLiteral("O&kno")));
-    EXPECT_FALSE(form.Action("acZapisz")->isEnabled());
-    EXPECT_FALSE(form.Action("acObliczenia")->isEnabled());
+    EXPECT_FALSE(form.Actions().Save->isEnabled());
+    EXPECT_FALSE(form.Actions().Calculate->isEnabled());
 
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     ASSERT_EQ(form.MdiArea()->subWindowList().size(), 1);
     EXPECT_TRUE(MenuVisible(form, QStringLiteral("&Edycja")));
-    EXPECT_TRUE(form.Action("acObliczenia")->isEnabled());
-    EXPECT_FALSE(form.Action("acZapisz")->isEnabled());   // nothing to save yet
+    EXPECT_TRUE(form.Actions().Calculate->isEnabled());
+    EXPECT_FALSE(form.Actions().Save->isEnabled());   // nothing to save yet
     EXPECT_EQ(form.ActiveTableWin()->windowTitle(), QStringLiteral("Tabela 1"));
 
     form.ActiveTableWin()->Table().SetModified(true);
-    EXPECT_TRUE(form.Action("acZapisz")->isEnabled());
+    EXPECT_TRUE(form.Actions().Save->isEnabled());
 
     AnswerMessage(QMessageBox::Discard);
-    form.Action("acZamknij")->trigger();
+    form.Actions().Close->trigger();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.MdiArea()->subWindowList().isEmpty());
-    EXPECT_EQ(form.Tables().Count(), 0);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 0);
     EXPECT_FALSE(MenuVisible(form, QStringLiteral("&Edycja")));
 }
 
@@ -75,22 +75,22 @@ TEST(MainForm, ShortcutsWorkAfterAMenuWasOpenedAndClosed)
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
     QTest::keyClick(menu, Qt::Key_Escape);
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 1);
 }
 
 TEST(MainForm, ClosingAModifiedTableAsksFirst)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     TTable& table = form.ActiveTableWin()->Table();
     table.SetModified(true);
     QString question;
     AnswerMessage(QMessageBox::Cancel, &question);
-    form.Action("acZamknij")->trigger();
+    form.Actions().Close->trigger();
     EXPECT_EQ(question,
               QStringLiteral("Tabela 1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?"));
-    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 1);
 
     // Quitting asks too; Save writes the table to its file and lets the program close.
     table.BindFile(fixture.Home().Path(QStringLiteral("kept.txt")));
@@ -124,10 +124,10 @@ TEST(MainForm, OpensAFileThroughTheLoadOptions)
         Press(dialog, QStringLiteral("&Wczytaj"));
     });
     form.OpenFiles({fixture.Home().Path(QStringLiteral("weather.txt"))});
-    ASSERT_EQ(form.Tables().Count(), 1);
-    TTable& table = *form.Tables().At(0);
+    ASSERT_EQ(form.Workbench().Tables().Count(), 1);
+    TTable& table = *form.Workbench().Tables().At(0);
     EXPECT_EQ(table.DisplayText(1, 1), QStringLiteral("12.50"));
-    EXPECT_EQ(form.Recent().Paths().first(), fixture.Home().Path(QStringLiteral("weather.txt")));
+    EXPECT_EQ(form.Workbench().Recent().Paths().first(), fixture.Home().Path(QStringLiteral("weather.txt")));
     const QModelIndex cell = form.ActiveTableWin()->Grid()->model()->index(0, 0);
     EXPECT_EQ(cell.data().toString(), QStringLiteral("12.50"));
     EXPECT_EQ(form.ActiveTableWin()->Grid()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("t"));
@@ -164,8 +164,8 @@ TEST(MainForm, LoadsInEveryMode)
     home.Write(QStringLiteral("c.txt"), "V\n9\n");
 
     OpenInMode(form, home.Path(QStringLiteral("a.txt")), 0);
-    ASSERT_EQ(form.Tables().Count(), 1);
-    TTable& table = *form.Tables().At(0);
+    ASSERT_EQ(form.Workbench().Tables().Count(), 1);
+    TTable& table = *form.Workbench().Tables().At(0);
     EXPECT_EQ(table.RowCount(), 3);
 
     OpenInMode(form, home.Path(QStringLiteral("b.txt")), 2);   // new columns: the table grows to 3 rows
@@ -179,7 +179,7 @@ TEST(MainForm, LoadsInEveryMode)
     EXPECT_TRUE(table.Modified());
 
     OpenInMode(form, home.Path(QStringLiteral("c.txt")), 1, [] { AnswerMessage(QMessageBox::Yes); });   // asks first
-    EXPECT_EQ(form.Tables().Count(), 1);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 1);
     EXPECT_EQ(table.ColCount(), 2);
     EXPECT_EQ(table.RowCount(), 2);
     EXPECT_EQ(table.FileName(), home.Path(QStringLiteral("c.txt")));
@@ -199,7 +199,7 @@ TEST(MainForm, RecentFilesFillBothMenusAndReopen)
     ASSERT_NE(popup, nullptr);
     EXPECT_FALSE(recent->isEnabled());
     auto* open = qobject_cast<QToolButton*>(
-        form.findChild<QToolBar*>(QStringLiteral("ToolBar2"))->widgetForAction(form.Action("acNowyZPliku")));
+        form.findChild<QToolBar*>(QStringLiteral("ToolBar2"))->widgetForAction(form.Actions().Open));
     ASSERT_NE(open, nullptr);
     EXPECT_EQ(open->popupMode(), QToolButton::DelayedPopup);   // no arrow over an empty list
 
@@ -212,11 +212,11 @@ TEST(MainForm, RecentFilesFillBothMenusAndReopen)
         EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 ") + home.Path(QStringLiteral("b.txt")));
         EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("&1 ") + home.Path(QStringLiteral("a.txt")));
     }
-    EXPECT_EQ(form.Action("acNowyZPliku")->menu(), popup);
+    EXPECT_EQ(form.Actions().Open->menu(), popup);
 
     WhenModal([](QWidget* dialog) { Press(dialog, QStringLiteral("&Wczytaj")); });
     popup->actions()[1]->trigger();   // a.txt again: it moves to the top
-    EXPECT_EQ(form.Tables().Count(), 3);
+    EXPECT_EQ(form.Workbench().Tables().Count(), 3);
     EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("&0 ") + home.Path(QStringLiteral("a.txt")));
 
     form.close();   // the list is written at the end
@@ -244,16 +244,16 @@ TEST(MainForm, OpensTheFilesOfTheCommandLineWhenFirstShown)
     WhenModal(load);
     form.show();
     EXPECT_EQ(dialogs, 0);   // not before the window is shown
-    EXPECT_TRUE(QTest::qWaitFor([&form] { return form.Tables().Count() == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&form] { return form.Workbench().Tables().Count() == 2; }));
     EXPECT_EQ(dialogs, 2);
-    EXPECT_TRUE(form.Action("acObliczenia")->isEnabled());
+    EXPECT_TRUE(form.Actions().Calculate->isEnabled());
 }
 
 TEST(MainForm, SavesAndSavesAs)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    form.Action("acNowy")->trigger();
+    form.Actions().New->trigger();
     TTable& table = form.ActiveTableWin()->Table();
     table.SetCellText(1, 1, u"5");
     table.SetModified(true);
@@ -268,16 +268,16 @@ TEST(MainForm, SavesAndSavesAs)
         name->setText(path);
         QMetaObject::invokeMethod(fileDialog, "accept");
     });
-    form.Action("acZapisz")->trigger();                           // no file yet: Save acts as Save As
+    form.Actions().Save->trigger();                               // no file yet: Save acts as Save As
     EXPECT_EQ(table.FileName(), path + QStringLiteral(".dat"));   // the default extension
     EXPECT_FALSE(table.Modified());
-    EXPECT_FALSE(form.Action("acZapisz")->isEnabled());
+    EXPECT_FALSE(form.Actions().Save->isEnabled());
     // A single unnamed column starting with a number goes without a header line.
     EXPECT_EQ(fixture.Home().Read(QStringLiteral("saved.dat")), QByteArray("5.000000"));
 
     table.SetCellText(1, 1, u"6");
     table.SetModified(true);
-    form.Action("acZapisz")->trigger();
+    form.Actions().Save->trigger();
     EXPECT_EQ(fixture.Home().Read(QStringLiteral("saved.dat")), QByteArray("6.000000"));
 }
 
@@ -287,22 +287,22 @@ TEST(MainForm, ArrangesTheTableWindows)
     TMainForm& form = fixture.Form();
     form.resize(800, 600);
     for (int i = 0; i < 3; ++i)
-        form.Action("acNowy")->trigger();
+        form.Actions().New->trigger();
     QApplication::processEvents();
     const QList<QMdiSubWindow*> windows = form.MdiArea()->subWindowList();
     const QSize area = form.MdiArea()->viewport()->size();
 
-    form.Action("acPoziomo")->trigger();   // one above the other
+    form.Actions().TileOneAboveAnother->trigger();   // one above the other
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(windows[i]->width(), area.width());
         EXPECT_EQ(windows[i]->y(), i * (area.height() / 3));
     }
-    form.Action("acPionowo")->trigger();   // side by side
+    form.Actions().TileSideBySide->trigger();   // side by side
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(windows[i]->height(), area.height());
         EXPECT_EQ(windows[i]->x(), i * (area.width() / 3));
     }
-    form.Action("acZmniejsz")->trigger();
+    form.Actions().MinimizeAll->trigger();
     for (QMdiSubWindow* window : windows) {
         EXPECT_TRUE(window->isMinimized());
         EXPECT_EQ(window->geometry().bottom() + 1, area.height());   // along the bottom edge
@@ -311,20 +311,20 @@ TEST(MainForm, ArrangesTheTableWindows)
 
     windows[0]->showNormal();
     form.MdiArea()->setActiveSubWindow(windows[0]);
-    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("&Maksymalizuj"));
-    form.Action("acMaksNorm")->trigger();
+    EXPECT_EQ(form.Actions().Maximize->text(), QStringLiteral("&Maksymalizuj"));
+    form.Actions().Maximize->trigger();
     EXPECT_TRUE(windows[0]->isMaximized());
-    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("Nor&malna wielkość"));
-    form.Action("acMaksNorm")->trigger();
+    EXPECT_EQ(form.Actions().Maximize->text(), QStringLiteral("Nor&malna wielkość"));
+    form.Actions().Maximize->trigger();
     EXPECT_FALSE(windows[0]->isMaximized());
-    EXPECT_EQ(form.Action("acMaksNorm")->text(), QStringLiteral("&Maksymalizuj"));
+    EXPECT_EQ(form.Actions().Maximize->text(), QStringLiteral("&Maksymalizuj"));
 
     // Minimising all from a maximised window leaves none maximised on the screen.
     for (QMdiSubWindow* window : windows)
         window->showNormal();
     windows[2]->showMaximized();
     form.MdiArea()->setActiveSubWindow(windows[2]);
-    form.Action("acZmniejsz")->trigger();
+    form.Actions().MinimizeAll->trigger();
     for (QMdiSubWindow* window : windows)
         EXPECT_TRUE(window->isMinimized() && !window->isMaximized());
 }
@@ -345,8 +345,8 @@ TEST(MainForm, OpensDroppedFiles)
     };
     const auto dropped = &Handler::dropEvent;
     (form.*dropped)(&drop);
-    EXPECT_EQ(form.Tables().Count(), 1);
-    EXPECT_TRUE(form.Action("acZamknij")->isEnabled());
+    EXPECT_EQ(form.Workbench().Tables().Count(), 1);
+    EXPECT_TRUE(form.Actions().Close->isEnabled());
 }
 
 }   // namespace

@@ -150,8 +150,8 @@ TEST(LanguageCommand, TellsOfAChangeOnlyAndStoresTheChoice)
             EXPECT_EQ(fixture.Home().Read(QStringLiteral("SALVENTO.INI")), before);
         }
     }
-    EXPECT_EQ(StoredLanguage(form.Ini()), QStringLiteral("PL"));
-    EXPECT_EQ(form.Language(), 1033);   // the running program keeps its language
+    EXPECT_EQ(StoredLanguage(form.Workbench().Ini()), QStringLiteral("PL"));
+    EXPECT_EQ(form.Workbench().Language(), 1033);   // the running program keeps its language
 }
 
 // ---- Read/write options ----
@@ -161,7 +161,7 @@ std::vector<QString> EditOptions(TMainForm& form, std::function<void(QWidget*)> 
 {
     MessageCatcher messages;
     WhenModal(std::move(act));
-    form.Action("acOpcje")->trigger();
+    form.Actions().Options->trigger();
     return messages.texts;
 }
 
@@ -187,24 +187,24 @@ TEST(OptionsDialog, RefusesABadScaleAndOrdersItsEnds)
         refusals,
         (std::vector<QString>{QStringLiteral("Pole: 'Skala zachmurzenia - Od' musi zawierać liczbę dodatnią !"),
                               QStringLiteral("Pole: 'Skala zachmurzenia - Do' musi zawierać liczbę dodatnią !")}));
-    EXPECT_EQ(form.Options().Record.NebulosityFrom, 0);
-    EXPECT_EQ(form.Options().Record.NebulosityTo, 5);
-    EXPECT_EQ(form.Options().Record.DateColumnName, QStringLiteral("data"));
+    EXPECT_EQ(form.Workbench().Options().Record.NebulosityFrom, 0);
+    EXPECT_EQ(form.Workbench().Options().Record.NebulosityTo, 5);
+    EXPECT_EQ(form.Workbench().Options().Record.DateColumnName, QStringLiteral("data"));
 
     EditOptions(form, [](QWidget* dialog) {
         Find<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("7"));
         Find<QLineEdit>(dialog, "edNebulTo")->setText(QStringLiteral("3"));
         Press(dialog, QStringLiteral("Z&apamiętaj"));
     });
-    EXPECT_EQ(form.Options().Record.NebulosityFrom, 3);
-    EXPECT_EQ(form.Options().Record.NebulosityTo, 7);
+    EXPECT_EQ(form.Workbench().Options().Record.NebulosityFrom, 3);
+    EXPECT_EQ(form.Workbench().Options().Record.NebulosityTo, 7);
 
     EditOptions(form, [](QWidget* dialog) {
         EXPECT_EQ(Find<QLineEdit>(dialog, "edNebulFrom")->text(), QStringLiteral("3"));
         Find<QLineEdit>(dialog, "edNebulFrom")->setText(QStringLiteral("9"));
         Press(dialog, QStringLiteral("Anuluj"));
     });
-    EXPECT_EQ(form.Options().Record.NebulosityFrom, 3);
+    EXPECT_EQ(form.Workbench().Options().Record.NebulosityFrom, 3);
 }
 
 TEST(OptionsDialog, PointInsteadOfTheSystemSeparatorConvertsEveryOpenTable)
@@ -213,7 +213,7 @@ TEST(OptionsDialog, PointInsteadOfTheSystemSeparatorConvertsEveryOpenTable)
     TMainForm& form = fixture.Form();
     // As if the system's separator were the comma and the options chose it.
     const SeparatorScope comma(QLatin1Char(','));
-    form.Options().DecimalSepPoint = false;
+    form.Workbench().Options().DecimalSepPoint = false;
     TTable& first = AddTable(
         form, {QStringLiteral("t"), QStringLiteral("uwagi")},
         {{QStringLiteral("12,5"), QStringLiteral("1,2,3")}, {QStringLiteral("-3"), QStringLiteral("x")}});
@@ -232,7 +232,7 @@ TEST(OptionsDialog, PointInsteadOfTheSystemSeparatorConvertsEveryOpenTable)
         Press(dialog, QStringLiteral("Z&apamiętaj"));
     });
 
-    EXPECT_TRUE(form.Options().DecimalSepPoint);
+    EXPECT_TRUE(form.Workbench().Options().DecimalSepPoint);
     EXPECT_EQ(DecimalSeparator, QLatin1Char('.'));
     EXPECT_EQ(first.DisplayText(1, 1), QStringLiteral("12.50"));
     EXPECT_EQ(first.DisplayText(1, 2), QStringLiteral("-3.00"));
@@ -260,9 +260,9 @@ TEST(OptionsDialog, PerFileFormKeepsTheProgramOptions)
         Press(loadDialog, QStringLiteral("&Wczytaj"));
     });
     form.OpenFiles({fixture.Home().Path(QStringLiteral("weather.txt"))});
-    ASSERT_EQ(form.Tables().Count(), 1);
-    EXPECT_EQ(form.Options().Record.NebulosityTo, 10);
-    EXPECT_TRUE(form.Options().DecimalSepPoint);
+    ASSERT_EQ(form.Workbench().Tables().Count(), 1);
+    EXPECT_EQ(form.Workbench().Options().Record.NebulosityTo, 10);
+    EXPECT_TRUE(form.Workbench().Options().DecimalSepPoint);
     EXPECT_EQ(DecimalSeparator, QLatin1Char('.'));
 }
 
@@ -276,7 +276,7 @@ std::vector<QString> EditDataOptions(TMainForm& form, std::function<void(QWidget
         act(dialog);
         Press(dialog, QStringLiteral("&Koniec"));
     });
-    form.Action("acOpcjeDanych")->trigger();
+    form.Actions().DataOptions->trigger();
     return messages.texts;
 }
 
@@ -321,7 +321,7 @@ TEST(DataOptions, ShowAKindAsItIs)
         Choose(dialog, QStringLiteral("WCI"));
         Choose(dialog, QStringLiteral("t"));
         EXPECT_EQ(Find<QLineEdit>(dialog, "edMin")->text(), QStringLiteral("-90.00"));
-        EXPECT_EQ(form.Kinds().GetById(kind::t)->Minimum, -90.0f);
+        EXPECT_EQ(form.Workbench().Kinds().GetById(kind::t)->Minimum, -90.0f);
 
         // The degree sign comes from a button (no key types it).
         auto* description = Find<QLineEdit>(dialog, "edDescr");
@@ -353,19 +353,19 @@ TEST(DataOptions, ANewMinimumReachesTheOpenTables)
         EXPECT_TRUE(dialog->isVisible());
     });
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(form.Kinds().GetById(kind::t)->Minimum, 10.0f);
+    EXPECT_EQ(form.Workbench().Kinds().GetById(kind::t)->Minimum, 10.0f);
     EXPECT_EQ(table.CellData(1, 1).RangeState, 1);
     EXPECT_EQ(table.CellData(1, 2).RangeState, 0);
     const QModelIndex low = form.WindowOf(&table)->Grid()->model()->index(0, 0);
     EXPECT_EQ(low.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 0, 0));
-    EXPECT_FALSE(form.Kinds().GetById(kind::t)->Marked);
+    EXPECT_FALSE(form.Workbench().Kinds().GetById(kind::t)->Marked);
 }
 
 TEST(DataOptions, RenamingToAPlainColumnsNameBindsIt)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    ASSERT_EQ(form.Kinds().FindByName(u"Met"), nullptr);
+    ASSERT_EQ(form.Workbench().Kinds().FindByName(u"Met"), nullptr);
     TTable& table = AddTable(form, {QStringLiteral("Met")}, {{QStringLiteral("80")}});
     ASSERT_EQ(table.ColumnKind(1), nullptr);
     const std::vector<QString> messages = EditDataOptions(form, [](QWidget* dialog) {
@@ -375,7 +375,7 @@ TEST(DataOptions, RenamingToAPlainColumnsNameBindsIt)
         EXPECT_EQ(Find<QComboBox>(dialog, "cmbData")->currentText(), QStringLiteral("Met"));
     });
     EXPECT_EQ(messages, std::vector<QString>{Message66});
-    EXPECT_EQ(table.ColumnKind(1), form.Kinds().GetById(kind::M));
+    EXPECT_EQ(table.ColumnKind(1), form.Workbench().Kinds().GetById(kind::M));
     EXPECT_EQ(form.WindowOf(&table)
                   ->Grid()
                   ->model()
@@ -410,8 +410,8 @@ TEST(DataOptions, NamesAreUniqueAndWithoutSquareBrackets)
         EXPECT_EQ(name->text(), QStringLiteral("t{1}"));
     });
     EXPECT_EQ(messages, (std::vector<QString>{message6, message6}));
-    EXPECT_EQ(form.Kinds().GetById(kind::v)->Name, QStringLiteral("v"));
-    EXPECT_EQ(form.Kinds().GetById(kind::t)->Name, QStringLiteral("t{1}"));
+    EXPECT_EQ(form.Workbench().Kinds().GetById(kind::v)->Name, QStringLiteral("v"));
+    EXPECT_EQ(form.Workbench().Kinds().GetById(kind::t)->Name, QStringLiteral("t{1}"));
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("t{1}"));   // the bound column follows
 }
 
@@ -435,7 +435,7 @@ TEST(AboutBox, ShowsTheProgramAndClosesWithEnterOrEscape)
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(box, &press);
         });
-        form.Action("acOSalvento")->trigger();
+        form.Actions().About->trigger();
         EXPECT_TRUE(shown);
     }
 }
@@ -453,11 +453,11 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
     // The options dialog has a page of its own; the about box (301) has none yet and gets the index.
     struct Case
     {
-        const char* action;
+        QAction* action;
         QString page;
     };
-    for (const Case& c : {Case{"acOpcje", topic310}, Case{"acOSalvento", index}}) {
-        SCOPED_TRACE(c.action);
+    for (const Case& c : {Case{form.Actions().Options, topic310}, Case{form.Actions().About, index}}) {
+        SCOPED_TRACE(c.action->objectName().toStdString());
         WhenModal([page = c.page](QWidget* dialog) {
             QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
             QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
@@ -468,7 +468,7 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
             EXPECT_EQ(help->Page(), page);
             dialog->close();
         });
-        form.Action(c.action)->trigger();
+        c.action->trigger();
     }
 
     // In an open menu, F1 asks about the highlighted item ("Opcje &danych ..." is topic 162).
@@ -479,7 +479,7 @@ TEST(Help, F1OpensTheTopicOfTheDialog)
             options = menu;
     ASSERT_NE(options, nullptr);
     options->popup(QPoint(0, 0));
-    options->setActiveAction(form.Action("acOpcjeDanych"));
+    options->setActiveAction(form.Actions().DataOptions);
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QApplication::sendEvent(options, &f1);
     options->hide();

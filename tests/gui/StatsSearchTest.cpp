@@ -117,7 +117,7 @@ TEST(StatsSearch, StatisticsOptionsKeepEachColumnAndRefuseInvalidFields)
         });
         Press(options, QStringLiteral("O&bliczaj"));
     });
-    form.Action("acStatystyka")->trigger();
+    form.Actions().Statistics->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     // The 2, 4, 6 column with two intervals of equal width: 2 … 3.99 and from 4 up (hand count).
@@ -160,16 +160,16 @@ TEST(StatsSearch, DataSearchAndSearchAgain)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    EXPECT_FALSE(form.Action("acSzukaj")->isEnabled());
+    EXPECT_FALSE(form.Actions().Find->isEnabled());
     AddTable(form, {QStringLiteral("t")},
              {{QStringLiteral("abc")},
               {QStringLiteral("20.4")},
               {QStringLiteral("19")},
               {QStringLiteral("20.5")},
               {QStringLiteral("20")}});
-    EXPECT_TRUE(form.Action("acSzukaj")->isEnabled());
-    EXPECT_FALSE(form.Action("acSzukajZnow")->isEnabled());   // nothing to repeat yet
-    EXPECT_EQ(form.Action("acSzukajZnow")->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_TRUE(form.Actions().Find->isEnabled());
+    EXPECT_FALSE(form.Actions().FindAgain->isEnabled());   // nothing to repeat yet
+    EXPECT_EQ(form.Actions().FindAgain->shortcut(), QKeySequence(Qt::Key_F3));
     form.ActiveTableWin()->SelectCell(1, 1);
 
     WhenModal([](QWidget* dialog) {
@@ -186,15 +186,15 @@ TEST(StatsSearch, DataSearchAndSearchAgain)
         Find<QLineEdit>(dialog, "edPrecision")->setText(FormatNumber(0.5f, 1));
         Press(dialog, QStringLiteral("&Szukaj"));
     });
-    form.Action("acSzukaj")->trigger();
+    form.Actions().Find->trigger();
     // 20 ± 0.5 downwards from the first row: 20.4, then (20.5 being no closer than 0.5) 20.
     EXPECT_EQ(Cursor(form), std::make_pair(1, 2));
-    EXPECT_TRUE(form.Action("acSzukajZnow")->isEnabled());
-    form.Action("acSzukajZnow")->trigger();
+    EXPECT_TRUE(form.Actions().FindAgain->isEnabled());
+    form.Actions().FindAgain->trigger();
     EXPECT_EQ(Cursor(form), std::make_pair(1, 5));
     QString message;
     AnswerMessage(QMessageBox::Ok, &message);
-    form.Action("acSzukajZnow")->trigger();
+    form.Actions().FindAgain->trigger();
     EXPECT_EQ(message,
               QStringLiteral("Komórka zawierająca podaną liczbę nie została znaleziona w bieżącej kolumnie !"));
     EXPECT_EQ(Cursor(form), std::make_pair(1, 5));
@@ -206,9 +206,9 @@ TEST(StatsSearch, DataSearchAndSearchAgain)
         Find<QLineEdit>(dialog, "edNumber")->setText(QStringLiteral("19"));
         Press(dialog, QStringLiteral("Anuluj"));
     });
-    form.Action("acSzukaj")->trigger();
+    form.Actions().Find->trigger();
     form.ActiveTableWin()->SelectCell(1, 1);
-    form.Action("acSzukajZnow")->trigger();
+    form.Actions().FindAgain->trigger();
     EXPECT_EQ(Cursor(form), std::make_pair(1, 2));
 }
 
@@ -226,7 +226,7 @@ TEST(StatsSearch, ColumnSearchAlternatesBetweenTwoTables)
                                      {QStringLiteral("9"), QStringLiteral("10")}});
     form.ActiveTableWin()->SelectCell(1, 3);
     Activate(form, first);
-    const QString description = form.Kinds().FindByName(u"t")->Description;
+    const QString description = form.Workbench().Kinds().FindByName(u"t")->Description;
 
     WhenModal([description](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Szukaj kolumny"));
@@ -236,14 +236,14 @@ TEST(StatsSearch, ColumnSearchAlternatesBetweenTwoTables)
         EXPECT_EQ(Find<QLabel>(dialog, "lbDescr")->text(), description);
         Press(dialog, QStringLiteral("&Szukaj"));
     });
-    form.Action("acSzukajKolumny")->trigger();
+    form.Actions().FindColumn->trigger();
     // From the first table's "t": the next one is in the second table; each keeps its own row.
     EXPECT_EQ(&form.ActiveTableWin()->Table(), &second);
     EXPECT_EQ(Cursor(form), std::make_pair(2, 3));
-    form.Action("acSzukajZnow")->trigger();
+    form.Actions().FindAgain->trigger();
     EXPECT_EQ(&form.ActiveTableWin()->Table(), &first);
     EXPECT_EQ(Cursor(form), std::make_pair(1, 2));
-    form.Action("acSzukajZnow")->trigger();
+    form.Actions().FindAgain->trigger();
     EXPECT_EQ(&form.ActiveTableWin()->Table(), &second);
 
     // A name with a trailing blank names no column: the message, and nothing moves.
@@ -257,7 +257,7 @@ TEST(StatsSearch, ColumnSearchAlternatesBetweenTwoTables)
         AnswerMessage(QMessageBox::Ok, &message);
         Press(dialog, QStringLiteral("&Szukaj"));
     });
-    form.Action("acSzukajKolumny")->trigger();
+    form.Actions().FindColumn->trigger();
     EXPECT_EQ(message, QStringLiteral("Kolumna o podanej nazwie nie została znaleziona w żadnej tabeli !"));
     EXPECT_EQ(&form.ActiveTableWin()->Table(), &second);
     EXPECT_EQ(Cursor(form), std::make_pair(2, 3));
@@ -282,7 +282,7 @@ TEST(StatsSearch, ColumnSearchLeavesTheRowsInView)
         Find<QComboBox>(dialog, "cmbData")->setEditText(QStringLiteral("t"));
         Press(dialog, QStringLiteral("&Szukaj"));
     });
-    form.Action("acSzukajKolumny")->trigger();
+    form.Actions().FindColumn->trigger();
     EXPECT_EQ(Cursor(form), std::make_pair(30, 2));
     EXPECT_EQ(grid->verticalScrollBar()->value(), 150);
     const int found = 29;   // the grid's own column of table column 30

@@ -81,7 +81,8 @@ int main(int argc, char* argv[])
 
     ScriptedUser user;
     const QString example = program.filePath(QStringLiteral("examples/station-year.txt"));
-    TTable* source = OpenDataFile(example, form.Tables(), nullptr, form.Kinds(), user, form.Recent());
+    TTable* source = OpenDataFile(example, form.Workbench().Tables(), nullptr, form.Workbench().Kinds(), user,
+                                  form.Workbench().Recent());
     if (!source)
         return 1;
     user.choices.simpleSources = {TableEntryText(*source)};
@@ -90,11 +91,11 @@ int main(int argc, char* argv[])
          {kind::Mrt, kind::STI, kind::PMV, kind::UTCI, kind::WCT, kind::Humidex, kind::Weather, kind::WSI_AR})
         user.indices[std::size_t(id)] = true;
     CalcSettings settings;
-    CalcManager manager(settings, form.Kinds(), form.Tables(), user);
+    CalcManager manager(settings, form.Workbench().Kinds(), form.Workbench().Tables(), user);
     if (!manager.Calculate() || !manager.Run())
         return 1;
     form.UpdateTableCommands(true);
-    form.Action("acPionowo")->trigger();
+    form.Actions().TileSideBySide->trigger();
     if (TTableWin* sourceWin = form.WindowOf(source))
         sourceWin->SelectCell(7, 14);
     if (TTableWin* results = form.WindowOf(manager.Destination()))
@@ -107,23 +108,23 @@ int main(int argc, char* argv[])
 
     CalcSettings remembered;
     remembered.SimpleSources = {TableEntryText(*source)};
-    TCalcMainForm setup(remembered, form.Tables(), source, form.Ui(), &form);
+    TCalcMainForm setup(remembered, form.Workbench().Tables(), source, form.Ui(), &form);
     Save(&setup, out, "calculation-setup.png");
 
     KindFlags have{};
     source->MarkKindsPresent(have);
     KindFlags possible{};
-    form.Kinds().ComputePossible(have, possible);
-    TPossibleIdxsSelForm selection(possible, user.indices, form.Kinds(), &form);
+    form.Workbench().Kinds().ComputePossible(have, possible);
+    TPossibleIdxsSelForm selection(possible, user.indices, form.Workbench().Kinds(), &form);
     Save(&selection, out, "index-selection.png");
 
-    TDataOptionsForm dataOptions(form.Kinds(), &form);
+    TDataOptionsForm dataOptions(form.Workbench().Kinds(), &form);
     if (auto* kinds = dataOptions.findChild<QComboBox*>(QStringLiteral("cmbData")))
         kinds->setCurrentText(QStringLiteral("UTCI"));
     Save(&dataOptions, out, "data-options.png");
 
     bool point = true;
-    TOptionsForm options(form.Options().Record, &point, &form);
+    TOptionsForm options(form.Workbench().Options().Record, &point, &form);
     Save(&options, out, "options.png");
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "gui/app/MainForm.h"
 
-#include "core/data/DataManager.h"
 #include "core/table/OpenDataFile.h"
 #include "core/table/Table.h"
 #include "core/table/TextCells.h"
@@ -21,7 +20,7 @@
 #include <QStatusBar>
 
 TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QWidget* parent)
-    : QMainWindow(parent), m_programDirectory(programDirectory), m_ini(iniPath), m_ui(this, m_tables)
+    : QMainWindow(parent), m_workbench(iniPath, programDirectory), m_ui(this, m_workbench.Tables())
 {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(tr("Salvento dla Windows"));
@@ -31,7 +30,7 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     setCentralWidget(m_mdiArea);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
 
-    m_ui.SetProgramOptions(&m_options.Record);
+    m_ui.SetProgramOptions(&m_workbench.Options().Record);
     m_ui.SetActiveTable([this]() -> const TTable* {
         const TTableWin* active = ActiveTableWin();
         return active ? &active->Table() : nullptr;
@@ -39,25 +38,26 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     CreateActions();
     CreateMenus();
     CreateToolBar();
-    ReadOptions();
+    m_workbench.ReadOptions(m_ui);
 
-    connect(&m_tables, &TableSet::tableAdded, this, &TMainForm::TableAdded);
+    connect(&m_workbench.Tables(), &TableSet::tableAdded, this, &TMainForm::TableAdded);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::ActiveWindowChanged);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::UpdateContinuousCommands);
-    connect(&m_recent, &RecentFiles::changed, this, &TMainForm::RebuildRecentMenus);
+    connect(&m_workbench.Recent(), &RecentFiles::changed, this, &TMainForm::RebuildRecentMenus);
     RebuildRecentMenus();
     UpdateTableCommands(false);
     resize(900, 600);
     // Where the window was left, as large as it was (a state that no longer fits is ignored).
-    restoreGeometry(QByteArray::fromBase64(m_ini.ReadString(u"Window", u"Geometry", QString(), 4096).toLatin1()));
-    restoreState(QByteArray::fromBase64(m_ini.ReadString(u"Window", u"State", QString(), 4096).toLatin1()));
+    restoreGeometry(
+        QByteArray::fromBase64(m_workbench.Ini().ReadString(u"Window", u"Geometry", QString(), 4096).toLatin1()));
+    restoreState(QByteArray::fromBase64(m_workbench.Ini().ReadString(u"Window", u"State", QString(), 4096).toLatin1()));
     QApplication::instance()->installEventFilter(this);
 }
 
 TMainForm::~TMainForm()
 {
     // The table windows go first: they hand their tables back to the set of open tables. Then the
-    // data kinds write their changed configuration. What the windows and the area announce while
+    // workbench, whose data kinds write their changed configuration. What the windows and the area announce while
     // they go no longer reaches this window, which is being destroyed.
     m_mdiArea->disconnect(this);
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
@@ -68,21 +68,12 @@ TMainForm::~TMainForm()
         }
     }
     delete m_mdiArea;
-    m_kinds.reset();
 }
 
 void TMainForm::SetLanguage(int language)
 {
-    m_language = language;
-    m_kinds = std::make_unique<DataManager>(
-        m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"), m_programDirectory);
-    m_ui.SetKinds(m_kinds.get());
-}
-
-QAction* TMainForm::Action(const char* name) const
-{
-    const auto found = m_actions.find(QString::fromLatin1(name));
-    return found == m_actions.end() ? nullptr : found->second;
+    m_workbench.SetLanguage(language);
+    m_ui.SetKinds(&m_workbench.Kinds());
 }
 
 TTableWin* TMainForm::ActiveTableWin() const
@@ -101,21 +92,21 @@ TTableWin* TMainForm::WindowOf(const TTable* table) const
 
 void TMainForm::TableAdded(TTable* table)
 {
-    auto* tableWin = new TTableWin(*table, m_tables, m_ui);
+    auto* tableWin = new TTableWin(*table, m_workbench.Tables(), m_ui);
     tableWin->SetSaveHandler([this, tableWin] { return SaveWindow(*tableWin); });
     QMdiSubWindow* window = m_mdiArea->addSubWindow(tableWin);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(tableWin->size());
     connect(table, &TTable::modifiedChanged, this, [this, table](bool modified) {
         if (TTableWin* active = ActiveTableWin(); active && &active->Table() == table)
-            Action("acZapisz")->setEnabled(modified);
+            m_actions.Save->setEnabled(modified);
     });
     // The grid's double presses on a column header and on the corner run the main window's commands.
     connect(tableWin, &TTableWin::columnOptionsRequested, this, [this, window] {
         m_mdiArea->setActiveSubWindow(window);
-        Action("acOpcjeKolumny")->trigger();
+        m_actions.ColumnOptions->trigger();
     });
-    connect(tableWin, &TTableWin::optionsRequested, this, [this] { Action("acOpcje")->trigger(); });
+    connect(tableWin, &TTableWin::optionsRequested, this, [this] { m_actions.Options->trigger(); });
     connect(window, &QObject::destroyed, this, [this] {
         UpdateTableCommands(!m_mdiArea->subWindowList().isEmpty());
         UpdateContinuousCommands();
@@ -128,8 +119,8 @@ void TMainForm::TableAdded(TTable* table)
 void TMainForm::ActiveWindowChanged()
 {
     if (const TTableWin* active = ActiveTableWin())
-        Action("acZapisz")->setEnabled(active->Table().Modified());
-    QAction* maximize = Action("acMaksNorm");
+        m_actions.Save->setEnabled(active->Table().Modified());
+    QAction* maximize = m_actions.Maximize;
     const bool maximized = m_mdiArea->currentSubWindow() && m_mdiArea->currentSubWindow()->isMaximized();
     maximize->setText(maximized ? tr("Nor&malna wielkość") : tr("&Maksymalizuj"));
     const QString hint = maximized ? tr("Normalna wielkość|Przywraca bieżącemu oknu tabeli normalną wielkość")
@@ -145,14 +136,14 @@ void TMainForm::UpdateTableCommands(bool tablesOpen)
         menu->menuAction()->setVisible(tablesOpen);
         menu->menuAction()->setEnabled(tablesOpen);
     }
-    for (const char* name :
-         {"acWstaw", "acUsun", "acOpcjeKolumny", "acZamknij", "acZapisz", "acZapiszJako", "acUsun2", "acObliczenia",
-          "acStatystyka", "acZapiszBlok", "acSzukaj", "acSzukajKolumny", "acMaksNorm"})
-        Action(name)->setEnabled(tablesOpen);
-    Action("acSzukajZnow")->setEnabled(tablesOpen && m_search.Type != skNone);
+    const TMainActions& a = m_actions;
+    for (QAction* action : {a.Insert, a.Delete, a.ColumnOptions, a.Close, a.Save, a.SaveAs, a.Clear, a.Calculate,
+                            a.Statistics, a.SaveSelection, a.Find, a.FindColumn, a.Maximize})
+        action->setEnabled(tablesOpen);
+    m_actions.FindAgain->setEnabled(tablesOpen && m_workbench.Search().Type != skNone);
     if (tablesOpen)
         if (const TTableWin* active = ActiveTableWin())
-            Action("acZapisz")->setEnabled(active->Table().Modified());
+            m_actions.Save->setEnabled(active->Table().Modified());
     UpdateContinuousCommands();
 }
 
@@ -160,18 +151,18 @@ void TMainForm::UpdateContinuousCommands()
 {
     const bool tables = !m_mdiArea->subWindowList().isEmpty();
     const bool text = QApplication::clipboard()->mimeData() && QApplication::clipboard()->mimeData()->hasText();
-    for (const char* name : {"acKopiuj", "acWytnij", "acUsun2", "acKopiujZNagl"})
-        Action(name)->setEnabled(tables);
-    for (const char* name : {"acWklej", "acWklejZNagl"})
-        Action(name)->setEnabled(tables && text);
+    for (QAction* action : {m_actions.Copy, m_actions.Cut, m_actions.Clear, m_actions.CopyWithNames})
+        action->setEnabled(tables);
+    for (QAction* action : {m_actions.Paste, m_actions.PasteWithNames})
+        action->setEnabled(tables && text);
 }
 
 void TMainForm::OpenFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
         TTableWin* current = ActiveTableWin();
-        if (const TTable* loaded = OpenDataFile(path, m_tables, current ? &current->Table() : nullptr, *m_kinds, m_ui,
-                                                m_recent)) {
+        if (const TTable* loaded = OpenDataFile(path, m_workbench.Tables(), current ? &current->Table() : nullptr,
+                                                m_workbench.Kinds(), m_ui, m_workbench.Recent())) {
             if (TTableWin* window = WindowOf(loaded))
                 window->FitColumnWidths();
             ReportTextCells(*loaded);
@@ -198,17 +189,17 @@ void TMainForm::showEvent(QShowEvent* event)
         return;
     m_shown = true;
     setAcceptDrops(true);
-    if (m_language == 1033) {
-        m_helpAction->setText(QStringLiteral("&Help contents ..."));
-        m_helpAction->setToolTip(QStringLiteral("Help contents"));
-        m_helpAction->setStatusTip(QStringLiteral("Displays the Salvento's Help contents"));
+    if (m_workbench.Language() == 1033) {
+        m_actions.Help->setText(QStringLiteral("&Help contents ..."));
+        m_actions.Help->setToolTip(QStringLiteral("Help contents"));
+        m_actions.Help->setStatusTip(QStringLiteral("Displays the Salvento's Help contents"));
     }
     // The files of the command line once the window is on the screen, each with its load dialog.
     QMetaObject::invokeMethod(
         this,
         [this] {
             OpenFiles(m_startupFiles);
-            UpdateTableCommands(m_tables.Count() > 0);
+            UpdateTableCommands(m_workbench.Tables().Count() > 0);
         },
         Qt::QueuedConnection);
 }
@@ -228,8 +219,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LocaleChange)
-        RefreshSystemDecimalSeparator();
+    // The system's decimal separator is followed unless the options choose the point.
+    if (event->type() == QEvent::LocaleChange && !m_workbench.Options().DecimalSepPoint)
+        m_workbench.UpdateDecimalSeparator(m_ui);
     QMainWindow::changeEvent(event);
 }
 
@@ -247,7 +239,7 @@ void TMainForm::dropEvent(QDropEvent* event)
             paths.append(url.toLocalFile());
     event->acceptProposedAction();
     OpenFiles(paths);
-    UpdateTableCommands(m_tables.Count() > 0);
+    UpdateTableCommands(m_workbench.Tables().Count() > 0);
 }
 
 namespace {
@@ -282,7 +274,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
             // The help of a modal dialog belongs to it, so that it can be read while the dialog waits.
             QWidget* modal = QApplication::activeModalWidget();
-            THelpWindow::ShowTopic(m_programDirectory, m_language, HelpTopicFor(watched), modal ? modal : this);
+            THelpWindow::ShowTopic(m_workbench.ProgramDirectory(), m_workbench.Language(), HelpTopicFor(watched),
+                                   modal ? modal : this);
             return true;
         }
     }

@@ -1,19 +1,11 @@
 #pragma once
 
-#include "core/calc/CalcChoices.h"
-#include "core/search/SearchState.h"
-#include "core/settings/IniFile.h"
-#include "core/settings/Options.h"
-#include "core/table/RecentFiles.h"
-#include "core/table/TableSet.h"
 #include "gui/app/GuiUserInterface.h"
+#include "gui/app/MainActions.h"
+#include "gui/app/Workbench.h"
 
 #include <QMainWindow>
 
-#include <map>
-#include <memory>
-
-class DataManager;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -22,9 +14,8 @@ class TTable;
 class TTableWin;
 
 // The program's frame: a multiple-document window whose children are the table windows, with the
-// menu, the tool bar, the status bar and the actions from which every command is reached. It owns
-// the program-wide state: the options, the recent files, the data kinds, the open tables and the
-// calculation settings.
+// menu, the tool bar, the status bar and the actions from which every command is reached. It keeps
+// the window's own state and owns the workbench, the program-wide state its commands work on.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
@@ -35,24 +26,16 @@ public:
     TMainForm(const QString& iniPath, const QString& programDirectory, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // The interface language (1045 Polish, 1033 English): its suffix selects the description
-    // sections, and only then are the data kinds made.
+    // The interface language (1045 Polish, 1033 English): the workbench makes the data kinds for it.
     void SetLanguage(int language);
-    int Language() const { return m_language; }
 
     // Files named on the command line, opened when the window is first shown.
     void SetStartupFiles(const QStringList& paths) { m_startupFiles = paths; }
 
-    DataManager& Kinds() const { return *m_kinds; }
-    TableSet& Tables() { return m_tables; }
-    RecentFiles& Recent() { return m_recent; }
-    ProgramOptions& Options() { return m_options; }
-    IniFile& Ini() { return m_ini; }
-    const QString& ProgramDirectory() const { return m_programDirectory; }
+    TWorkbench& Workbench() { return m_workbench; }
     UserInterface& Ui() { return m_ui; }
-    CalcSettings& CalculationSettings() { return m_calcSettings; }
     QMdiArea* MdiArea() const { return m_mdiArea; }
-    QAction* Action(const char* name) const;
+    const TMainActions& Actions() const { return m_actions; }
 
     // The active table window, or none.
     TTableWin* ActiveTableWin() const;
@@ -98,9 +81,6 @@ private:
     // Saves the window's table to its file, or through Save As when it has none; true when saved.
     bool SaveWindow(TTableWin& window);
     bool SaveWindowAs(TTableWin& window);
-    // The folder a file dialog ("Open", "Save", "Selection") last chose a file in; kept in the INI file.
-    QString LastFolder(QStringView dialog) const;
-    void RememberFolder(QStringView dialog, const QString& file);
     // Edit commands, on the active table window's selection.
     void CopyBlock(bool withNames);
     void CutBlock();
@@ -130,10 +110,8 @@ private:
     // Searches the open tables for the column named in the state, from the active table's cursor;
     // the table found becomes active with the cursor in that column.
     void SearchColumnFromActive();
-    // Options.
-    void ReadOptions();
+    // Options: WriteOptions writes the workbench's and where the window was left.
     void WriteOptions();
-    void RefreshSystemDecimalSeparator();
     void ShowOptions();
     void ShowDataOptions();
     void ChangeLanguage();
@@ -141,26 +119,16 @@ private:
     void ShowAbout();
     void ShowHelp(int topic);
 
-    QString m_programDirectory;
-    IniFile m_ini;
-    TableSet m_tables;
+    TWorkbench m_workbench;
     GuiUserInterface m_ui;
-    RecentFiles m_recent;
-    ProgramOptions m_options;
-    CalcSettings m_calcSettings;
-    TSearchState m_search;   // the last search, repeated by acSzukajZnow
-    std::unique_ptr<DataManager> m_kinds;
-    int m_language = 1033;
-    int m_languageCommandLanguage = 0;
     QStringList m_startupFiles;
     bool m_shown = false;
 
     QMdiArea* m_mdiArea = nullptr;
-    std::map<QString, QAction*> m_actions;
+    TMainActions m_actions;
     QMenu* m_editMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
     QMenu* m_recentMenu = nullptr;    // "Otwórz &poprzedni" in the File menu
     QMenu* m_recentPopup = nullptr;   // the drop-down of the Open button
     QToolButton* m_openButton = nullptr;
-    QAction* m_helpAction = nullptr;
 };

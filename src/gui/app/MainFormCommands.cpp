@@ -13,7 +13,6 @@
 #include "gui/table/TableWin.h"
 
 #include <QHeaderView>
-#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressDialog>
@@ -22,7 +21,7 @@
 
 void TMainForm::Calculate()
 {
-    CalcManager manager(m_calcSettings, *m_kinds, m_tables, m_ui);
+    CalcManager manager(m_workbench.CalculationSettings(), m_workbench.Kinds(), m_workbench.Tables(), m_ui);
     if (!manager.Calculate())
         return;
     {
@@ -58,21 +57,18 @@ void TMainForm::Calculate()
 
 void TMainForm::WhatCanBeComputed()
 {
-    TPossibleIndexesForm::Show(*m_kinds, m_tables, m_ui, this);
+    TPossibleIndexesForm::Show(m_workbench.Kinds(), m_workbench.Tables(), m_ui, this);
 }
 
 void TMainForm::ShowOptions()
 {
-    bool point = m_options.DecimalSepPoint;
-    if (!TOptionsForm::Edit(m_options.Record, &point, this))
+    bool point = m_workbench.Options().DecimalSepPoint;
+    if (!TOptionsForm::Edit(m_workbench.Options().Record, &point, this))
         return;
-    if (point == m_options.DecimalSepPoint)
+    if (point == m_workbench.Options().DecimalSepPoint)
         return;
-    m_options.DecimalSepPoint = point;
-    const QChar old = DecimalSeparator;
-    DecimalSeparator = m_options.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), m_ui);
-    if (DecimalSeparator != old)
-        m_tables.ReplaceDecimalSeparator(old, DecimalSeparator);
+    m_workbench.Options().DecimalSepPoint = point;
+    m_workbench.UpdateDecimalSeparator(m_ui);
 }
 
 void TMainForm::ShowDataOptions()
@@ -80,20 +76,15 @@ void TMainForm::ShowDataOptions()
     // On the kind of the current column, when it has one.
     const TTableWin* active = ActiveTableWin();
     const TAbstractData* current = active ? active->Table().ColumnKind(active->CurrentSelection().Col) : nullptr;
-    TDataOptionsForm::Show(*m_kinds, m_tables, m_ui, this, current);
+    TDataOptionsForm::Show(m_workbench.Kinds(), m_workbench.Tables(), m_ui, this, current);
 }
 
 void TMainForm::ChangeLanguage()
 {
-    if (m_languageCommandLanguage == 0)
-        m_languageCommandLanguage = m_language;
-    const int chosen = TLanguageForm::Ask(m_languageCommandLanguage, this);
+    const int chosen = TLanguageForm::Ask(m_workbench.NextLanguage(), this);
     if (chosen == 0)
         return;
-    const bool changed = chosen != m_languageCommandLanguage;
-    m_languageCommandLanguage = chosen;
-    m_ini.WriteString(u"Options", u"Language", chosen == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"));
-    if (changed)
+    if (m_workbench.SetNextLanguage(chosen))
         m_ui.ShowMessage(QStringLiteral("The change of the language version of Salvento will be applied after you "
                                         "restart the program.\n\nZmiana wersji językowej Salvento zostanie dokonana "
                                         "dopiero przy ponownym uruchomieniu programu."),
@@ -107,5 +98,5 @@ void TMainForm::ShowAbout()
 
 void TMainForm::ShowHelp(int topic)
 {
-    THelpWindow::ShowTopic(m_programDirectory, m_language, topic, this);
+    THelpWindow::ShowTopic(m_workbench.ProgramDirectory(), m_workbench.Language(), topic, this);
 }

@@ -36,8 +36,8 @@ void TMainForm::ClearBlock()
 void TMainForm::PasteBlock(bool withNames)
 {
     if (TTableWin* active = ActiveTableWin())
-        PasteText(active->Table(), active->CurrentSelection(), QApplication::clipboard()->text(), withNames, *m_kinds,
-                  m_ui);
+        PasteText(active->Table(), active->CurrentSelection(), QApplication::clipboard()->text(), withNames,
+                  m_workbench.Kinds(), m_ui);
 }
 
 void TMainForm::SaveBlock()
@@ -46,13 +46,13 @@ void TMainForm::SaveBlock()
     if (!active)
         return;
     const TableSelection selection = active->CurrentSelection();
-    QFileDialog dialog(this, tr("Zapisz zaznaczony obszar jako"), LastFolder(u"Selection"),
+    QFileDialog dialog(this, tr("Zapisz zaznaczony obszar jako"), m_workbench.LastFolder(u"Selection"),
                        tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    RememberFolder(u"Selection", dialog.selectedFiles().first());
+    m_workbench.RememberFolder(u"Selection", dialog.selectedFiles().first());
     SaveSelection(active->Table(), selection, dialog.selectedFiles().first(), m_ui);
 }
 
@@ -90,8 +90,8 @@ void TMainForm::ColumnOptions()
     if (!active)
         return;
     const int c = active->CurrentSelection().Col;
-    TColOptionsForm dialog(active->Table(), c, *m_kinds, m_ui, this);
+    TColOptionsForm dialog(active->Table(), c, m_workbench.Kinds(), m_ui, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    RenameColumn(active->Table(), c, dialog.ColumnName(), *m_kinds);
+    RenameColumn(active->Table(), c, dialog.ColumnName(), m_workbench.Kinds());
 }

@@ -8,23 +8,21 @@
 #include "gui/table/TableWin.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QLocale>
 
 void TMainForm::NewTable()
 {
-    m_tables.NewTable();
+    m_workbench.Tables().NewTable();
     UpdateTableCommands(true);
 }
 
 void TMainForm::OpenWithDialog()
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Otwórz pliki"), LastFolder(u"Open"),
+    const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Otwórz pliki"), m_workbench.LastFolder(u"Open"),
                                                             tr("Pliki danych (*.txt *.dat);;Wszystkie pliki (*)"));
     if (!paths.isEmpty())
-        RememberFolder(u"Open", paths.first());
+        m_workbench.RememberFolder(u"Open", paths.first());
     OpenFiles(paths);
-    UpdateTableCommands(m_tables.Count() > 0);
+    UpdateTableCommands(m_workbench.Tables().Count() > 0);
 }
 
 void TMainForm::SaveActive()
@@ -48,47 +46,20 @@ bool TMainForm::SaveWindow(TTableWin& window)
 
 bool TMainForm::SaveWindowAs(TTableWin& window)
 {
-    const QString start = window.Table().FileName().isEmpty() ? LastFolder(u"Save") : window.Table().FileName();
+    const QString start = window.Table().FileName().isEmpty() ? m_workbench.LastFolder(u"Save")
+                                                              : window.Table().FileName();
     QFileDialog dialog(this, tr("Zapisz"), start, tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    RememberFolder(u"Save", dialog.selectedFiles().first());
+    m_workbench.RememberFolder(u"Save", dialog.selectedFiles().first());
     return SaveTableAs(window.Table(), dialog.selectedFiles().first(), m_ui);
-}
-
-void TMainForm::ReadOptions()
-{
-    m_options.Read(m_ini);
-    DecimalSeparator = m_options.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), m_ui);
-    m_recent.ReadFrom(m_ini);
 }
 
 void TMainForm::WriteOptions()
 {
-    m_options.Write(m_ini);
-    m_recent.WriteTo(m_ini);
-    m_ini.WriteString(u"Window", u"Geometry", QString::fromLatin1(saveGeometry().toBase64()));
-    m_ini.WriteString(u"Window", u"State", QString::fromLatin1(saveState().toBase64()));
-}
-
-QString TMainForm::LastFolder(QStringView dialog) const
-{
-    return m_ini.ReadString(u"Folders", dialog);
-}
-
-void TMainForm::RememberFolder(QStringView dialog, const QString& file)
-{
-    m_ini.WriteString(u"Folders", dialog, QFileInfo(file).absolutePath());
-}
-
-void TMainForm::RefreshSystemDecimalSeparator()
-{
-    if (m_options.DecimalSepPoint)
-        return;
-    const QChar old = DecimalSeparator;
-    DecimalSeparator = m_options.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), m_ui);
-    if (DecimalSeparator != old)
-        m_tables.ReplaceDecimalSeparator(old, DecimalSeparator);
+    m_workbench.WriteOptions();
+    m_workbench.Ini().WriteString(u"Window", u"Geometry", QString::fromLatin1(saveGeometry().toBase64()));
+    m_workbench.Ini().WriteString(u"Window", u"State", QString::fromLatin1(saveState().toBase64()));
 }

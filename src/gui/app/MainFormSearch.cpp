@@ -59,26 +59,26 @@ void TMainForm::FindData()
     if (!active)
         return;
     const int column = active->CurrentSelection().Col;
-    if (!TSearchDataForm::Edit(m_search, active->Table().ColumnKind(column), this))
+    if (!TSearchDataForm::Edit(m_workbench.Search(), active->Table().ColumnKind(column), this))
         return;
-    Action("acSzukajZnow")->setEnabled(true);
+    m_actions.FindAgain->setEnabled(true);
     SearchDataIn(*active);
 }
 
 void TMainForm::FindColumn()
 {
-    const std::optional<QString> name = TSearchColForm::Ask(*m_kinds, m_search.ColumnName, this);
+    const std::optional<QString> name = TSearchColForm::Ask(m_workbench.Kinds(), m_workbench.Search().ColumnName, this);
     if (!name)
         return;
-    m_search.ColumnName = *name;
-    m_search.Type = skColumn;
-    Action("acSzukajZnow")->setEnabled(true);
+    m_workbench.Search().ColumnName = *name;
+    m_workbench.Search().Type = skColumn;
+    m_actions.FindAgain->setEnabled(true);
     SearchColumnFromActive();
 }
 
 void TMainForm::FindAgain()
 {
-    if (m_search.Type == skColumn)
+    if (m_workbench.Search().Type == skColumn)
         SearchColumnFromActive();
     else if (TTableWin* active = ActiveTableWin())
         SearchDataIn(*active);
@@ -87,7 +87,8 @@ void TMainForm::FindAgain()
 void TMainForm::SearchDataIn(TTableWin& window)
 {
     const TableSelection cursor = window.CurrentSelection();
-    if (const std::optional<TFoundCell> found = SearchData(window.Table(), m_search, cursor.Col, cursor.Row, m_ui))
+    if (const std::optional<TFoundCell> found = SearchData(window.Table(), m_workbench.Search(), cursor.Col, cursor.Row,
+                                                           m_ui))
         window.SelectCell(found->Col, found->Row);
 }
 
@@ -96,8 +97,8 @@ void TMainForm::SearchColumnFromActive()
     TTableWin* active = ActiveTableWin();
     if (!active)
         return;
-    const std::optional<TFoundColumn> found = SearchColumn(m_tables, active->Table(), active->CurrentSelection().Col,
-                                                           m_search.ColumnName, m_ui);
+    const std::optional<TFoundColumn> found = SearchColumn(
+        m_workbench.Tables(), active->Table(), active->CurrentSelection().Col, m_workbench.Search().ColumnName, m_ui);
     if (!found)
         return;
     TTableWin* window = WindowOf(found->Table);

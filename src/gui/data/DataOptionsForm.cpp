@@ -1,7 +1,6 @@
 #include "gui/data/DataOptionsForm.h"
 #include "gui/calc/KindList.h"
 
-#include "core/base/NumberText.h"
 #include "core/data/AbstractData.h"
 #include "core/data/DataManager.h"
 #include "core/table/TableSet.h"
@@ -46,17 +45,6 @@ void ShowText(QLineEdit* edit, const QString& text, int maxLength)
     edit->setMaxLength(std::max(maxLength, int(text.size())));
     edit->setText(text);
     edit->setCursorPosition(0);
-}
-
-QString Trimmed(const QString& text)
-{
-    return TrimControl(text).toString();
-}
-
-// Square brackets cannot be part of names and descriptions; they are stored as curly ones.
-QString WithoutBrackets(QString text)
-{
-    return text.replace(QLatin1Char('['), QLatin1Char('{')).replace(QLatin1Char(']'), QLatin1Char('}'));
 }
 
 QCollator NameOrder()
@@ -179,30 +167,24 @@ void TDataOptionsForm::LoadKind()
     m_kind = m_kinds.FindByName(m_cmbData->currentText());
     if (!m_kind)
         return;
-    m_lastName = m_kind->Name;
-    m_lastDescription = m_kind->Description;
-    ShowText(m_edName, m_lastName, NameLength);
-    ShowText(m_edDescr, m_lastDescription, DescriptionLength);
+    m_shown = ShownKindEdit(*m_kind);
+    ShowText(m_edName, m_shown.Name, NameLength);
+    ShowText(m_edDescr, m_shown.Description, DescriptionLength);
 
-    // Textual kinds without a range have no values to edit.
-    const bool values = !(m_kind->IsTextual && m_kind->Minimum == NoValue && m_kind->Maximum == NoValue);
-    m_lastDefault = values ? FormatNumber(m_kind->DefaultValue, 2) : QString();
-    m_lastMinimum = values ? FormatNumber(m_kind->Minimum, 2) : QString();
-    m_lastMaximum = values ? FormatNumber(m_kind->Maximum, 2) : QString();
+    const bool values = HasEditableValues(*m_kind);
     QPalette valuePalette = palette();
     valuePalette.setColor(QPalette::Base, palette().color(values ? QPalette::Base : QPalette::Button));
-    for (auto [edit, text] : {std::pair{m_edDefault, m_lastDefault}, std::pair{m_edMin, m_lastMinimum},
-                              std::pair{m_edMax, m_lastMaximum}}) {
+    for (auto [edit, text] : {std::pair{m_edDefault, m_shown.Default}, std::pair{m_edMin, m_shown.Minimum},
+                              std::pair{m_edMax, m_shown.Maximum}}) {
         edit->setEnabled(values);
         edit->setPalette(valuePalette);
         ShowText(edit, text, ValueLength);
     }
 
-    // Inputs are never computed: the dual option concerns indices only.
-    const bool computed = m_kind->Id >= kind::FirstComputed;
+    const bool computed = HasDualOption(*m_kind);
     m_dualOptions->setExclusive(false);
     for (QAbstractButton* item : m_dualOptions->buttons())
-        item->setChecked(computed && m_dualOptions->id(item) == m_kind->DualOption);
+        item->setChecked(m_dualOptions->id(item) == m_shown.DualOption);
     m_dualOptions->setExclusive(true);
     m_rgDualOption->setEnabled(computed);
     QPalette dualPalette = palette();
@@ -211,67 +193,33 @@ void TDataOptionsForm::LoadKind()
     m_rgDualOption->setPalette(dualPalette);
 }
 
+TKindEdit TDataOptionsForm::Edited() const
+{
+    return {m_edName->text(), m_edDescr->text(), m_edDefault->text(),
+            m_edMin->text(),  m_edMax->text(),   std::max(m_dualOptions->checkedId(), 0)};
+}
+
 void TDataOptionsForm::Apply()
 {
     if (!m_kind)
         return;
-    ApplyName();
-
-    QString description = Trimmed(m_edDescr->text());
-    if (description != m_lastDescription) {
-        description = WithoutBrackets(description);
-        if (description != m_lastDescription) {
-            m_kind->SetDescription(description);
-            m_edDescr->setText(description);
-            m_lastDescription = description;
-        }
+    const TKindEdit before = m_shown;
+    const QString refusal = ApplyKindEdit(m_kinds, *m_kind, m_shown, Edited());
+    if (m_shown.Name != before.Name) {
+        m_edName->setText(m_shown.Name);
+        ReplaceEntry(m_shown.Name);
+        m_namesChanged = true;
     }
-
-    if (const QString text = Trimmed(m_edDefault->text()); text != m_lastDefault) {
-        m_kind->SetDefaultFromText(text);
-        m_lastDefault = text;
-    }
-    if (const QString text = Trimmed(m_edMin->text()); text != m_lastMinimum) {
-        m_kind->SetMinimumFromText(text);
-        m_lastMinimum = text;
+    if (m_shown.Description != before.Description)
+        m_edDescr->setText(m_shown.Description);
+    if (m_shown.Minimum != before.Minimum || m_shown.Maximum != before.Maximum)
         m_rangesChanged = true;
-        m_kind->Marked = true;
-    }
-    if (const QString text = Trimmed(m_edMax->text()); text != m_lastMaximum) {
-        m_kind->SetMaximumFromText(text);
-        m_lastMaximum = text;
-        m_rangesChanged = true;
-        m_kind->Marked = true;
-    }
-
-    if (m_kind->Id >= kind::FirstComputed && m_dualOptions->checkedId() > 0)
-        m_kind->SetDualOption(m_dualOptions->checkedId());
-}
-
-void TDataOptionsForm::ApplyName()
-{
-    QString name = Trimmed(m_edName->text());
-    if (name == m_lastName)
-        return;
-    name = WithoutBrackets(name);
-    if (name == m_lastName)
-        return;
-    // Any kind of that name refuses it, this one included: a change of letter case only is refused.
-    if (m_kinds.FindByName(name)) {
-        QMessageBox box(QMessageBox::Critical, TApplication::Title(),
-                        tr("Dana o podanej nazwie już istnieje !\nZmiana nazwy nie została zapisana !"),
-                        QMessageBox::Ok, this);
+    if (!refusal.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, TApplication::Title(), refusal, QMessageBox::Ok, this);
         box.exec();
-        m_edName->setText(m_lastName);
+        m_edName->setText(m_shown.Name);
         m_edName->setFocus();
-        return;
     }
-    m_kind->SetName(name);
-    m_edName->setText(name);
-    ReplaceEntry(name);
-    m_lastName = name;
-    m_namesChanged = true;
-    m_kind->Marked = true;
 }
 
 void TDataOptionsForm::ReplaceEntry(const QString& name)

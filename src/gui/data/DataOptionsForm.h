@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/data/KindEditing.h"
+
 #include <QDialog>
 
 class DataManager;
@@ -34,18 +36,14 @@ public:
 private:
     void LoadKind();
     void Apply();
-    void ApplyName();
+    TKindEdit Edited() const;
     void ShowThresholdsNotice();
     // Replaces the current entry of the list by `name`, kept in sorted order and current.
     void ReplaceEntry(const QString& name);
 
     DataManager& m_kinds;
     TAbstractData* m_kind = nullptr;
-    QString m_lastName;
-    QString m_lastDescription;
-    QString m_lastDefault;
-    QString m_lastMinimum;
-    QString m_lastMaximum;
+    TKindEdit m_shown;   // what the fields showed when the kind was chosen or last applied
     bool m_namesChanged = false;
     bool m_rangesChanged = false;
 

@@ -45,7 +45,7 @@
 <context>
     <name>DataFile</name>
     <message>
-        <location filename="../../src/core/table/DataFile.cpp" line="+219"/>
+        <location filename="../../src/core/table/DataFile.cpp" line="+218"/>
         <source>Czy na pewno chcesz usunąć zawartość tabeli ?</source>
         <translation>Are you sure you want to delete the contents of the table?</translation>
     </message>
@@ -106,6 +106,49 @@ Are you sure you want to continue?</translation>
     </message>
 </context>
 <context>
+    <name>EpwFile</name>
+    <message>
+        <location filename="../../src/core/table/EpwFile.cpp" line="+195"/>
+        <source>Plik %1, wiersz %2: </source>
+        <translation>File %1, line %2: </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>liczba pól %1 zamiast %2 !</source>
+        <translation>%1 fields instead of %2 !</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>pole %1 (%2) ma niepoprawną wartość „%3” !</source>
+        <translation>field %1 (%2) has an invalid value &quot;%3&quot; !</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>wiersz LOCATION nie podaje szerokości geograficznej !</source>
+        <translation>the LOCATION line gives no latitude !</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Plik %1 kończy się w wierszu %2, zanim zaczynają się dane godzinowe !</source>
+        <translation>The file %1 ends at line %2, before its hourly data begin !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Plik %1 urywa się w wierszu %2: ma %3 z %4 wierszy godzinowych, które zapowiada wiersz DATA PERIODS !</source>
+        <translation>The file %1 breaks off at line %2: it has %3 of the %4 hourly lines its DATA PERIODS line announces !</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Stacja %1: szerokość %2°, długość %3°, wysokość %4 m; okres %5 – %6; wczytane wiersze: %7; brakujące wartości: %8</source>
+        <translation>Station %1: latitude %2°, longitude %3°, elevation %4 m; period %5 – %6; rows read: %7; missing values: %8</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>brak</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
     <name>LoadOptions</name>
     <message>
         <location filename="../../src/core/table/LoadOptions.cpp" line="+30"/>
@@ -116,7 +159,7 @@ Are you sure you want to continue?</translation>
 <context>
     <name>OpenDataFile</name>
     <message>
-        <location filename="../../src/core/table/OpenDataFile.cpp" line="+25"/>
+        <location filename="../../src/core/table/OpenDataFile.cpp" line="+78"/>
         <source>Nie mogę znaleźć pliku </source>
         <translation>Cannot find the file </translation>
     </message>
@@ -1107,7 +1150,7 @@ write to us!</translation>
         <translation>Sets further options for loading data from the file (this option does not work yet!)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>&amp;Podgląd pliku ...</source>
         <translation>&amp;View file ...</translation>
     </message>
@@ -1562,17 +1605,17 @@ write to us!</translation>
         <translation>Calculations</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormFile.cpp" line="+22"/>
+        <location filename="../../src/gui/app/MainFormFile.cpp" line="+23"/>
         <source>Otwórz pliki</source>
         <translation>Open files</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Pliki danych (*.txt *.dat);;Wszystkie pliki (*)</source>
-        <translation>Data files (*.txt *.dat);;All files (*)</translation>
+        <source>Pliki danych (*.txt *.dat);;Pliki pogodowe EnergyPlus (*.epw);;Wszystkie pliki (*)</source>
+        <translation>Data files (*.txt *.dat);;EnergyPlus weather files (*.epw);;All files (*)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+33"/>
         <source>Zapisz</source>
         <translation>Save</translation>
     </message>
@@ -2160,7 +2203,7 @@ write to us!</translation>
         <translation>Table %2d (%s)</translation>
     </message>
     <message>
-        <location line="+147"/>
+        <location line="+148"/>
         <source>[Nieznana dana wejściowa lub wskaźnik]</source>
         <translation>[Unknown input or index]</translation>
     </message>
@@ -2181,7 +2224,7 @@ write to us!</translation>
 <context>
     <name>UserInterface</name>
     <message>
-        <location filename="../../src/core/UserInterface.cpp" line="+17"/>
+        <location filename="../../src/core/base/UserInterface.cpp" line="+17"/>
         <source>Zabrakło pamięci do wykonania polecenia: zostało przerwane !</source>
         <translation>Not enough memory to carry out the command: it was stopped!</translation>
     </message>

@@ -20,6 +20,7 @@ public:
     void SetProgramOptions(const TOptionsRecord* options) { m_options = options; }
 
     void ShowMessage(const QString& text, Icon icon) override;
+    void ShowReport(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     std::optional<LoadOptions> ChooseLoadOptions(const LoadOptionsRequest& request) override;
     std::optional<CalcChoices> ChooseCalculation(const CalcSettings& settings) override;

@@ -7,6 +7,7 @@
 #include "core/table/Table.h"
 #include "gui/table/TableWin.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -19,8 +20,9 @@ void TMainForm::NewTable()
 
 void TMainForm::OpenWithDialog()
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Otwórz pliki"), LastFolder(u"Open"),
-                                                            tr("Pliki danych (*.txt *.dat);;Wszystkie pliki (*)"));
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        this, tr("Otwórz pliki"), LastFolder(u"Open"),
+        tr("Pliki danych (*.txt *.dat);;Pliki pogodowe EnergyPlus (*.epw);;Wszystkie pliki (*)"));
     if (!paths.isEmpty())
         RememberFolder(u"Open", paths.first());
     OpenFiles(paths);
@@ -41,14 +43,18 @@ void TMainForm::SaveActiveAs()
 
 bool TMainForm::SaveWindow(TTableWin& window)
 {
-    if (window.Table().FileName().isEmpty())
+    if (window.Table().FileName().isEmpty() || window.Table().FileReadOnly())
         return SaveWindowAs(window);
     return SaveTable(window.Table(), m_ui);
 }
 
 bool TMainForm::SaveWindowAs(TTableWin& window)
 {
-    const QString start = window.Table().FileName().isEmpty() ? LastFolder(u"Save") : window.Table().FileName();
+    const TTable& table = window.Table();
+    QString start = table.FileName().isEmpty() ? LastFolder(u"Save") : table.FileName();
+    // A weather file is never written: the dialog proposes a data file beside it.
+    if (table.FileReadOnly())
+        start = QFileInfo(start).dir().filePath(QFileInfo(start).completeBaseName() + QStringLiteral(".dat"));
     QFileDialog dialog(this, tr("Zapisz"), start, tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));

@@ -108,7 +108,7 @@ Are you sure you want to continue?</translation>
 <context>
     <name>EpwFile</name>
     <message>
-        <location filename="../../src/core/table/EpwFile.cpp" line="+195"/>
+        <location filename="../../src/core/table/EpwFile.cpp" line="+196"/>
         <source>Plik %1, wiersz %2: </source>
         <translation>File %1, line %2: </translation>
     </message>
@@ -118,12 +118,12 @@ Are you sure you want to continue?</translation>
         <translation>%1 fields instead of %2 !</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>pole %1 (%2) ma niepoprawną wartość „%3” !</source>
         <translation>field %1 (%2) has an invalid value &quot;%3&quot; !</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+51"/>
         <source>wiersz LOCATION nie podaje szerokości geograficznej !</source>
         <translation>the LOCATION line gives no latitude !</translation>
     </message>
@@ -133,12 +133,12 @@ Are you sure you want to continue?</translation>
         <translation>The file %1 ends at line %2, before its hourly data begin !</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Plik %1 urywa się w wierszu %2: ma %3 z %4 wierszy godzinowych, które zapowiada wiersz DATA PERIODS !</source>
         <translation>The file %1 breaks off at line %2: it has %3 of the %4 hourly lines its DATA PERIODS line announces !</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>Stacja %1: szerokość %2°, długość %3°, wysokość %4 m; okres %5 – %6; wczytane wiersze: %7; brakujące wartości: %8</source>
         <translation>Station %1: latitude %2°, longitude %3°, elevation %4 m; period %5 – %6; rows read: %7; missing values: %8</translation>
     </message>
@@ -1140,7 +1140,7 @@ write to us!</translation>
         <translation>Closes the window without doing anything</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>&amp;Opcje ...</source>
         <translation>&amp;Options ...</translation>
     </message>
@@ -1150,7 +1150,7 @@ write to us!</translation>
         <translation>Sets further options for loading data from the file (this option does not work yet!)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>&amp;Podgląd pliku ...</source>
         <translation>&amp;View file ...</translation>
     </message>
@@ -1605,7 +1605,7 @@ write to us!</translation>
         <translation>Calculations</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormFile.cpp" line="+23"/>
+        <location filename="../../src/gui/app/MainFormFile.cpp" line="+24"/>
         <source>Otwórz pliki</source>
         <translation>Open files</translation>
     </message>

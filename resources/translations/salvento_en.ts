@@ -108,7 +108,7 @@ Are you sure you want to continue?</translation>
 <context>
     <name>EpwFile</name>
     <message>
-        <location filename="../../src/core/table/EpwFile.cpp" line="+196"/>
+        <location filename="../../src/core/table/EpwFile.cpp" line="+197"/>
         <source>Plik %1, wiersz %2: </source>
         <translation>File %1, line %2: </translation>
     </message>
@@ -118,7 +118,7 @@ Are you sure you want to continue?</translation>
         <translation>%1 fields instead of %2 !</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+12"/>
         <source>pole %1 (%2) ma niepoprawną wartość „%3” !</source>
         <translation>field %1 (%2) has an invalid value &quot;%3&quot; !</translation>
     </message>

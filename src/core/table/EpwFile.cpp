@@ -52,15 +52,16 @@ struct FieldSpec
     int number;   // 1-based position in the line
     const char* name;
     // Values from this code up stand for a missing value (the format's codes: 99.9, 999, 9999,
-    // 999999 …); 0 for the date fields, which must be there.
+    // 999999 …); 0 for the date fields, which must be whole numbers from 1 to `largest`.
     double missingCode;
+    double largest = 0;
 };
 
 constexpr std::array<FieldSpec, FieldsRead> Fields = {{
-    {1, "Year", 0},
-    {2, "Month", 0},
-    {3, "Day", 0},
-    {4, "Hour", 0},
+    {1, "Year", 0, 9999},
+    {2, "Month", 0, 12},
+    {3, "Day", 0, 31},
+    {4, "Hour", 0, 24},
     {7, "Dry Bulb Temperature", 99.9},              // °C
     {8, "Dew Point Temperature", 99.9},             // °C
     {9, "Relative Humidity", 999},                  // %
@@ -211,12 +212,7 @@ std::optional<Values> ReadHour(const QString& path, int index, QStringView line,
         const QStringView text = TrimControl(fields[std::size_t(spec.number - 1)]);
         const std::optional<double> value = Number(text);
         const bool date = spec.missingCode == 0;
-        const bool validDate = value && *value == std::trunc(*value)
-            && (i == Year
-                || (*value >= 1
-                    && *value <= (i == Month     ? 12
-                                      : i == Day ? 31
-                                                 : 24)));
+        const bool validDate = value && *value == std::trunc(*value) && *value >= 1 && *value <= spec.largest;
         if ((date && !validDate) || (!date && !value && !text.isEmpty())) {
             error = LinePlace(path, index)
                 + Texts::tr("pole %1 (%2) ma niepoprawną wartość „%3” !")

@@ -106,6 +106,49 @@ Are you sure you want to continue?</translation>
     </message>
 </context>
 <context>
+    <name>EpwFile</name>
+    <message>
+        <location filename="../../src/core/table/EpwFile.cpp" line="+197"/>
+        <source>Plik %1, wiersz %2: </source>
+        <translation>File %1, line %2: </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>liczba pól %1 zamiast %2 !</source>
+        <translation>%1 fields instead of %2 !</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>pole %1 (%2) ma niepoprawną wartość „%3” !</source>
+        <translation>field %1 (%2) has an invalid value &quot;%3&quot; !</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>wiersz LOCATION nie podaje szerokości geograficznej !</source>
+        <translation>the LOCATION line gives no latitude !</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Plik %1 kończy się w wierszu %2, zanim zaczynają się dane godzinowe !</source>
+        <translation>The file %1 ends at line %2, before its hourly data begin !</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Plik %1 urywa się w wierszu %2: ma %3 z %4 wierszy godzinowych, które zapowiada wiersz DATA PERIODS !</source>
+        <translation>The file %1 breaks off at line %2: it has %3 of the %4 hourly lines its DATA PERIODS line announces !</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Stacja %1: szerokość %2°, długość %3°, wysokość %4 m; okres %5 – %6; wczytane wiersze: %7; brakujące wartości: %8</source>
+        <translation>Station %1: latitude %2°, longitude %3°, elevation %4 m; period %5 – %6; rows read: %7; missing values: %8</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>brak</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
     <name>KindEditing</name>
     <message>
         <location filename="../../src/core/data/KindEditing.cpp" line="+73"/>
@@ -126,7 +169,7 @@ The new name has not been saved!</translation>
 <context>
     <name>OpenDataFile</name>
     <message>
-        <location filename="../../src/core/table/OpenDataFile.cpp" line="+25"/>
+        <location filename="../../src/core/table/OpenDataFile.cpp" line="+78"/>
         <source>Nie mogę znaleźć pliku </source>
         <translation>Cannot find the file </translation>
     </message>
@@ -483,7 +526,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>TCalcMainForm</name>
     <message>
-        <location filename="../../src/gui/calc/CalcMainForm.cpp" line="+47"/>
+        <location filename="../../src/gui/calc/CalcMainForm.cpp" line="+50"/>
         <source>Opcje obliczeń</source>
         <translation>Calculation options</translation>
     </message>
@@ -553,7 +596,7 @@ The current column, however, is not a data column!</translation>
         <translation>Makes a new table the destination table</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Kolejność tabel</source>
         <translation>Order of tables</translation>
     </message>
@@ -632,7 +675,7 @@ The current column, however, is not a data column!</translation>
         <translation>Destination table:</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+161"/>
         <source>Lista &apos;tabel użytych do obliczeń&apos; jest pusta !</source>
         <translation>The list &apos;Tables used in calculations&apos; is empty!</translation>
     </message>
@@ -645,7 +688,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>TColOptionsForm</name>
     <message>
-        <location filename="../../src/gui/table/ColOptionsForm.cpp" line="+23"/>
+        <location filename="../../src/gui/table/ColOptionsForm.cpp" line="+24"/>
         <source>Opcje kolumny</source>
         <translation>Column options</translation>
     </message>
@@ -655,7 +698,7 @@ The current column, however, is not a data column!</translation>
         <translation>This window changes the name of the current column of the table (and so, possibly, the quantity/index bound to it)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Nazwa kolumny: predefiniowana lub dowolna inna</source>
         <translation>Column name: a predefined one or any other</translation>
     </message>
@@ -693,7 +736,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>TDataOptionsForm</name>
     <message>
-        <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+66"/>
+        <location filename="../../src/gui/data/DataOptionsForm.cpp" line="+67"/>
         <source>Opcje danych</source>
         <translation>Data options</translation>
     </message>
@@ -843,7 +886,7 @@ The current column, however, is not a data column!</translation>
         <translation>Closes the window</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+98"/>
         <source>Opcja jeszcze nie zaimplementowana !
 
 Jeśli uważasz ją za potrzebną lub ułatwiłaby Ci pracę z Salvento,
@@ -870,7 +913,7 @@ write to us!</translation>
         <translation>Delete columns / rows</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>To okno służy do usuwania kolumn i wierszy z aktywnej tabeli</source>
         <translation>This window deletes columns and rows from the active table</translation>
     </message>
@@ -945,7 +988,7 @@ write to us!</translation>
         <translation>Insert columns / rows</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>To okno służy do wstawiania kolumn i wierszy do aktywnej tabeli</source>
         <translation>This window inserts columns and rows into the active table</translation>
     </message>
@@ -1100,7 +1143,7 @@ write to us!</translation>
         <translation>Closes the window without doing anything</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>&amp;Opcje ...</source>
         <translation>&amp;Options ...</translation>
     </message>
@@ -1110,7 +1153,7 @@ write to us!</translation>
         <translation>Sets further options for loading data from the file (this option does not work yet!)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Podgląd pliku ...</source>
         <translation>&amp;View file ...</translation>
     </message>
@@ -1133,13 +1176,13 @@ write to us!</translation>
         <translation>Salvento for Windows</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+99"/>
         <source>Nor&amp;malna wielkość</source>
         <translation>&amp;Normal size</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../src/gui/app/MainFormActions.cpp" line="+99"/>
+        <location filename="../../src/gui/app/MainFormActions.cpp" line="+94"/>
         <source>&amp;Maksymalizuj</source>
         <translation>Ma&amp;ximize</translation>
     </message>
@@ -1155,7 +1198,7 @@ write to us!</translation>
         <translation>Maximize|Maximizes the current table window</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormActions.cpp" line="-29"/>
+        <location filename="../../src/gui/app/MainFormActions.cpp" line="-24"/>
         <source>&amp;Nowa (pusta)</source>
         <translation>&amp;New (empty)</translation>
     </message>
@@ -1165,7 +1208,7 @@ write to us!</translation>
         <translation>New table|Creates a new, empty table</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>N&amp;owa z pliku ...</source>
         <translation>New from &amp;file ...</translation>
     </message>
@@ -1175,7 +1218,7 @@ write to us!</translation>
         <translation>Open|Opens a file and loads its data into a table</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Zapisz</source>
         <translation>&amp;Save</translation>
     </message>
@@ -1195,7 +1238,7 @@ write to us!</translation>
         <translation>Save as|Saves the contents of the table to a file under a name you give</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Koniec</source>
         <translation>E&amp;xit</translation>
     </message>
@@ -1205,7 +1248,7 @@ write to us!</translation>
         <translation>Exit|Ends your work with Salvento</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Za&amp;mknij</source>
         <translation>C&amp;lose</translation>
     </message>
@@ -1215,7 +1258,7 @@ write to us!</translation>
         <translation>Close table|Closes the current table</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Kaskada</source>
         <translation>&amp;Cascade</translation>
     </message>
@@ -1225,17 +1268,17 @@ write to us!</translation>
         <translation>Cascade|Arranges the windows in a cascade</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Ulóż po&amp;ziomo</source>
         <translation>Tile &amp;horizontally</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Ułóż poziomo|Układa okna jedno nad drugim</source>
         <translation>Tile horizontally|Arranges the windows one above another</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Ulóż pi&amp;onowo</source>
         <translation>Tile &amp;vertically</translation>
     </message>
@@ -1245,7 +1288,7 @@ write to us!</translation>
         <translation>Tile vertically|Arranges the windows side by side</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Zmniejsz wszystkie</source>
         <translation>&amp;Minimize all</translation>
     </message>
@@ -1255,7 +1298,7 @@ write to us!</translation>
         <translation>Minimize all|Minimizes all windows to icons</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Szereguj wszystkie</source>
         <translation>&amp;Arrange icons</translation>
     </message>
@@ -1265,17 +1308,17 @@ write to us!</translation>
         <translation>Arrange icons|Arranges the icons evenly</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>&amp;O Salvento ...</source>
         <translation>&amp;About Salvento ...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>O Salvento|Wyświetla podstawowe informacje o Salvento</source>
         <translation>About Salvento|Shows basic information about Salvento</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>&amp;Pomoc ...</source>
         <translation>&amp;Help ...</translation>
     </message>
@@ -1285,7 +1328,7 @@ write to us!</translation>
         <translation>Help|Shows the Help for Salvento</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>&amp;Kopiuj</source>
         <translation>&amp;Copy</translation>
     </message>
@@ -1325,7 +1368,7 @@ write to us!</translation>
         <translation>Delete|Deletes the contents of the selected cells</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Kopiuj z &amp;nazwami kolumn</source>
         <translation>Copy with column &amp;names</translation>
     </message>
@@ -1365,7 +1408,7 @@ write to us!</translation>
         <translation>Find|Searches the current column or table for data with the given properties</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Szukaj &amp;ponownie</source>
         <translation>Find &amp;again</translation>
     </message>
@@ -1375,7 +1418,7 @@ write to us!</translation>
         <translation>Find again|Repeats the last search</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Szukaj ko&amp;lumny</source>
         <translation>Find co&amp;lumn</translation>
     </message>
@@ -1385,7 +1428,7 @@ write to us!</translation>
         <translation>Find column|Searches the tables for a column of the given name</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Ws&amp;taw kolumny/wiersze ...</source>
         <translation>&amp;Insert columns/rows ...</translation>
     </message>
@@ -1415,7 +1458,7 @@ write to us!</translation>
         <translation>Column options|Sets the options of a column (its name, for example)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>&amp;Opcje zapisu/odczytu ...</source>
         <translation>&amp;Save/load options ...</translation>
     </message>
@@ -1425,7 +1468,7 @@ write to us!</translation>
         <translation>Save/load options|Sets the global options for saving and loading files</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Opcje &amp;danych ...</source>
         <translation>&amp;Data options ...</translation>
     </message>
@@ -1435,7 +1478,7 @@ write to us!</translation>
         <translation>Data options|Sets the global options of the input data and the indices</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Co możesz obliczyć ...</source>
         <translation>&amp;What can be calculated ...</translation>
     </message>
@@ -1445,17 +1488,17 @@ write to us!</translation>
         <translation>What can be calculated|Finds out which indices can be calculated</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Obliczenia ...</source>
         <translation>&amp;Calculations ...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Obliczenia|Oblicza wartości wybranych wskaźników</source>
         <translation>Calculations|Calculates the values of the chosen indices</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Obliczenia s&amp;tatystyczne ...</source>
         <translation>&amp;Statistics ...</translation>
     </message>
@@ -1465,7 +1508,7 @@ write to us!</translation>
         <translation>Statistics|Shows basic statistics of the data in the current table</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>&amp;Plik</source>
         <translation>&amp;File</translation>
     </message>
@@ -1550,12 +1593,12 @@ write to us!</translation>
         <translation>Help</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Narzędzia</source>
         <translation>Tools</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormCommands.cpp" line="+29"/>
+        <location filename="../../src/gui/app/MainFormCommands.cpp" line="+28"/>
         <source>Obliczenia ...</source>
         <translation>Calculating ...</translation>
     </message>
@@ -1565,17 +1608,17 @@ write to us!</translation>
         <translation>Calculations</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormFile.cpp" line="+22"/>
+        <location filename="../../src/gui/app/MainFormFile.cpp" line="+23"/>
         <source>Otwórz pliki</source>
         <translation>Open files</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Pliki danych (*.txt *.dat);;Wszystkie pliki (*)</source>
-        <translation>Data files (*.txt *.dat);;All files (*)</translation>
+        <source>Pliki danych (*.txt *.dat);;Pliki pogodowe EnergyPlus (*.epw);;Wszystkie pliki (*)</source>
+        <translation>Data files (*.txt *.dat);;EnergyPlus weather files (*.epw);;All files (*)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+33"/>
         <source>Zapisz</source>
         <translation>Save</translation>
     </message>
@@ -1604,7 +1647,7 @@ write to us!</translation>
         <translation>File save/load options (THIS FILE)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>To okno służy do określania opcji Salvento, dotyczących wczytywania danych z plików i ch wewnętrznej reprezentacji</source>
         <translation>This window sets Salvento&apos;s options for loading data from files and for their internal representation</translation>
     </message>
@@ -1906,7 +1949,7 @@ write to us!</translation>
 <context>
     <name>TSearchColForm</name>
     <message>
-        <location filename="../../src/gui/search/SearchColForm.cpp" line="+21"/>
+        <location filename="../../src/gui/search/SearchColForm.cpp" line="+22"/>
         <source>Szukaj kolumny</source>
         <translation>Find column</translation>
     </message>
@@ -1916,7 +1959,7 @@ write to us!</translation>
         <translation>&amp;Name of the column to find:</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+33"/>
         <source>&amp;Szukaj</source>
         <translation>&amp;Find</translation>
     </message>
@@ -2163,7 +2206,7 @@ write to us!</translation>
         <translation>Table %2d (%s)</translation>
     </message>
     <message>
-        <location line="+147"/>
+        <location line="+148"/>
         <source>[Nieznana dana wejściowa lub wskaźnik]</source>
         <translation>[Unknown input or index]</translation>
     </message>
@@ -2176,9 +2219,17 @@ write to us!</translation>
 <context>
     <name>TTableWin</name>
     <message>
-        <location filename="../../src/gui/table/TableWin.cpp" line="+163"/>
+        <location filename="../../src/gui/table/TableWin.cpp" line="+181"/>
         <source>Tabela %1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?</source>
         <translation>Table %1 has unsaved changes. Do you want to save them before closing?</translation>
+    </message>
+</context>
+<context>
+    <name>TextCells</name>
+    <message>
+        <location filename="../../src/core/table/TextCells.cpp" line="+43"/>
+        <source>Komórki kolumn rodzajów danych, które nie zawierają liczb: %1 (razem %2). Obliczenia przyjmą za nie wartości domyślne; sprawdź separator dziesiętny w opcjach wczytywania.</source>
+        <translation>Cells of data-kind columns that hold no number: %1 (%2 in all). Calculations will use the defaults in their place; check the decimal separator in the load options.</translation>
     </message>
 </context>
 <context>

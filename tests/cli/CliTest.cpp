@@ -294,6 +294,28 @@ TEST_F(CliTest, CalculatesEveryIndexForTheExampleYear)
     EXPECT_EQ(Read(QStringLiteral("again.txt")), Read(QStringLiteral("year.txt")));
 }
 
+// A weather file is opened as the Open command opens it: every row gets UTCI, and the weather type
+// wherever the file gives the precipitation (the excerpt's April, not its 31 March).
+TEST_F(CliTest, CalculatesFromAnEnergyPlusWeatherFile)
+{
+    const CliRun run = Shipped({QStringLiteral("calc"), QStringLiteral(SALVENTO_TEST_DATA "/chicago_excerpt.epw"),
+                                QStringLiteral("-o"), Path(QStringLiteral("out.txt"))});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Stacja Chicago Ohare Intl Ap, IL, USA: "))) << run.err.toStdString();
+    const QStringList lines = QString::fromUtf8(Read(QStringLiteral("out.txt"))).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 73);
+    const QStringList header = lines[0].split(QLatin1Char('\t'));
+    const qsizetype utci = header.indexOf(QStringLiteral("UTCI"));
+    const qsizetype weather = header.indexOf(QStringLiteral("Weather"));
+    ASSERT_GE(utci, 0);
+    ASSERT_GE(weather, 0);
+    for (int r = 1; r < lines.size(); ++r) {
+        const QStringList fields = lines[r].split(QLatin1Char('\t'));
+        EXPECT_FALSE(fields[utci].isEmpty()) << r;
+        EXPECT_EQ(fields[weather].isEmpty(), r <= 24) << r;
+    }
+}
+
 TEST_F(CliTest, RefusesToWriteTheResultsOverAnInput)
 {
     Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");

@@ -5,6 +5,7 @@
 
 #include "core/data/DataManager.h"
 #include "core/table/DataFile.h"
+#include "core/table/EpwFile.h"
 #include "core/table/OpenDataFile.h"
 #include "core/table/RecentFiles.h"
 #include "core/table/TableSet.h"
@@ -100,6 +101,9 @@ void CheckRoundTrip(Fixture& fixture, const TTable& table)
     DataFileText file;
     FUZZ_CHECK(ReadDataFile(path, file));
     const int first = FirstNonEmptyLine(file.lines);
+    // A first line starting "LOCATION," makes the file a weather file.
+    if (first < int(file.lines.size()) && IsEpwLocationLine(file.lines[std::size_t(first)]))
+        return;
     const bool detected = first < int(file.lines.size())
         && DetectDataSeparator(file.lines[std::size_t(first)]) == separator;
     LoadOptions again;

@@ -54,8 +54,8 @@ QStringList ClippedParts(QDialog* dialog)
 {
     QStringList clipped;
     const auto report = [&](const QWidget* w, const QString& text) {
-        clipped << QStringLiteral("%1 %2 \"%3\"").arg(dialog->metaObject()->className(),
-                                                        w->metaObject()->className(), text);
+        clipped << QStringLiteral("%1 %2 \"%3\"")
+                       .arg(dialog->metaObject()->className(), w->metaObject()->className(), text);
     };
     // Room for the window's icon and its buttons in a title bar.
     if (dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + 120 > dialog->width())
@@ -104,9 +104,10 @@ QStringList CheckDialog(QDialog& dialog)
 
 QStringList CheckEveryDialog(TMainForm& form)
 {
-    TTable& table = AddTable(form, {QStringLiteral("t"), QStringLiteral("v"), QStringLiteral("f"), QStringLiteral("PMV")},
+    TTable& table = AddTable(form,
+                             {QStringLiteral("t"), QStringLiteral("v"), QStringLiteral("f"), QStringLiteral("PMV")},
                              {{"10", "2", "50", "0.5"}, {"-5", "8", "90", "-1"}});
-    DataManager& kinds = form.Kinds();
+    DataManager& kinds = form.Workbench().Kinds();
     KindFlags possible{};
     possible[kind::WCI] = possible[kind::WCT] = possible[kind::Humidex] = true;
     const TableSelection selection{1, 1, 2, 2, 1, 1};
@@ -118,12 +119,14 @@ QStringList CheckEveryDialog(TMainForm& form)
     const std::vector<std::function<std::unique_ptr<QDialog>()>> dialogs = {
         [&] { return std::make_unique<TAboutBox>(&form); },
         [&] { return std::make_unique<TLanguageForm>(1045, &form); },
-        [&] { return std::make_unique<TOptionsForm>(form.Options().Record, nullptr, &form); },
+        [&] { return std::make_unique<TOptionsForm>(form.Workbench().Options().Record, nullptr, &form); },
         [&] { return std::make_unique<TLoadOptionsForm>(request, &form); },
-        [&] { return std::make_unique<TCalcMainForm>(CalcSettings(), form.Tables(), &table, form.Ui(), &form); },
+        [&] {
+            return std::make_unique<TCalcMainForm>(CalcSettings(), form.Workbench().Tables(), &table, form.Ui(), &form);
+        },
         [&] { return std::make_unique<TPossibleIdxsDispForm>(possible, kinds, &form); },
         [&] { return std::make_unique<TPossibleIdxsSelForm>(possible, possible, kinds, &form); },
-        [&] { return std::make_unique<TPossibleIndexesForm>(kinds, form.Tables(), form.Ui(), &form); },
+        [&] { return std::make_unique<TPossibleIndexesForm>(kinds, form.Workbench().Tables(), form.Ui(), &form); },
         [&] { return std::make_unique<TDataOptionsForm>(kinds, &form); },
         [&] { return std::make_unique<TSearchColForm>(kinds, QStringLiteral("ECI"), &form); },
         [&] { return std::make_unique<TSearchDataForm>(search, table.ColumnKind(1), &form); },

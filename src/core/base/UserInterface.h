@@ -29,6 +29,9 @@ public:
 
     // A message with an OK button.
     virtual void ShowMessage(const QString& text, Icon icon) = 0;
+    // A report that needs no answer (what a file held): by default a message; the desktop puts it in
+    // the status bar.
+    virtual void ShowReport(const QString& text) { ShowMessage(text, Icon::Information); }
     // A question with Yes and No buttons; true only for Yes.
     virtual bool AskYesNo(const QString& text) = 0;
     // The load options of a data file about to be opened; nothing when the user cancels.

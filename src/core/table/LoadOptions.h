@@ -19,6 +19,7 @@ struct LoadOptionsRequest
     QChar detectedSeparator;   // the zero character when the file has no separator
     bool hasCurrentTable = false;
     QChar detectedDecimalSeparator;   // what the file's numbers use; the zero character when unclear
+    bool fixedFormat = false;         // a file of a fixed format (a weather file): only the mode is asked
 };
 
 // The load options as a user types them: the separators are the texts of one-character fields in

@@ -47,6 +47,7 @@ QString TTable::NumberedText(int tableNumber, const QString& fileName)
 void TTable::BindFile(const QString& path)
 {
     m_fileName = path;
+    m_fileReadOnly = false;
     // The caption is written anew; a table with unsaved changes keeps showing its marker.
     QString caption = NumberedText(m_tableNumber, path);
     if (m_modified)

@@ -49,8 +49,12 @@ public:
     QChar DataSeparator() const { return m_dataSeparator; }
     void SetDataSeparator(QChar separator) { m_dataSeparator = separator; }
 
-    // Binds the table to a file: FileName := path, caption "Tabela %2d (%s)".
+    // Binds the table to a file: FileName := path, caption "Tabela %2d (%s)"; the file is writable.
     void BindFile(const QString& path);
+    // A file the table was read from but is never written to (a weather file): Save asks for a new
+    // name. Binding another file ends it.
+    bool FileReadOnly() const { return m_fileReadOnly; }
+    void SetFileReadOnly(bool readOnly) { m_fileReadOnly = readOnly; }
     // Sets Modified and the caption's " (*)" marker.
     void SetModified(bool flag);
     // "Tabela %2d (%s)": how tables with a file are captioned and listed in dialogs.
@@ -225,6 +229,7 @@ private:
     int m_tableNumber;
     QString m_caption;
     QString m_fileName;
+    bool m_fileReadOnly = false;
     QChar m_dataSeparator;
     bool m_modified = false;
     int m_updateDepth = 0;

@@ -6,7 +6,9 @@
 #include "gui/calc/PossibleIdxsSelForm.h"
 #include "gui/table/LoadOptionsForm.h"
 
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace {
 
@@ -43,6 +45,14 @@ void GuiUserInterface::ShowMessage(const QString& text, Icon icon)
 {
     QMessageBox box(BoxIcon(icon), TApplication::Title(), BoxText(text), QMessageBox::Ok, m_window);
     box.exec();
+}
+
+void GuiUserInterface::ShowReport(const QString& text)
+{
+    if (auto* window = qobject_cast<QMainWindow*>(m_window))
+        window->statusBar()->showMessage(text);
+    else
+        UserInterface::ShowReport(text);
 }
 
 bool GuiUserInterface::AskYesNo(const QString& text)

@@ -25,6 +25,7 @@ public:
     void SetActiveTable(std::function<const TTable*()> active) { m_activeTable = std::move(active); }
 
     void ShowMessage(const QString& text, Icon icon) override;
+    void ShowReport(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     std::optional<LoadOptions> ChooseLoadOptions(const LoadOptionsRequest& request) override;
     std::optional<CalcChoices> ChooseCalculation(const CalcSettings& settings) override;

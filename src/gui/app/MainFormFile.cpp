@@ -7,7 +7,9 @@
 #include "core/table/Table.h"
 #include "gui/table/TableWin.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 void TMainForm::NewTable()
 {
@@ -17,8 +19,9 @@ void TMainForm::NewTable()
 
 void TMainForm::OpenWithDialog()
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Otwórz pliki"), m_workbench.LastFolder(u"Open"),
-                                                            tr("Pliki danych (*.txt *.dat);;Wszystkie pliki (*)"));
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        this, tr("Otwórz pliki"), m_workbench.LastFolder(u"Open"),
+        tr("Pliki danych (*.txt *.dat);;Pliki pogodowe EnergyPlus (*.epw);;Wszystkie pliki (*)"));
     if (!paths.isEmpty())
         m_workbench.RememberFolder(u"Open", paths.first());
     OpenFiles(paths);
@@ -39,15 +42,18 @@ void TMainForm::SaveActiveAs()
 
 bool TMainForm::SaveWindow(TTableWin& window)
 {
-    if (window.Table().FileName().isEmpty())
+    if (window.Table().FileName().isEmpty() || window.Table().FileReadOnly())
         return SaveWindowAs(window);
     return SaveTable(window.Table(), m_ui);
 }
 
 bool TMainForm::SaveWindowAs(TTableWin& window)
 {
-    const QString start = window.Table().FileName().isEmpty() ? m_workbench.LastFolder(u"Save")
-                                                              : window.Table().FileName();
+    const TTable& table = window.Table();
+    QString start = table.FileName().isEmpty() ? m_workbench.LastFolder(u"Save") : table.FileName();
+    // A weather file is never written: the dialog proposes a data file beside it.
+    if (table.FileReadOnly())
+        start = QFileInfo(start).dir().filePath(QFileInfo(start).completeBaseName() + QStringLiteral(".dat"));
     QFileDialog dialog(this, tr("Zapisz"), start, tr("Pliki danych (*.dat *.txt);;Wszystkie pliki (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dat"));

@@ -77,10 +77,14 @@ TLoadOptionsForm::TLoadOptionsForm(const LoadOptionsRequest& request, QWidget* p
     btnLoad->setDefault(true);
     auto* btnCancel = buttons->addButton(tr("Anuluj"), QDialogButtonBox::RejectRole);
     Hint(btnCancel, tr("Zamyka okno bez podejmowania żadnych działań"));
-    auto* btnOptions = buttons->addButton(tr("&Opcje ..."), QDialogButtonBox::ActionRole);
-    btnOptions->setObjectName(QStringLiteral("btnOptions"));
-    Hint(btnOptions, tr("Pozwala ustawić dalsze opcje wczytywania danych z pliku (ta opcja póki co nie działa!)"));
-    connect(btnOptions, &QPushButton::clicked, this, [this] { TOptionsForm::Edit(m_fileOptions, nullptr, this); });
+    // A file of a fixed format has no separators or read options to choose: only the mode.
+    separators->setVisible(!request.fixedFormat);
+    if (!request.fixedFormat) {
+        auto* btnOptions = buttons->addButton(tr("&Opcje ..."), QDialogButtonBox::ActionRole);
+        btnOptions->setObjectName(QStringLiteral("btnOptions"));
+        Hint(btnOptions, tr("Pozwala ustawić dalsze opcje wczytywania danych z pliku (ta opcja póki co nie działa!)"));
+        connect(btnOptions, &QPushButton::clicked, this, [this] { TOptionsForm::Edit(m_fileOptions, nullptr, this); });
+    }
     auto* btnView = buttons->addButton(tr("&Podgląd pliku ..."), QDialogButtonBox::ActionRole);
     btnView->setObjectName(QStringLiteral("btnView"));
     Hint(btnView, tr("Otwiera Notatnik i ładuje do niego zawartość wczytywanego pliku"));

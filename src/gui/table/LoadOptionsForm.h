@@ -9,7 +9,8 @@ class QButtonGroup;
 class QLineEdit;
 
 // How a data file is loaded: into a new table, replacing the current one, or appended to it as new
-// columns or new rows, with the file's data and decimal separators ('t' for tab).
+// columns or new rows, with the file's data and decimal separators ('t' for tab). A file of a fixed
+// format asks for the mode alone.
 class TLoadOptionsForm : public QDialog
 {
     Q_OBJECT

@@ -43,6 +43,44 @@
     </message>
 </context>
 <context>
+    <name>CalcRunner</name>
+    <message>
+        <location filename="../../src/gui/calc/CalcRunner.cpp" line="+27"/>
+        <source>Wiersze: %L1 z %L2</source>
+        <translation>Rows: %L1 of %L2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, pozostało około %1</source>
+        <translation>, about %1 left</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Obliczenia</source>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Przerywanie obliczeń ...</source>
+        <translation>Stopping the calculation ...</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <location filename="../../src/core/table/DataFile.cpp" line="+218"/>
@@ -888,11 +926,9 @@ The current column, however, is not a data column!</translation>
     <message>
         <location line="+98"/>
         <source>Opcja jeszcze nie zaimplementowana !
-
 Jeśli uważasz ją za potrzebną lub ułatwiłaby Ci pracę z Salvento,
 napisz do nas!</source>
         <translation>This option is not implemented yet!
-
 If you find it necessary, or it would make your work with Salvento easier,
 write to us!</translation>
     </message>
@@ -1596,16 +1632,6 @@ write to us!</translation>
         <location line="+9"/>
         <source>Narzędzia</source>
         <translation>Tools</translation>
-    </message>
-    <message>
-        <location filename="../../src/gui/app/MainFormCommands.cpp" line="+28"/>
-        <source>Obliczenia ...</source>
-        <translation>Calculating ...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Obliczenia</source>
-        <translation>Calculations</translation>
     </message>
     <message>
         <location filename="../../src/gui/app/MainFormFile.cpp" line="+23"/>

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -120,6 +121,32 @@ TEST(CalcDialogs, SimpleWayIntoANewTable)
     EXPECT_EQ(settings.SimpleSources, QStringList{QStringLiteral("Tabela  1 ()")});
     EXPECT_EQ(settings.SimpleDestination, QStringLiteral("Tabela  2 ()"));
     EXPECT_TRUE(settings.LastSelection[kind::WCI]);
+}
+
+TEST(CalcDialogs, AnErrorInTheBackgroundRunIsToldAndKeepsTheRowsWritten)
+{
+    MainFormFixture fixture;
+    TMainForm& form = fixture.Form();
+    QFile::remove(fixture.Home().Path(QStringLiteral("WSI.INI")));
+    AddTable(form, {QStringLiteral("Weather")}, {{"nonsense"}, {"-1_2T1_010"}});
+
+    QString text;
+    bool error = false;
+    WhenModal([&](QWidget* setup) {
+        WhenModal([&](QWidget* selection) {
+            SelectEntries(Find<QListWidget>(selection, "lbIndexes"), {QStringLiteral("WSI_SB")});
+            AnswerError(&text, &error);   // raised on the worker thread, shown on this one
+            Press(selection, QStringLiteral("O&blicz"));
+        });
+        Click(setup, "btnOKSimple");
+    });
+    form.Actions().Calculate->trigger();
+
+    EXPECT_TRUE(error);
+    EXPECT_TRUE(text.contains(QStringLiteral("WSI.INI"))) << text.toStdString();
+    const TTable& destination = *form.Workbench().Tables().At(1);
+    EXPECT_TRUE(destination.Modified());
+    EXPECT_EQ(destination.RowCount(), 3);
 }
 
 TEST(CalcDialogs, SimpleWayIntoAnOpenTableIsOfferedAgainAndCancelsChangeNothing)

@@ -254,7 +254,7 @@ void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount
     }
 }
 
-bool CalcManager::Run(const CalcProgress& progress)
+bool CalcManager::Run(const CalcProgress& progress, const std::atomic<bool>* cancel)
 {
     std::array<int, PriorityCount> rows{1, 1, 1, 1};
     int destinationRow = 1;
@@ -266,8 +266,14 @@ bool CalcManager::Run(const CalcProgress& progress)
         try {
             for (int done = 1;; ++done) {
                 RunRow(m_simpleMode ? rows[0] : destinationRow, rows);
-                if (progress && done % ProgressInterval == 0)
-                    progress(done, total);
+                if (done % ProgressInterval == 0) {
+                    if (progress)
+                        progress(done, total);
+                    if (cancel && cancel->load(std::memory_order_relaxed)) {
+                        completed = false;
+                        break;
+                    }
+                }
                 if (m_simpleMode) {
                     ++rows[0];
                 } else {

@@ -4,6 +4,7 @@
 #include "core/calc/CalcChoices.h"
 
 #include <array>
+#include <atomic>
 #include <functional>
 
 class DataManager;
@@ -41,8 +42,9 @@ public:
     bool Calculate();
     // Evaluates every destination row and writes the results, then marks the destination modified.
     // An error raised inside a formula (a missing file) ends the calculation at that row and is
-    // shown to the user; the rows already written stay. False when it ended so.
-    bool Run(const CalcProgress& progress = {});
+    // shown to the user; the rows already written stay. So does `cancel` when it becomes true
+    // (checked every thousand rows or so; another thread may set it). False when it ended so.
+    bool Run(const CalcProgress& progress = {}, const std::atomic<bool>* cancel = nullptr);
 
     // The steps of Calculate, in the order it takes them.
     void ReadChoices(const CalcChoices& choices);

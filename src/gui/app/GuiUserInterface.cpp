@@ -9,6 +9,9 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QThread>
+
+#include <functional>
 
 namespace {
 
@@ -36,6 +39,16 @@ QString BoxText(const QString& text)
     return box.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// The user is asked on the thread of the windows: a call from a worker thread (a calculation
+// running in the background) waits there until the user has answered.
+void OnGuiThread(const std::function<void()>& ask)
+{
+    if (QThread::currentThread() == qApp->thread())
+        ask();
+    else
+        QMetaObject::invokeMethod(qApp, ask, Qt::BlockingQueuedConnection);
+}
+
 }   // namespace
 
 GuiUserInterface::GuiUserInterface(QWidget* window, TableSet& tables) : m_window(window), m_tables(tables)
@@ -43,8 +56,10 @@ GuiUserInterface::GuiUserInterface(QWidget* window, TableSet& tables) : m_window
 
 void GuiUserInterface::ShowMessage(const QString& text, Icon icon)
 {
-    QMessageBox box(BoxIcon(icon), TApplication::Title(), BoxText(text), QMessageBox::Ok, m_window);
-    box.exec();
+    OnGuiThread([&] {
+        QMessageBox box(BoxIcon(icon), TApplication::Title(), BoxText(text), QMessageBox::Ok, m_window);
+        box.exec();
+    });
 }
 
 void GuiUserInterface::ShowReport(const QString& text)
@@ -57,10 +72,14 @@ void GuiUserInterface::ShowReport(const QString& text)
 
 bool GuiUserInterface::AskYesNo(const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, TApplication::Title(), BoxText(text), QMessageBox::Yes | QMessageBox::No,
-                    m_window);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    bool yes = false;
+    OnGuiThread([&] {
+        QMessageBox box(QMessageBox::Question, TApplication::Title(), BoxText(text), QMessageBox::Yes | QMessageBox::No,
+                        m_window);
+        box.setDefaultButton(QMessageBox::No);
+        yes = box.exec() == QMessageBox::Yes;
+    });
+    return yes;
 }
 
 std::optional<LoadOptions> GuiUserInterface::ChooseLoadOptions(const LoadOptionsRequest& request)

@@ -8,6 +8,7 @@
 #include "gui/app/HelpWindow.h"
 #include "gui/app/LanguageForm.h"
 #include "gui/app/OptionsForm.h"
+#include "gui/calc/CalcRunner.h"
 #include "gui/calc/PossibleIndexesForm.h"
 #include "gui/data/DataOptionsForm.h"
 #include "gui/table/TableWin.h"
@@ -15,7 +16,6 @@
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QProgressDialog>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -24,17 +24,7 @@ void TMainForm::Calculate()
     CalcManager manager(m_workbench.CalculationSettings(), m_workbench.Kinds(), m_workbench.Tables(), m_ui);
     if (!manager.Calculate())
         return;
-    {
-        QProgressDialog progress(tr("Obliczenia ..."), QString(), 0, 1, this);
-        progress.setWindowTitle(tr("Obliczenia"));
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(500);
-        progress.setCancelButton(nullptr);
-        manager.Run([&progress](int done, int total) {
-            progress.setMaximum(total);
-            progress.setValue(done);
-        });
-    }
+    RunCalculation(manager, m_mdiArea, this);
     // The destination is shown with its first result column leftmost, also after an error ended
     // the run: the rows written are results.
     TTableWin* destination = WindowOf(manager.Destination());

@@ -299,6 +299,25 @@ TEST_F(CalcManagerTest, AFileErrorEndsTheRunButKeepsTheRowsWritten)
     EXPECT_TRUE(manager.Destination()->CellData(1, 1).NoValidValue);
 }
 
+TEST_F(CalcManagerTest, CancellingEndsTheRunButKeepsTheRowsWritten)
+{
+    TTable* source = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 3000,
+                               [](int c, int) { return c == 1 ? -10.0f : 5.0f; });
+    ui.calcChoices = Simple({source});
+    ui.indices = Only({kind::WCI});
+    CalcManager manager(settings, kinds, tables, ui);
+    ASSERT_TRUE(manager.Calculate());
+    const std::atomic<bool> cancel{true};
+    EXPECT_FALSE(manager.Run({}, &cancel));
+    const TTable& destination = *manager.Destination();
+    EXPECT_TRUE(destination.Modified());
+    int written = 0;
+    for (int r = 1; r < destination.RowCount(); ++r)
+        written += destination.CellData(1, r).NoValidValue ? 0 : 1;
+    EXPECT_GT(written, 0);
+    EXPECT_LT(written, 3000);
+}
+
 TEST_F(CalcManagerTest, AnalysisOfTemperatureAndWind)
 {
     KindFlags possible{};

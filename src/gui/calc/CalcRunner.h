@@ -1,0 +1,10 @@
+#pragma once
+
+class CalcManager;
+class QWidget;
+
+// Runs a prepared calculation on a worker thread while the user watches a progress dialog: rows
+// done, time left and a Cancel button. The windows in `frozen` (the tables) are not redrawn while
+// the worker writes; the destination tells its changes once, when the run is over. Cancelling, like
+// an error inside a formula, keeps the rows already written. True when every row was calculated.
+bool RunCalculation(CalcManager& manager, QWidget* frozen, QWidget* parent);

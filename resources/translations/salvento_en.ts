@@ -45,7 +45,7 @@
 <context>
     <name>DataFile</name>
     <message>
-        <location filename="../../src/core/table/DataFile.cpp" line="+219"/>
+        <location filename="../../src/core/table/DataFile.cpp" line="+218"/>
         <source>Czy na pewno chcesz usunąć zawartość tabeli ?</source>
         <translation>Are you sure you want to delete the contents of the table?</translation>
     </message>
@@ -68,6 +68,14 @@
         <location line="+3"/>
         <source>Przy odczycie danych z pliku pominięte zostały kolumny nie posiadające w tabeli odpowiedników o takiej samej nazwie !</source>
         <translation>Columns of the file with no column of the same name in the table were skipped while reading the data!</translation>
+    </message>
+</context>
+<context>
+    <name>DataManager</name>
+    <message>
+        <location filename="../../src/core/data/DataManager.cpp" line="+77"/>
+        <source>Błąd podczas zapisu do pliku %1 !</source>
+        <translation>Error while writing to the file %1!</translation>
     </message>
 </context>
 <context>
@@ -154,7 +162,7 @@ The point is used as the decimal separator instead.</translation>
         <translation>The output file %1 is one of the input files!</translation>
     </message>
     <message>
-        <location filename="../../src/cli/main.cpp" line="+137"/>
+        <location filename="../../src/cli/main.cpp" line="+138"/>
         <source>Katalog %1 nie istnieje !</source>
         <translation>The directory %1 does not exist!</translation>
     </message>
@@ -437,7 +445,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>Suitability</name>
     <message>
-        <location filename="../../src/core/indices/Suitability.cpp" line="+21"/>
+        <location filename="../../src/core/indices/Suitability.cpp" line="+23"/>
         <source>Nie mogę otworzyć pliku %1 !</source>
         <translation>I cannot open the file %1!</translation>
     </message>
@@ -916,7 +924,7 @@ write to us!</translation>
 <context>
     <name>TExposureTime</name>
     <message>
-        <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+292"/>
+        <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+293"/>
         <source>bez ograniczeń</source>
         <translation>no limit</translation>
     </message>
@@ -1125,7 +1133,7 @@ write to us!</translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../../src/gui/app/MainForm.cpp" line="+26"/>
+        <location filename="../../src/gui/app/MainForm.cpp" line="+27"/>
         <source>Salvento dla Windows</source>
         <translation>Salvento for Windows</translation>
     </message>
@@ -2181,7 +2189,7 @@ write to us!</translation>
 <context>
     <name>UserInterface</name>
     <message>
-        <location filename="../../src/core/UserInterface.cpp" line="+17"/>
+        <location filename="../../src/core/base/UserInterface.cpp" line="+17"/>
         <source>Zabrakło pamięci do wykonania polecenia: zostało przerwane !</source>
         <translation>Not enough memory to carry out the command: it was stopped!</translation>
     </message>

@@ -21,7 +21,7 @@ constexpr int ProgressInterval = 1024;
 }   // namespace
 
 CalcManager::CalcManager(CalcSettings& settings, DataManager& kinds, TableSet& tables, UserInterface& ui)
-    : m_settings(settings), m_kinds(kinds), m_tables(tables), m_ui(ui)
+    : m_settings(settings), m_kinds(kinds), m_row(kinds), m_tables(tables), m_ui(ui)
 { }
 
 bool CalcManager::Calculate()
@@ -224,21 +224,18 @@ float CalcManager::SourceValue(int id, int row) const
 void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount>& rows)
 {
     m_kinds.LogNewRow();
-    m_kinds.ResetAll();
+    m_row.ResetAll();
     for (int id = 0; id < kind::ListedCount; ++id) {
         const KindRoute& route = m_routes[std::size_t(id)];
-        if (!route.Found)
-            continue;
-        TAbstractData& data = *m_kinds.GetById(id);
-        data.Value = SourceValue(id, rows[std::size_t(route.Priority)]);
-        data.FromSource = true;
+        if (route.Found)
+            m_row.SetFromSource(id, SourceValue(id, rows[std::size_t(route.Priority)]));
     }
     for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
         const KindRoute& route = m_routes[std::size_t(id)];
         if (!route.Selected)
             continue;
         m_kinds.LogCalculating(QStringLiteral("+-+-+-+-+-+-+-+-"));
-        const float value = m_kinds.GetById(id)->GetValue();
+        const float value = m_row.Input(id);
         route.DestTable->SetCellNumber(route.DestColumn, destinationRow, value);
     }
     if (m_simpleMode)

@@ -2,6 +2,7 @@
 
 #include "core/base/Catalogue.h"
 #include "core/calc/CalcChoices.h"
+#include "core/data/EvaluationState.h"
 
 #include <array>
 #include <functional>
@@ -87,6 +88,7 @@ private:
 
     CalcSettings& m_settings;
     DataManager& m_kinds;
+    EvaluationState m_row;   // the values of the row being evaluated
     TableSet& m_tables;
     UserInterface& m_ui;
     TTable* m_destination = nullptr;

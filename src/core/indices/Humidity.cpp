@@ -5,25 +5,25 @@
 // Water vapour pressure [hPa]. From the relative humidity the row already holds (read as stored:
 // the humidity is itself computed from the vapour pressure, so it is never computed here), else from
 // the dew point (Clausius–Clapeyron with L/Rv = 5417.753 K, 6.11 hPa at 0 °C).
-float TData_e::Compute()
+float TData_e::Compute(EvaluationState& row) const
 {
-    const Real t = Input(kind::t);    // air temperature [°C]
-    const Real f = Stored(kind::f);   // relative humidity [%]
+    const Real t = row.Input(kind::t);    // air temperature [°C]
+    const Real f = row.Stored(kind::f);   // relative humidity [%]
     if (t != NoValue && f != NoValue)
         return Result(SaturationVapourPressure(t) * f * 0.01L);
-    const Real td = Input(kind::td);   // dew point [°C]
+    const Real td = row.Input(kind::td);   // dew point [°C]
     if (td == NoValue)
         return NoValue;
     return Result(6.11 * Exp(5417.753 * (0.0036608581051398447 - 1 / (td + 273.16))));
 }
 
 // Relative humidity [%], kept within 5…100.
-float TData_f::Compute()
+float TData_f::Compute(EvaluationState& row) const
 {
-    const Real t = Input(kind::t);
+    const Real t = row.Input(kind::t);
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);
+    const Real e = row.Input(kind::e);
     if (e == NoValue)
         return NoValue;
     const Real f = e / (SaturationVapourPressure(t) * 0.01);
@@ -34,36 +34,36 @@ float TData_f::Compute()
 
 // Ground temperature [°C]: warmer than the air in sunshine, cooler in frost; the air temperature
 // itself under an overcast sky (80 % cloud or more) or when the cloudiness is unknown.
-float TData_Tg::Compute()
+float TData_Tg::Compute(EvaluationState& row) const
 {
-    const Real t = Input(kind::t);
+    const Real t = row.Input(kind::t);
     if (t == NoValue)
         return NoValue;
-    const Real N = Input(kind::N);   // cloudiness [%]
+    const Real N = row.Input(kind::N);   // cloudiness [%]
     if (N == NoValue || N >= 80)
         return Result(t);
     return Result(t >= 0 ? 1.25 * t : 0.9 * t);
 }
 
 // Global solar radiation [W/m²]: direct plus diffuse.
-float TData_Kglob::Compute()
+float TData_Kglob::Compute(EvaluationState& row) const
 {
-    const Real Kdir = Input(kind::Kdir);
+    const Real Kdir = row.Input(kind::Kdir);
     if (Kdir == NoValue)
         return NoValue;
-    const Real Kdif = Input(kind::Kdif);
+    const Real Kdif = row.Input(kind::Kdif);
     if (Kdif == NoValue)
         return NoValue;
     return Result(Kdir + Kdif);
 }
 
 // Solar radiation reflected by the ground [W/m²], from the ground's albedo [%].
-float TData_Kref::Compute()
+float TData_Kref::Compute(EvaluationState& row) const
 {
-    const Real Kglob = Input(kind::Kglob);
+    const Real Kglob = row.Input(kind::Kglob);
     if (Kglob == NoValue)
         return NoValue;
-    const Real ag = Input(kind::ag);
+    const Real ag = row.Input(kind::ag);
     if (ag == NoValue)
         return NoValue;
     return Result(Kglob * 0.01 * ag);
@@ -72,23 +72,23 @@ float TData_Kref::Compute()
 // Height of the sun above the horizon [°], never below 0. Declination by Spencer's series (1971);
 // the day of the year counts from 0 on 1 January, leap years ignored; the sun culminates at 11:30 of
 // the row's clock.
-float TData_hSl::Compute()
+float TData_hSl::Compute(EvaluationState& row) const
 {
     // Days before each month, less one, so that 1 January is day 0.
     static constexpr std::array<int, 12> DaysBefore = {-1, 30, 58, 89, 119, 150, 180, 211, 242, 272, 303, 333};
-    const Real month = Input(kind::month);
+    const Real month = row.Input(kind::month);
     if (month == NoValue)
         return NoValue;
-    const Real day = Input(kind::day);
+    const Real day = row.Input(kind::day);
     if (day == NoValue)
         return NoValue;
-    const Real hour = Input(kind::hour);
+    const Real hour = row.Input(kind::hour);
     if (hour == NoValue)
         return NoValue;
-    const Real min = Input(kind::min);
+    const Real min = row.Input(kind::min);
     if (min == NoValue)
         return NoValue;
-    const Real lat = Input(kind::lat);   // degrees.minutes: 52.30 is 52° 30′
+    const Real lat = row.Input(kind::lat);   // degrees.minutes: 52.30 is 52° 30′
     if (lat == NoValue)
         return NoValue;
 
@@ -118,9 +118,9 @@ float TData_hSl::Compute()
 }
 
 // Cloudiness [%] from octas; 9 (sky obscured) counts as fully covered.
-float TData_N::Compute()
+float TData_N::Compute(EvaluationState& row) const
 {
-    const Real N8 = Input(kind::N8);
+    const Real N8 = row.Input(kind::N8);
     if (N8 == NoValue)
         return NoValue;
     return Result(N8 == 9 ? 100 : N8 * 0.125 * 100);
@@ -188,33 +188,33 @@ Real FromVisibility(Real h, Real vis)
 // radiant temperature (read as stored: it is itself computed from this radiation), then from
 // measured direct, diffuse and reflected radiation, from global radiation, from cloudiness, and at
 // last from visibility.
-float TData_Rprim::Compute()
+float TData_Rprim::Compute(EvaluationState& row) const
 {
     Real R = NoValue;
-    const Real t = Input(kind::t);
-    const Real Mrt = Stored(kind::Mrt);
+    const Real t = row.Input(kind::t);
+    const Real Mrt = row.Stored(kind::Mrt);
     if (t != NoValue && Mrt != NoValue) {
         R = 5.3865e-8f * (Pow(273 + Mrt, 4) - Pow(273 + t, 4));
     } else {
-        const Real h = Input(kind::hSl);   // height of the sun [°]
+        const Real h = row.Input(kind::hSl);   // height of the sun [°]
         if (h == NoValue)
             return NoValue;
-        const Real ac = Input(kind::ac);   // albedo of the clothed body [%]
+        const Real ac = row.Input(kind::ac);   // albedo of the clothed body [%]
         if (ac != NoValue) {
             const Real a = 1 - 0.01 * ac;
-            const Real Kdir = Input(kind::Kdir);
-            const Real Kdif = Input(kind::Kdif);
-            const Real Kref = Input(kind::Kref);
+            const Real Kdir = row.Input(kind::Kdir);
+            const Real Kdif = row.Input(kind::Kdif);
+            const Real Kref = row.Input(kind::Kref);
             if (Kdir != NoValue && Kdif != NoValue && Kref != NoValue) {
                 R = FromComponents(a, h, Kdir, Kdif, Kref);
-            } else if (const Real K = Input(kind::Kglob); K != NoValue) {
+            } else if (const Real K = row.Input(kind::Kglob); K != NoValue) {
                 R = FromGlobal(a, h, K);
-            } else if (const Real N = Input(kind::N); N != NoValue) {
+            } else if (const Real N = row.Input(kind::N); N != NoValue) {
                 R = FromCloudiness(a, h, N);
             }
         }
         if (R == NoValue) {
-            const Real vis = Input(kind::vis);
+            const Real vis = row.Input(kind::vis);
             if (vis == NoValue)
                 return NoValue;
             R = FromVisibility(h, vis);
@@ -225,16 +225,16 @@ float TData_Rprim::Compute()
 
 // Long-wave radiation of the atmosphere (Brunt-type emissivity from the vapour pressure) and of the
 // ground [W/m²].
-float TData_LgLa::Compute()
+float TData_LgLa::Compute(EvaluationState& row) const
 {
     constexpr float sigma = 2.75e-8f;
-    const Real t = Input(kind::t);
+    const Real t = row.Input(kind::t);
     if (t == NoValue)
         return NoValue;
-    const Real Tg = Input(kind::Tg);
+    const Real Tg = row.Input(kind::Tg);
     if (Tg == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);
+    const Real e = row.Input(kind::e);
     if (e == NoValue)
         return NoValue;
     return Result(sigma * Pow(273 + t, 4) * (0.82 - 0.25 * Pow10(-0.0705 * e)) + sigma * Pow(273 + Tg, 4));
@@ -242,12 +242,12 @@ float TData_LgLa::Compute()
 
 // Mean radiant temperature [°C]: the temperature of a black enclosure (emissivity 0.95,
 // σ = 5.667·10⁻⁸) that exchanges as much radiation as the person absorbs.
-float TData_Mrt::Compute()
+float TData_Mrt::Compute(EvaluationState& row) const
 {
-    const Real LgLa = Input(kind::LgLa);
+    const Real LgLa = row.Input(kind::LgLa);
     if (LgLa == NoValue)
         return NoValue;
-    const Real Rprim = Input(kind::Rprim);
+    const Real Rprim = row.Input(kind::Rprim);
     if (Rprim == NoValue)
         return NoValue;
     return Result(Pow((Rprim + LgLa) * 18574758.760320604L, 0.25) - 273);

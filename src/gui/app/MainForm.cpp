@@ -1,6 +1,7 @@
 #include "gui/app/MainForm.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/table/OpenDataFile.h"
 #include "core/table/Table.h"
 #include "gui/app/HelpWindow.h"
@@ -51,9 +52,9 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
 
 TMainForm::~TMainForm()
 {
-    // The table windows go first: they hand their tables back to the set of open tables. Then the
-    // data kinds write their changed configuration. What the windows and the area announce while
-    // they go no longer reaches this window, which is being destroyed.
+    // The table windows go first: they hand their tables back to the set of open tables. What the
+    // windows and the area announce while they go no longer reaches this window, which is being
+    // destroyed.
     m_mdiArea->disconnect(this);
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         window->disconnect(this);
@@ -70,7 +71,7 @@ void TMainForm::SetLanguage(int language)
 {
     m_language = language;
     m_kinds = std::make_unique<DataManager>(
-        m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"), m_programDirectory);
+        CreateKind, m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"), m_programDirectory);
     m_ui.SetKinds(m_kinds.get());
 }
 
@@ -200,6 +201,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
         }
     }
     WriteOptions();
+    if (m_kinds)
+        m_kinds->SaveConfiguration(m_ui);   // what the data options changed
     setAcceptDrops(false);
     event->accept();
 }

@@ -200,7 +200,7 @@ void TDataOptionsForm::LoadKind()
     const bool computed = m_kind->Id >= kind::FirstComputed;
     m_dualOptions->setExclusive(false);
     for (QAbstractButton* item : m_dualOptions->buttons())
-        item->setChecked(computed && m_dualOptions->id(item) == m_kind->DualOption);
+        item->setChecked(computed && m_dualOptions->id(item) == int(m_kind->DualOption));
     m_dualOptions->setExclusive(true);
     m_rgDualOption->setEnabled(computed);
     QPalette dualPalette = palette();
@@ -243,7 +243,7 @@ void TDataOptionsForm::Apply()
     }
 
     if (m_kind->Id >= kind::FirstComputed && m_dualOptions->checkedId() > 0)
-        m_kind->SetDualOption(m_dualOptions->checkedId());
+        m_kind->SetDualOption(SourceOrFormula(m_dualOptions->checkedId()));
 }
 
 void TDataOptionsForm::ApplyName()

@@ -2,6 +2,7 @@
 
 #include "core/calc/CalcManager.h"
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/table/TableSet.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ class CalcManagerTest : public testing::Test
 {
 protected:
     TempHome home{QByteArray("[Typicals]\nt=20\nv=2\n")};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL"), home.Path(QString())};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL"), home.Path(QString())};
     TableSet tables;
     ScriptedUi ui;
     CalcSettings settings;
@@ -268,7 +269,7 @@ TEST_F(CalcManagerTest, FirstRowIsAlwaysProcessed)
     choices.complexSources = {NoneText(), NoneText(), NoneText(), NoneText()};
     choices.complexDestination = NewTableText();
     TempHome withDefaults(QByteArray("[Defaults]\nWBGT=21\n"));
-    DataManager defaults(withDefaults.IniPath(), QStringLiteral("PL"));
+    DataManager defaults(CreateKind, withDefaults.IniPath(), QStringLiteral("PL"));
     ui.calcChoices = choices;
     ui.indices = Only({kind::WBGT});
     CalcManager manager(settings, defaults, tables, ui);

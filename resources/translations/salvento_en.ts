@@ -862,7 +862,7 @@ write to us!</translation>
 <context>
     <name>TData_HR</name>
     <message>
-        <location filename="../../src/core/indices/SimpleIndices.cpp" line="+181"/>
+        <location filename="../../src/core/indices/SimpleIndices.cpp" line="+185"/>
         <source>normal</source>
         <translation>normal</translation>
     </message>
@@ -924,7 +924,7 @@ write to us!</translation>
 <context>
     <name>TExposureTime</name>
     <message>
-        <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+293"/>
+        <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+289"/>
         <source>bez ograniczeń</source>
         <translation>no limit</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "core/data/AbstractData.h"
 #include "core/data/DataManager.h"
 #include "core/data/EvaluationState.h"
+#include "core/indices/Physics.h"
 
 #include <cmath>
 #include <utility>

@@ -151,7 +151,7 @@ float TData_Ls::Compute(EvaluationState& row) const
     const Real ts = row.Input(kind::Ts);   // skin temperature [°C]
     if (ts == NoValue)
         return NoValue;
-    return Result(5.3865e-8 * Pow(273 + ts, 4));
+    return Result(SigmaEpsilon * Pow(KelvinOffset + ts, 4));
 }
 
 // Absorbed solar radiation passing the clothing [W/m²].
@@ -236,7 +236,10 @@ float TData_mL::Compute(EvaluationState& row) const
     return Result((lgla - ls) * irc);
 }
 
-// Respiratory heat loss [W/m²]: warming the inhaled air to 35 °C and saturating it (in kPa).
+// Respiratory heat loss mRes [W/m²] at the metabolic rate M [W/m²], in the form of Fanger (1970):
+// the dry loss 0.0014·M·(t − 35) warms the inhaled air of t [°C] to 35 °C, the latent loss
+// 0.0173·M·(0.1·e − 5.624) saturates it (vapour pressures in kPa, e in hPa; 5.624 kPa saturates
+// air at 35 °C).
 float TData_mRes::Compute(EvaluationState& row) const
 {
     const Real m = row.Input(kind::M);   // metabolic rate [W/m²]

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Emissivity times the Stefan–Boltzmann constant of the clothing surface [W/(m²·K⁴)].
-constexpr float SurfaceEmission = 5.38365e-8f;
-
 // Evaporative heat exchange [W/m²] with the vapour pressure `e` of the air: diffusion and sweat
 // through the skin, seven tenths for women (sex = 1).
 Real Evaporation(Real sex, Real m, Real e, Real esk, Real d, Real w, Real he, Real ie)
@@ -113,8 +110,7 @@ float TData_STI::Compute(EvaluationState& row) const
     if (mrt == NoValue)
         return NoValue;
     const Real k = std::fabs(std::trunc(ms));
-    // 18566654.28889714 = 1/5.386·10⁻⁸
-    const Real shift = Pow(Pow(273, 4) + Pow(k, 0.75) * 18566654.28889714L, 0.25) - 273;
+    const Real shift = Pow(Pow(KelvinOffset, 4) + Pow(k, 0.75) * InverseSigmaEpsilonSti, 0.25) - KelvinOffset;
     return Result(ms < 0 ? mrt - shift : mrt + shift);
 }
 
@@ -190,7 +186,7 @@ std::optional<TAdaptedSkinBalance::Balance> TAdaptedSkinBalance::Evaluate(Evalua
     if (!known)
         return std::nullopt;
 
-    const Real surface = Pow((lgla * irc + mr + 0.5 * ls) / SurfaceEmission, 0.25) - 273;
+    const Real surface = Pow((lgla * irc + mr + 0.5 * ls) / SigmaEpsilonSurface, 0.25) - KelvinOffset;
     const Real esf = SaturationVapourPressure(surface) * f * 0.01L;   // vapour pressure at the surface [hPa]
     const Real evaporation = he * d * (esf - esk) * w * ie - (0.42 * (m - 58) - 5.04);
     const Real convection = windInConvection ? hc * d * (surface - adapted) * irc : (surface - adapted) * hc * irc;
@@ -205,7 +201,7 @@ float TData_PST::Compute(EvaluationState& row) const
     if (!balance)
         return NoValue;
     const Real s = balance->storage;
-    const Real shift = Pow(Pow(273, 4) + Pow(std::fabs(s), 0.75) / SurfaceEmission, 0.25) - 273;
+    const Real shift = Pow(Pow(KelvinOffset, 4) + Pow(std::fabs(s), 0.75) / SigmaEpsilonSurface, 0.25) - KelvinOffset;
     return Result(s < 0 ? balance->surface - shift : balance->surface + shift);
 }
 

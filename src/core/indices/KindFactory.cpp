@@ -8,6 +8,7 @@
 #include "core/indices/Iterative.h"
 #include "core/indices/SimpleIndices.h"
 #include "core/indices/Suitability.h"
+#include "core/indices/SunAndRadiation.h"
 #include "core/indices/Utci.h"
 #include "core/indices/Weather.h"
 

@@ -16,7 +16,9 @@ float TData_Icl::Compute(EvaluationState& row) const
     return Result(1.691 - 0.0436 * t);
 }
 
-// Equivalent temperature [°C]: air temperature raised by the latent heat of its vapour.
+// Equivalent temperature Tek [°C] from the air temperature t [°C] and the vapour pressure e [hPa]:
+// the temperature the air would have if its vapour condensed, Tek = t + (L/cp)·0.622·e/p, with the
+// latent heat L = 2.5·10⁶ J/kg, cp = 1005 J/(kg·K) and p ≈ 1000 hPa rounded to 1.5 K/hPa.
 float TData_Tek::Compute(EvaluationState& row) const
 {
     const Real t = row.Input(kind::t);   // air temperature [°C]
@@ -48,8 +50,9 @@ float TData_TE::Compute(EvaluationState& row) const
     return Result(37 - (37 - t) / (0.68 - 0.0014 * f + 1 / (1.76 + 1.4 * Pow(v, 0.75))) - 0.29 * t * dryness);
 }
 
-// Radiation effective temperature [°C]: the effective temperature raised by the solar radiation
-// the clothed body absorbs.
+// Radiation effective temperature TRE [°C]: the effective temperature TE [°C] raised by the global
+// solar radiation Kglob [W/m²] the clothed body absorbs (albedo ac [%]); the radiation adds
+// (0.0155 − 0.00025·TE) − (0.0043 − 0.00011·TE) K per W/m² absorbed.
 float TData_TRE::Compute(EvaluationState& row) const
 {
     const Real te = row.Input(kind::TE);   // effective temperature [°C]
@@ -159,7 +162,8 @@ float TData_WBGT::Compute(EvaluationState& row) const
     return Result(0.567 * t + 0.393 * e + 3.94);
 }
 
-// Heart rate [beats/min] at the metabolic rate in the given air.
+// Heart rate HR [beats/min] at the metabolic rate M [W/m²] in air of temperature t [°C] and vapour
+// pressure e [hPa]: the linear heart-rate prediction of Fuller and Brouha (1966).
 float TData_HR::Compute(EvaluationState& row) const
 {
     const Real m = row.Input(kind::M);   // metabolic rate [W/m²]
@@ -333,7 +337,7 @@ float TData_pHL::Compute(EvaluationState& row) const
     const Real h = row.Input(kind::hSl);   // height of the sun [°]
     if (h == NoValue)
         return NoValue;
-    return Result(3.28e-20 * Pow(0.1964 * h + 1.13 + 1.29 * t - 0.625 * v + 273, 7.88));
+    return Result(3.28e-20 * Pow(0.1964 * h + 1.13 + 1.29 * t - 0.625 * v + KelvinOffset, 7.88));
 }
 
 // Predicted mean vote [-] (Fanger 1970), no external work, with the clothing surface temperature
@@ -371,10 +375,10 @@ float TData_PMV::Compute(EvaluationState& row) const
         - 0.155 * icl
             * (m - 3.05 * (5.73 - 0.007 * m - 0.1 * e) - 0.42 * (m - 58.15) - 0.0173 * m * (5.87 - 0.1 * e)
                - 0.0014 * m * (34 - t));
-    const Real c = 0.013 * p - 0.04 * t - 0.503;                               // convection without the wind
-    const Real k = 0.303 * Exp(-0.036 * m) + 0.028;                            // sensation coefficient
-    const Real rd = 3.96e-8 * fcl * (Pow(tcl + 273, 4) - Pow(mrt + 273, 4));   // radiative loss
-    const Real pa = 100 * e;                                                   // vapour pressure [Pa]
+    const Real c = 0.013 * p - 0.04 * t - 0.503;      // convection without the wind
+    const Real k = 0.303 * Exp(-0.036 * m) + 0.028;   // sensation coefficient
+    const Real rd = 3.96e-8 * fcl * (Pow(tcl + KelvinOffset, 4) - Pow(mrt + KelvinOffset, 4));   // radiative loss
+    const Real pa = 100 * e;                                                                     // vapour pressure [Pa]
     return Result(k
                   * (m - 0.00305 * (5733 - 6.99 * m - pa) - 0.42 * (m - 58.15) - 1.7e-5 * m * (5867 - pa)
                      - 0.0014 * m * (34 - t) - rd - fcl * c * Sqrt(v + vprim) * (tcl - t)));

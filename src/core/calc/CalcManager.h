@@ -77,8 +77,8 @@ private:
     };
     struct ColumnRef
     {
-        TTable* table = nullptr;
-        int column = -1;
+        TTable* Table = nullptr;
+        int Column = -1;
     };
 
     void TakeKindsFrom(TTable& table, int priority);

@@ -200,16 +200,16 @@ float TData_PST::Compute(EvaluationState& row) const
     const std::optional<Balance> balance = Evaluate(row, true);
     if (!balance)
         return NoValue;
-    const Real s = balance->storage;
+    const Real s = balance->Storage;
     const Real shift = Pow(Pow(KelvinOffset, 4) + Pow(std::fabs(s), 0.75) / SigmaEpsilonSurface, 0.25) - KelvinOffset;
-    return Result(s < 0 ? balance->surface - shift : balance->surface + shift);
+    return Result(s < 0 ? balance->Surface - shift : balance->Surface + shift);
 }
 
 // Net heat storage under the adapted skin temperature [W/m²]; its convection has no wind factor.
 float TData_mS_w::Compute(EvaluationState& row) const
 {
     const std::optional<Balance> balance = Evaluate(row, false);
-    return balance ? Result(balance->storage) : NoValue;
+    return balance ? Result(balance->Storage) : NoValue;
 }
 
 // Net heat storage at standard activity, clothing and skin temperature [W/m²]: the balance of the

@@ -38,8 +38,8 @@ public:
 protected:
     struct Balance
     {
-        Real surface;   // temperature of the clothing surface Tsf [°C]
-        Real storage;   // net heat storage S [W/m²]
+        Real Surface;   // temperature of the clothing surface Tsf [°C]
+        Real Storage;   // net heat storage S [W/m²]
     };
     // Nothing when an input is missing. The row's own terms are obtained (and kept) as usual; what
     // the adapted evaluation computes is discarded on every path. `windInConvection`: whether the

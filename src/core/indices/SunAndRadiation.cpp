@@ -207,7 +207,8 @@ float TData_LgLa::Compute(EvaluationState& row) const
     const Real e = row.Input(kind::e);
     if (e == NoValue)
         return NoValue;
-    return Result(sigma * Pow(KelvinOffset + t, 4) * (0.82 - 0.25 * Pow10(-0.0705 * e)) + sigma * Pow(KelvinOffset + Tg, 4));
+    return Result(sigma * Pow(KelvinOffset + t, 4) * (0.82 - 0.25 * Pow10(-0.0705 * e))
+                  + sigma * Pow(KelvinOffset + Tg, 4));
 }
 
 // Mean radiant temperature [°C]: the temperature of a black enclosure (emissivity 0.95,

@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include "core/indices/KindFactory.h"
+
 #include <QFile>
 
 #include <cstdio>
@@ -16,7 +18,8 @@ QString ShippedFile(const char* name)
 
 DataManager& ShippedKinds()
 {
-    static DataManager kinds(ShippedFile("SALVENTO.INI"), QStringLiteral("PL"), QStringLiteral(SALVENTO_BIN_DIR));
+    static DataManager kinds(CreateKind, ShippedFile("SALVENTO.INI"), QStringLiteral("PL"),
+                             QStringLiteral(SALVENTO_BIN_DIR));
     return kinds;
 }
 

@@ -17,8 +17,8 @@ namespace {
 void Calculate(benchmark::State& state, TableSet& tables, TTable& source, const std::optional<KindFlags>& indices)
 {
     BenchUi ui;
-    ui.choices.simpleSources = {TableEntryText(source)};
-    ui.choices.simpleDestination = NewTableText();
+    ui.choices.SimpleSources = {TableEntryText(source)};
+    ui.choices.SimpleDestination = NewTableText();
     ui.indices = indices;
     int rows = 0;
     for (auto _ : state) {

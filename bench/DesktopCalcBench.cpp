@@ -43,8 +43,8 @@ void EveryIndex(benchmark::State& state, bool desktop)
     TableSet tables;
     TTable& source = ManyYears(tables);
     BenchUi ui;
-    ui.choices.simpleSources = {TableEntryText(source)};
-    ui.choices.simpleDestination = NewTableText();
+    ui.choices.SimpleSources = {TableEntryText(source)};
+    ui.choices.SimpleDestination = NewTableText();
     for (auto _ : state) {
         CalcSettings settings;
         CalcManager manager(settings, ShippedKinds(), tables, ui);

@@ -109,6 +109,14 @@
     </message>
 </context>
 <context>
+    <name>DataManager</name>
+    <message>
+        <location filename="../../src/core/data/DataManager.cpp" line="+77"/>
+        <source>Błąd podczas zapisu do pliku %1 !</source>
+        <translation>Error while writing to the file %1!</translation>
+    </message>
+</context>
+<context>
     <name>Editing</name>
     <message>
         <location filename="../../src/core/table/Editing.cpp" line="+83"/>
@@ -245,7 +253,7 @@ The point is used as the decimal separator instead.</translation>
         <translation>The output file %1 is one of the input files!</translation>
     </message>
     <message>
-        <location filename="../../src/cli/main.cpp" line="+137"/>
+        <location filename="../../src/cli/main.cpp" line="+138"/>
         <source>Katalog %1 nie istnieje !</source>
         <translation>The directory %1 does not exist!</translation>
     </message>
@@ -528,7 +536,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>Suitability</name>
     <message>
-        <location filename="../../src/core/indices/Suitability.cpp" line="+21"/>
+        <location filename="../../src/core/indices/Suitability.cpp" line="+23"/>
         <source>Nie mogę otworzyć pliku %1 !</source>
         <translation>I cannot open the file %1!</translation>
     </message>
@@ -926,9 +934,11 @@ The current column, however, is not a data column!</translation>
     <message>
         <location line="+98"/>
         <source>Opcja jeszcze nie zaimplementowana !
+
 Jeśli uważasz ją za potrzebną lub ułatwiłaby Ci pracę z Salvento,
 napisz do nas!</source>
         <translation>This option is not implemented yet!
+
 If you find it necessary, or it would make your work with Salvento easier,
 write to us!</translation>
     </message>
@@ -936,7 +946,7 @@ write to us!</translation>
 <context>
     <name>TData_HR</name>
     <message>
-        <location filename="../../src/core/indices/SimpleIndices.cpp" line="+181"/>
+        <location filename="../../src/core/indices/SimpleIndices.cpp" line="+185"/>
         <source>normal</source>
         <translation>normal</translation>
     </message>
@@ -998,7 +1008,7 @@ write to us!</translation>
 <context>
     <name>TExposureTime</name>
     <message>
-        <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+292"/>
+        <location filename="../../src/core/indices/HeatBalanceIndices.cpp" line="+289"/>
         <source>bez ograniczeń</source>
         <translation>no limit</translation>
     </message>
@@ -1207,7 +1217,7 @@ write to us!</translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../../src/gui/app/MainForm.cpp" line="+26"/>
+        <location filename="../../src/gui/app/MainForm.cpp" line="+27"/>
         <source>Salvento dla Windows</source>
         <translation>Salvento for Windows</translation>
     </message>

@@ -84,11 +84,11 @@ int RunCalc(CommandContext& context)
 
     TableSet tables;
     CalcChoices& choices = context.ui.calcChoices;
-    choices.simple = !complex;
-    choices.simpleDestination = NewTableText();
-    choices.complexDestination = NewTableText();
-    choices.complexSources.fill(NoneText());
-    choices.complexDescriptions.fill(NoneText());
+    choices.Simple = !complex;
+    choices.SimpleDestination = NewTableText();
+    choices.ComplexDestination = NewTableText();
+    choices.ComplexSources.fill(NoneText());
+    choices.ComplexDescriptions.fill(NoneText());
     for (int i = 0; i < context.arguments.size(); ++i) {
         QString path = context.arguments[i];
         QString description;
@@ -108,16 +108,16 @@ int RunCalc(CommandContext& context)
         if (!table)
             return OpenFailed(context);
         if (!complex) {
-            choices.simpleSources.append(TableEntryText(*table));
+            choices.SimpleSources.append(TableEntryText(*table));
             continue;
         }
-        choices.complexSources[std::size_t(i)] = TableEntryText(*table);
+        choices.ComplexSources[std::size_t(i)] = TableEntryText(*table);
         if (description.compare(QStringLiteral("row"), Qt::CaseInsensitive) == 0)
-            choices.complexDescriptions[std::size_t(i)] = RowNumberText();
+            choices.ComplexDescriptions[std::size_t(i)] = RowNumberText();
         else if (!description.isEmpty() && table->ColumnIndexOf(description) < 1)
             return Usage(QStringLiteral("%1 has no column named %2").arg(path, description));
         else if (!description.isEmpty())
-            choices.complexDescriptions[std::size_t(i)] = description;
+            choices.ComplexDescriptions[std::size_t(i)] = description;
     }
 
     context.ui.kinds = &context.kinds;

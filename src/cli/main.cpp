@@ -6,6 +6,7 @@
 #include "core/base/FileError.h"
 #include "core/base/NumberText.h"
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/settings/ConfigLocation.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/Options.h"
@@ -307,7 +308,7 @@ int main(int argc, char* argv[])
         DecimalSeparator = programOptions.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), ui);
     }
 
-    DataManager kinds(iniPath, languageCode);
+    DataManager kinds(CreateKind, iniPath, languageCode);
     CommandContext context{parser, arguments, kinds, ui};
     try {
         return Finish(command->second.run(context), ui);

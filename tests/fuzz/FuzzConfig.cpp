@@ -6,6 +6,8 @@
 
 #include "core/base/FileError.h"
 #include "core/data/DataManager.h"
+#include "core/data/EvaluationState.h"
+#include "core/indices/KindFactory.h"
 
 #include <QStringList>
 
@@ -51,14 +53,12 @@ void CalculateRow(DataManager& kinds)
     KindFlags possible{};
     try {
         kinds.ComputePossible(have, possible);
-        kinds.ResetAll();
-        for (int id = 0; id < kind::FirstComputed; ++id) {
-            TAbstractData& data = *kinds.GetById(id);
-            data.Value = data.TypicalValue;
-            data.FromSource = true;
-        }
+        EvaluationState row(kinds);
+        row.ResetAll();
+        for (int id = 0; id < kind::FirstComputed; ++id)
+            row.SetFromSource(id, kinds.GetById(id)->TypicalValue);
         for (int id = kind::FirstComputed; id < kind::Count; ++id)
-            kinds.GetById(id)->GetValue();
+            row.Input(id);
     } catch (const FileError&) {
         // The calculation reports an unreadable WSI.INI to the user; the fuzzed one always is there.
     }
@@ -76,14 +76,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = Scratch().Path(QStringLiteral("fuzzed.ini"));
     Scratch().Write(QStringLiteral("fuzzed.ini"), input.Rest());
     {
-        DataManager kinds(path, language, Scratch().Path(QString()));
+        DataManager kinds(CreateKind, path, language, Scratch().Path(QString()));
         AskEveryKind(kinds);
         CalculateRow(kinds);
         TAbstractData& kind = *kinds.GetById(changed);
-        kind.SetDualOption(option);
+        kind.SetDualOption(SourceOrFormula(option));
+        ScriptedUi ui;
+        FUZZ_CHECK(kinds.SaveConfiguration(ui));
     }
     // The option was written into the file as the user set it, whatever else the file holds.
-    DataManager kinds(path, language, Scratch().Path(QString()));
-    FUZZ_CHECK(kinds.GetById(changed)->DualOption == option);
+    DataManager kinds(CreateKind, path, language, Scratch().Path(QString()));
+    FUZZ_CHECK(kinds.GetById(changed)->DualOption == SourceOrFormula(option));
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "FuzzSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/table/DataFile.h"
 #include "core/table/EpwFile.h"
 #include "core/table/OpenDataFile.h"
@@ -35,7 +36,7 @@ public:
 
 struct Fixture
 {
-    DataManager kinds{Scratch().IniPath(), QStringLiteral("PL"), Scratch().Path(QString())};
+    DataManager kinds{CreateKind, Scratch().IniPath(), QStringLiteral("PL"), Scratch().Path(QString())};
     TableSet tables;
     RecentFiles recent;
     LoadUi ui;

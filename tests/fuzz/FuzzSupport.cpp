@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/table/Table.h"
 
 #include <QFile>
@@ -49,7 +50,7 @@ TempHome& Scratch()
 
 DataManager& ShippedKinds()
 {
-    static DataManager kinds(Scratch().IniPath(), QStringLiteral("PL"), Scratch().Path(QString()));
+    static DataManager kinds(CreateKind, Scratch().IniPath(), QStringLiteral("PL"), Scratch().Path(QString()));
     return kinds;
 }
 

@@ -5,6 +5,8 @@
 
 #include "core/base/TextCodec.h"
 #include "core/data/DataManager.h"
+#include "core/data/EvaluationState.h"
+#include "core/indices/KindFactory.h"
 #include "core/indices/Suitability.h"
 #include "core/indices/Weather.h"
 
@@ -16,7 +18,7 @@ struct Fixture
 {
     QString directory = Scratch().Path(QStringLiteral("wsi"));
     bool made = QDir().mkpath(directory);
-    DataManager kinds{Scratch().IniPath(), QStringLiteral("PL"), directory};
+    DataManager kinds{CreateKind, Scratch().IniPath(), QStringLiteral("PL"), directory};
 };
 
 }   // namespace
@@ -38,13 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (ParseWeatherCode(code, line, position))
             codes.push_back(code);
     }
+    EvaluationState row(kinds);
     for (const TWeatherCode code : codes) {
-        kinds.ResetAll();
-        TAbstractData& weather = *kinds.GetById(kind::Weather);
-        weather.Value = code.ToValue();
-        weather.FromSource = true;
+        row.ResetAll();
+        row.SetFromSource(kind::Weather, code.ToValue());
         for (int id = kind::WSI_SB; id <= kind::WSI_ST; ++id) {
-            const float score = kinds.GetById(id)->GetValue();
+            const float score = row.Input(id);
             FUZZ_CHECK(score == NoValue || score == 0 || score == 1 || score == 3);
             if (WeatherTypeIndex(code) < 0)
                 FUZZ_CHECK(score == NoValue);

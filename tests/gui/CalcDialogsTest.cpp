@@ -335,7 +335,7 @@ TEST(CalcDialogs, SetUpRefusesAnEmptyListAndGapsInThePriorities)
         EXPECT_EQ(error, !test.message.isEmpty());
         EXPECT_EQ(setup.isVisible(), !test.message.isEmpty());
         EXPECT_EQ(setup.result(), test.message.isEmpty() ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(setup.Choices().simple, test.simple);
+        EXPECT_EQ(setup.Choices().Simple, test.simple);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/base/TextCodec.h"
 #include "core/data/AbstractData.h"
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/settings/ConfigLocation.h"
 #include "core/table/DataFile.h"
 #include "core/table/Table.h"
@@ -65,7 +66,7 @@ TEST(LanguageModule, CoreTextsComeOutInEnglish)
     const EnglishModule english;
     ASSERT_TRUE(english.Loaded());
     TempHome home;
-    const DataManager kinds(home.IniPath(), QStringLiteral("EN"));
+    const DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("EN"));
 
     EXPECT_EQ(TTable::NumberedText(3, QStringLiteral("station.txt")), QStringLiteral("Table  3 (station.txt)"));
     EXPECT_EQ(TTable(4).Caption(), QStringLiteral("Table 4"));

@@ -85,8 +85,8 @@ int main(int argc, char* argv[])
                                   form.Workbench().Recent());
     if (!source)
         return 1;
-    user.choices.simpleSources = {TableEntryText(*source)};
-    user.choices.simpleDestination = NewTableText();
+    user.choices.SimpleSources = {TableEntryText(*source)};
+    user.choices.SimpleDestination = NewTableText();
     for (const int id :
          {kind::Mrt, kind::STI, kind::PMV, kind::UTCI, kind::WCT, kind::Humidex, kind::Weather, kind::WSI_AR})
         user.indices[std::size_t(id)] = true;

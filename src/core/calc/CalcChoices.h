@@ -32,12 +32,12 @@ int TableNumberOfEntry(QStringView entry);
 // tables, NoneText(), NewTableText(), RowNumberText() or a column name.
 struct CalcChoices
 {
-    bool simple = true;
-    QStringList simpleSources;                           // in order of use
-    QString simpleDestination;                           // NewTableText() or an entry
-    std::array<QString, PriorityCount> complexSources;   // priority 1 (highest) first
-    std::array<QString, PriorityCount> complexDescriptions;
-    QString complexDestination;
+    bool Simple = true;
+    QStringList SimpleSources;                           // in order of use
+    QString SimpleDestination;                           // NewTableText() or an entry
+    std::array<QString, PriorityCount> ComplexSources;   // priority 1 (highest) first
+    std::array<QString, PriorityCount> ComplexDescriptions;
+    QString ComplexDestination;
 };
 
 // The choices the main window keeps between calculations of one program run.

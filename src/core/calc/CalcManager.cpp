@@ -21,7 +21,7 @@ constexpr int ProgressInterval = 1024;
 }   // namespace
 
 CalcManager::CalcManager(CalcSettings& settings, DataManager& kinds, TableSet& tables, UserInterface& ui)
-    : m_settings(settings), m_kinds(kinds), m_tables(tables), m_ui(ui)
+    : m_settings(settings), m_kinds(kinds), m_row(kinds), m_tables(tables), m_ui(ui)
 { }
 
 bool CalcManager::Calculate()
@@ -79,21 +79,21 @@ void CalcManager::TakeKindsFrom(TTable& table, int priority)
 
 void CalcManager::ReadChoices(const CalcChoices& choices)
 {
-    m_simpleMode = choices.simple;
+    m_simpleMode = choices.Simple;
     QString destination;
-    if (choices.simple) {
-        for (const QString& entry : choices.simpleSources)
+    if (choices.Simple) {
+        for (const QString& entry : choices.SimpleSources)
             if (TTable* table = m_tables.FindTableByNumber(TableNumberOfEntry(entry)))
                 TakeKindsFrom(*table, 0);
-        destination = choices.simpleDestination;
+        destination = choices.SimpleDestination;
     } else {
         for (int p = 0; p < PriorityCount; ++p) {
-            const QString& source = choices.complexSources[std::size_t(p)];
+            const QString& source = choices.ComplexSources[std::size_t(p)];
             TTable* table = source == NoneText() ? nullptr : m_tables.FindTableByNumber(TableNumberOfEntry(source));
             if (!table)
                 continue;
             TakeKindsFrom(*table, p);
-            const QString& description = choices.complexDescriptions[std::size_t(p)];
+            const QString& description = choices.ComplexDescriptions[std::size_t(p)];
             const int column = table->ColumnIndexOf(description);
             m_descrSources[std::size_t(p)] = {table, column > 0 ? column : -1};
             m_descrColumnNames[std::size_t(p)] = description;
@@ -101,7 +101,7 @@ void CalcManager::ReadChoices(const CalcChoices& choices)
                 : description == RowNumberText()                                              ? RowDescription
                                                                                               : ColumnDescription;
         }
-        destination = choices.complexDestination;
+        destination = choices.ComplexDestination;
     }
     m_newDestination = destination == NewTableText();
     m_destination = m_newDestination ? nullptr : m_tables.FindTableByNumber(TableNumberOfEntry(destination));
@@ -174,10 +174,10 @@ void CalcManager::PrepareDestination()
         ColumnRef& target = m_descrTargets[std::size_t(p)];
         target = {m_destination, -1};
         if (m_descrModes[std::size_t(p)] == RowDescription) {
-            target.column = DestinationColumn(QStringLiteral("Group") + QString::number(p), nullptr, true);
+            target.Column = DestinationColumn(QStringLiteral("Group") + QString::number(p), nullptr, true);
         } else if (m_descrModes[std::size_t(p)] == ColumnDescription) {
             const QString& name = m_descrColumnNames[std::size_t(p)];
-            target.column = DestinationColumn(name, m_kinds.FindByName(name), true);
+            target.Column = DestinationColumn(name, m_kinds.FindByName(name), true);
         }
     }
     for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
@@ -205,13 +205,13 @@ void CalcManager::SaveChoices(const CalcChoices& choices)
     const auto remembered = [this](const QString& destination) {
         return destination == NewTableText() ? NewTableEntryText(m_destination->TableNumber()) : destination;
     };
-    if (choices.simple) {
-        m_settings.SimpleSources = choices.simpleSources;
-        m_settings.SimpleDestination = remembered(choices.simpleDestination);
+    if (choices.Simple) {
+        m_settings.SimpleSources = choices.SimpleSources;
+        m_settings.SimpleDestination = remembered(choices.SimpleDestination);
     } else {
-        m_settings.ComplexSources = choices.complexSources;
-        m_settings.ComplexDescriptions = choices.complexDescriptions;
-        m_settings.ComplexDestination = remembered(choices.complexDestination);
+        m_settings.ComplexSources = choices.ComplexSources;
+        m_settings.ComplexDescriptions = choices.ComplexDescriptions;
+        m_settings.ComplexDestination = remembered(choices.ComplexDestination);
     }
 }
 
@@ -224,21 +224,18 @@ float CalcManager::SourceValue(int id, int row) const
 void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount>& rows)
 {
     m_kinds.LogNewRow();
-    m_kinds.ResetAll();
+    m_row.ResetAll();
     for (int id = 0; id < kind::ListedCount; ++id) {
         const KindRoute& route = m_routes[std::size_t(id)];
-        if (!route.Found)
-            continue;
-        TAbstractData& data = *m_kinds.GetById(id);
-        data.Value = SourceValue(id, rows[std::size_t(route.Priority)]);
-        data.FromSource = true;
+        if (route.Found)
+            m_row.SetFromSource(id, SourceValue(id, rows[std::size_t(route.Priority)]));
     }
     for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
         const KindRoute& route = m_routes[std::size_t(id)];
         if (!route.Selected)
             continue;
         m_kinds.LogCalculating(QStringLiteral("+-+-+-+-+-+-+-+-"));
-        const float value = m_kinds.GetById(id)->GetValue();
+        const float value = m_row.Input(id);
         route.DestTable->SetCellNumber(route.DestColumn, destinationRow, value);
     }
     if (m_simpleMode)
@@ -248,9 +245,9 @@ void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount
         const ColumnRef& source = m_descrSources[std::size_t(p)];
         const int row = rows[std::size_t(p)];
         if (m_descrModes[std::size_t(p)] == RowDescription)
-            target.table->SetCellNumber(target.column, destinationRow, float(row));
+            target.Table->SetCellNumber(target.Column, destinationRow, float(row));
         else if (m_descrModes[std::size_t(p)] == ColumnDescription)
-            target.table->CopyCellFrom(target.column, destinationRow, *source.table, source.column, row);
+            target.Table->CopyCellFrom(target.Column, destinationRow, *source.Table, source.Column, row);
     }
 }
 

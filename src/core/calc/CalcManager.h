@@ -2,6 +2,7 @@
 
 #include "core/base/Catalogue.h"
 #include "core/calc/CalcChoices.h"
+#include "core/data/EvaluationState.h"
 
 #include <array>
 #include <atomic>
@@ -78,8 +79,8 @@ private:
     };
     struct ColumnRef
     {
-        TTable* table = nullptr;
-        int column = -1;
+        TTable* Table = nullptr;
+        int Column = -1;
     };
 
     void TakeKindsFrom(TTable& table, int priority);
@@ -89,6 +90,7 @@ private:
 
     CalcSettings& m_settings;
     DataManager& m_kinds;
+    EvaluationState m_row;   // the values of the row being evaluated
     TableSet& m_tables;
     UserInterface& m_ui;
     TTable* m_destination = nullptr;

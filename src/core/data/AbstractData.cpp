@@ -2,78 +2,17 @@
 
 #include "core/base/CommaText.h"
 #include "core/data/DataManager.h"
-#include "core/settings/IniFile.h"
+#include "core/data/EvaluationState.h"
 
 #include <cmath>
 
-namespace {
+TAbstractData::TAbstractData(const DataManager& owner, QString shortName, int id, bool isInteger)
+    : ShortName(std::move(shortName)), Name(ShortName), Id(id), IsInteger(isInteger), Owner(owner)
+{ }
 
-// Values of the data-kind sections are read with room for 500 characters.
-constexpr int ConfigValueLength = 500;
-
-// Configuration numbers: the point as decimal separator, leading numeric part; empty: unchanged.
-void ReadConfigNumber(const IniFile& ini, const QString& section, const QString& key, float& field)
+float TAbstractData::Compute(EvaluationState& row) const
 {
-    const QString text = ini.ReadString(section, key, QString(), ConfigValueLength);
-    if (!text.isEmpty())
-        field = float(LeadingNumber(text));
-}
-
-QString ConfigNumberText(float value)
-{
-    return value == NoValue ? QString() : QString::asprintf("%.2f", double(value));
-}
-
-}   // namespace
-
-TAbstractData::TAbstractData(DataManager& owner, QString shortName, int id, bool isInteger)
-    : ShortName(std::move(shortName)), Id(id), IsInteger(isInteger), Owner(owner), Name(ShortName)
-{
-    LoadConfiguration();
-}
-
-TAbstractData::~TAbstractData()
-{
-    SaveConfiguration();
-}
-
-void TAbstractData::LoadConfiguration()
-{
-    const IniFile& ini = Owner.Ini();
-    const QString& language = Owner.LanguageCode();
-    ReadConfigNumber(ini, QStringLiteral("Defaults"), ShortName, DefaultValue);
-    ReadConfigNumber(ini, QStringLiteral("Typicals"), ShortName, TypicalValue);
-    ReadConfigNumber(ini, QStringLiteral("Minima"), ShortName, Minimum);
-    ReadConfigNumber(ini, QStringLiteral("Maxima"), ShortName, Maximum);
-    Name = ini.ReadString(QStringLiteral("Names"), ShortName, ShortName, ConfigValueLength);
-    Description = ini.ReadString(QStringLiteral("Descriptions") + language, ShortName, QString(), ConfigValueLength);
-    const QString classNames = ini.ReadString(QStringLiteral("ThresholdsNames") + language, ShortName, QString(),
-                                              ConfigValueLength);
-    const QString thresholds = ini.ReadString(QStringLiteral("Thresholds"), ShortName, QString(), ConfigValueLength);
-    SetThresholds(classNames, thresholds);
-    DualOption = ini.ReadInteger(QStringLiteral("DualOptions"), ShortName, 3);
-}
-
-void TAbstractData::SaveConfiguration() const
-{
-    IniFile& ini = Owner.Ini();
-    if (DescriptionChanged)
-        ini.WriteString(QStringLiteral("Descriptions") + Owner.LanguageCode(), ShortName, Description);
-    if (NameChanged)
-        ini.WriteString(QStringLiteral("Names"), ShortName, Name);
-    if (DefaultChanged)
-        ini.WriteString(QStringLiteral("Defaults"), ShortName, ConfigNumberText(DefaultValue));
-    if (MinimumChanged)
-        ini.WriteString(QStringLiteral("Minima"), ShortName, ConfigNumberText(Minimum));
-    if (MaximumChanged)
-        ini.WriteString(QStringLiteral("Maxima"), ShortName, ConfigNumberText(Maximum));
-    if (DualOptionChanged)
-        ini.WriteString(QStringLiteral("DualOptions"), ShortName, QString::number(DualOption));
-}
-
-float TAbstractData::Compute()
-{
-    return Value;
+    return row.Stored(Id);
 }
 
 ShownText TAbstractData::SetCellFromText(TCellData& cell, QStringView text)
@@ -104,45 +43,36 @@ ShownText TAbstractData::FormatValue(float value) const
     return ShownText::Text(text);
 }
 
-float TAbstractData::GetValue()
+float TAbstractData::GetValue(EvaluationState& row) const
 {
-    if (!Ready)
-        return Value;
-    if (FromSource) {
+    KindState& state = row.State(Id);
+    if (!state.Ready)
+        return state.Value;
+    if (state.FromSource) {
         switch (DualOption) {
-        case 1:
-            Value = Compute();
+        case SourceOrFormula::Formula:
+            state.Value = Compute(row);
             break;
-        case 2:
-            if (const float computed = Compute(); computed != NoValue)
-                Value = computed;
+        case SourceOrFormula::FormulaElseSource:
+            if (const float computed = Compute(row); computed != NoValue)
+                state.Value = computed;
             break;
-        case 3:
-            if (Value == NoValue)
-                Value = Compute();
+        case SourceOrFormula::SourceElseFormula:
+            if (state.Value == NoValue)
+                state.Value = Compute(row);
             break;
         default:
             break;
         }
-    } else if (Value == NoValue) {
-        Value = Compute();
+    } else if (state.Value == NoValue) {
+        state.Value = Compute(row);
     }
-    if (Value == NoValue)
-        Value = DefaultValue;
-    return Value;
+    if (state.Value == NoValue)
+        state.Value = DefaultValue;
+    return state.Value;
 }
 
-float TAbstractData::Input(int id) const
-{
-    return Kind(id).GetValue();
-}
-
-float TAbstractData::Stored(int id) const
-{
-    return Kind(id).Value;
-}
-
-TAbstractData& TAbstractData::Kind(int id) const
+const TAbstractData& TAbstractData::Kind(int id) const
 {
     return *Owner.GetById(id);
 }
@@ -186,39 +116,39 @@ void TAbstractData::SetThresholds(QStringView names, QStringView thresholds)
 void TAbstractData::SetName(const QString& text)
 {
     Name = text;
-    NameChanged = true;
+    MarkChanged(KindSetting::Name);
 }
 
 void TAbstractData::SetDescription(const QString& text)
 {
     Description = text;
-    DescriptionChanged = true;
+    MarkChanged(KindSetting::Description);
 }
 
-void TAbstractData::SetDualOption(int option)
+void TAbstractData::SetDualOption(SourceOrFormula option)
 {
     if (option == DualOption)
         return;
     DualOption = option;
-    DualOptionChanged = true;
+    MarkChanged(KindSetting::DualOption);
 }
 
 void TAbstractData::SetDefaultFromText(QStringView text)
 {
     DefaultValue = ParseNumber(text).value_or(NoValue);
-    DefaultChanged = true;
+    MarkChanged(KindSetting::Default);
 }
 
 void TAbstractData::SetMinimumFromText(QStringView text)
 {
     Minimum = ParseNumber(text).value_or(NoValue);
-    MinimumChanged = true;
+    MarkChanged(KindSetting::Minimum);
 }
 
 void TAbstractData::SetMaximumFromText(QStringView text)
 {
     Maximum = ParseNumber(text).value_or(NoValue);
-    MaximumChanged = true;
+    MarkChanged(KindSetting::Maximum);
 }
 
 void RangeCheck(const TAbstractData* kind, TCellData& cell)

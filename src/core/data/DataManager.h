@@ -9,21 +9,25 @@
 
 #include <array>
 #include <memory>
-#include <vector>
 
-// The registry of all 108 data kinds: creates them (each reading its configuration from
-// SALVENTO.INI), owns them, finds them by identifier or name, and resets and snapshots their
-// current-row values for calculations. The kinds write their changed configuration back when the
-// DataManager is destroyed.
+class UserInterface;
+
+// Creates the data kind with identifier `id` (0…107) for `owner`, of the class its formula needs.
+using KindCreator = std::unique_ptr<TAbstractData> (*)(const DataManager& owner, int id);
+
+// The registry of all 108 data kinds: creates them with the creator it is given, loads their
+// configuration from SALVENTO.INI and saves what the user changed, owns them and finds them by
+// identifier or name. The values of a row live in an EvaluationState over the DataManager.
 class DataManager
 {
 public:
-    // `iniPath`: the configuration file; `languageCode`: "PL", "EN" or empty, the suffix of the
-    // language-dependent sections; `programDirectory`: where the files that ship with the program
-    // lie (WSI.INI), the running program's directory when empty. The calculation log is written
-    // when the environment variable SALVENTO_CALC_LOG names a file.
-    DataManager(const QString& iniPath, const QString& languageCode, const QString& programDirectory = QString());
-    ~DataManager();
+    // `createKind`: the kinds' classes (the indices supply them); `iniPath`: the configuration
+    // file; `languageCode`: "PL", "EN" or empty, the suffix of the language-dependent sections;
+    // `programDirectory`: where the files that ship with the program lie (WSI.INI), the running
+    // program's directory when empty. The calculation log is written when the environment variable
+    // SALVENTO_CALC_LOG names a file.
+    DataManager(KindCreator createKind, const QString& iniPath, const QString& languageCode,
+                const QString& programDirectory = QString());
 
     DataManager(const DataManager&) = delete;
     DataManager& operator=(const DataManager&) = delete;
@@ -31,7 +35,6 @@ public:
     // The path of SALVENTO.INI beside the running program.
     static QString DefaultIniPath();
 
-    IniFile& Ini() { return m_ini; }
     const IniFile& Ini() const { return m_ini; }
     const QString& IniPath() const { return m_ini.Path(); }
     const QString& LanguageCode() const { return m_languageCode; }
@@ -49,22 +52,21 @@ public:
     void MarkPresent(const QStringList& items, KindFlags& flags) const;
     // Which kinds 23…94 can be computed from the kinds marked in `have`, by a trial evaluation on
     // typical values; fills `possible` and returns how many are possible.
-    int ComputePossible(const KindFlags& have, KindFlags& possible);
+    int ComputePossible(const KindFlags& have, KindFlags& possible) const;
 
-    // Before each row: every Value missing, every kind Ready, nothing from a source.
-    void ResetAll();
-    // For what-if evaluations: every computed kind not taken from a source is missing again.
-    void ClearComputed();
-    // Snapshot of the values of kinds 23…107, replacing `buffer`; RestoreValues puts them back and
-    // empties the buffer (nothing happens for an empty buffer).
-    void SaveValues(std::vector<float>& buffer) const;
-    void RestoreValues(std::vector<float>& buffer);
+    // Writes every configuration item set since it was loaded or last saved into the INI file. A
+    // failed write shows "Błąd podczas zapisu do pliku … !" and returns false; what was not
+    // written stays changed, for the next save.
+    bool SaveConfiguration(UserInterface& ui);
 
     bool LogEnabled = false;
     void LogNewRow();
     void LogCalculating(const QString& text);
 
 private:
+    void LoadConfiguration(TAbstractData& data) const;
+    // False when a write failed; the kind's changes written so far are no longer changed.
+    bool SaveConfiguration(TAbstractData& data);
     void LogLine(const QString& line);
 
     IniFile m_ini;

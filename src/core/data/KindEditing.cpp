@@ -61,7 +61,7 @@ TKindEdit ShownKindEdit(const TAbstractData& kind)
         shown.Minimum = FormatNumber(kind.Minimum, 2);
         shown.Maximum = FormatNumber(kind.Maximum, 2);
     }
-    shown.DualOption = HasDualOption(kind) ? kind.DualOption : 0;
+    shown.DualOption = HasDualOption(kind) ? int(kind.DualOption) : 0;
     return shown;
 }
 
@@ -99,7 +99,7 @@ QString ApplyKindEdit(const DataManager& kinds, TAbstractData& kind, TKindEdit& 
     }
 
     if (HasDualOption(kind) && edited.DualOption > 0) {
-        kind.SetDualOption(edited.DualOption);
+        kind.SetDualOption(SourceOrFormula(edited.DualOption));
         shown.DualOption = edited.DualOption;
     }
     return refusal;

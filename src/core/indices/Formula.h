@@ -7,6 +7,8 @@
 #include "core/base/Catalogue.h"
 #include "core/data/AbstractData.h"
 #include "core/data/DataManager.h"
+#include "core/data/EvaluationState.h"
+#include "core/indices/Physics.h"
 
 #include <cmath>
 #include <utility>
@@ -49,43 +51,43 @@ inline Real SaturationVapourPressure(Real t)
     return 6.112 * Pow10(7.5 * t / (237.7 + t));
 }
 
-// A what-if evaluation: the values of the current row are saved when it begins and put back when
-// it ends, on every path out of the formula. In between, the formula clears what was computed and
-// writes chosen values straight into the Value of chosen kinds, so that everything depending on
-// them is computed again from them.
+// A what-if evaluation: the values of the row are saved when it begins and put back when it ends,
+// on every path out of the formula. In between, the formula clears what was computed and writes
+// chosen values straight into chosen kinds' values, so that everything depending on them is
+// computed again from them.
 class WhatIf
 {
 public:
-    explicit WhatIf(DataManager& kinds) : m_kinds(kinds) { m_kinds.SaveValues(m_snapshot); }
+    explicit WhatIf(EvaluationState& row) : m_row(row) { m_row.SaveValues(m_snapshot); }
     ~WhatIf()
     {
         for (auto it = m_inputs.rbegin(); it != m_inputs.rend(); ++it)
-            m_kinds.GetById(it->first)->Value = it->second;
-        m_kinds.RestoreValues(m_snapshot);
+            m_row.State(it->first).Value = it->second;
+        m_row.RestoreValues(m_snapshot);
     }
     WhatIf(const WhatIf&) = delete;
     WhatIf& operator=(const WhatIf&) = delete;
 
     // Every computed kind not taken from a source is missing again.
-    void ClearComputed() { m_kinds.ClearComputed(); }
+    void ClearComputed() { m_row.ClearComputed(); }
 
-    // Writes the value into the kind's Value, bypassing GetValue. An input kind (outside the
+    // Writes the value into the kind's value, bypassing GetValue. An input kind (outside the
     // snapshot) gets the value it had before its first override back at the end.
     void Override(int id, float value)
     {
-        TAbstractData& data = *m_kinds.GetById(id);
+        KindState& state = m_row.State(id);
         if (id < kind::FirstComputed) {
             bool known = false;
             for (const auto& input : m_inputs)
                 known = known || input.first == id;
             if (!known)
-                m_inputs.emplace_back(id, data.Value);
+                m_inputs.emplace_back(id, state.Value);
         }
-        data.Value = value;
+        state.Value = value;
     }
 
 private:
-    DataManager& m_kinds;
+    EvaluationState& m_row;
     std::vector<float> m_snapshot;
     std::vector<std::pair<int, float>> m_inputs;
 };
@@ -97,6 +99,6 @@ private:
     {                                                                                                                  \
     public:                                                                                                            \
         using TAbstractData::TAbstractData;                                                                            \
-        float Compute() override;                                                                                      \
+        float Compute(EvaluationState& row) const override;                                                            \
     }
 // NOLINTEND(bugprone-macro-parentheses)

@@ -38,13 +38,13 @@ public:
 protected:
     struct Balance
     {
-        Real surface;   // temperature of the clothing surface Tsf [°C]
-        Real storage;   // net heat storage S [W/m²]
+        Real Surface;   // temperature of the clothing surface Tsf [°C]
+        Real Storage;   // net heat storage S [W/m²]
     };
     // Nothing when an input is missing. The row's own terms are obtained (and kept) as usual; what
     // the adapted evaluation computes is discarded on every path. `windInConvection`: whether the
     // convective term carries the wind factor d.
-    std::optional<Balance> Evaluate(bool windInConvection);
+    std::optional<Balance> Evaluate(EvaluationState& row, bool windInConvection) const;
 };
 
 // PST [°C]: the physiological subjective temperature; mS_w [W/m²]: the net heat storage under
@@ -53,14 +53,14 @@ class TData_PST : public TAdaptedSkinBalance
 {
 public:
     using TAdaptedSkinBalance::TAdaptedSkinBalance;
-    float Compute() override;
+    float Compute(EvaluationState& row) const override;
 };
 
 class TData_mS_w : public TAdaptedSkinBalance
 {
 public:
     using TAdaptedSkinBalance::TAdaptedSkinBalance;
-    float Compute() override;
+    float Compute(EvaluationState& row) const override;
 };
 
 // A permissible exposure time [min]: Oh_W while the body gains heat under the adapted skin
@@ -79,7 +79,7 @@ public:
     {                                                                                                                  \
     public:                                                                                                            \
         using TExposureTime::TExposureTime;                                                                            \
-        float Compute() override;                                                                                      \
+        float Compute(EvaluationState& row) const override;                                                            \
     }
 // NOLINTEND(bugprone-macro-parentheses)
 

@@ -1,6 +1,5 @@
 #include "core/indices/Iterative.h"
 
-#include <cassert>
 #include <cmath>
 #include <utility>
 
@@ -16,53 +15,40 @@ bool SignChanges(float ra, float rb)
 
 }   // namespace
 
-TAbstractIterativeIndex::TAbstractIterativeIndex(DataManager& owner, QString shortName, int id, float startValue,
+TAbstractIterativeIndex::TAbstractIterativeIndex(const DataManager& owner, QString shortName, int id, float startValue,
                                                  float step, bool method, float tolerance, float fallbackValue,
                                                  float upperLimit)
     : TAbstractData(owner, std::move(shortName), id, false), StartValue(startValue), Step(step), Tolerance(tolerance),
       FallbackValue(fallbackValue), UpperLimit(upperLimit), Method(method)
 { }
 
-float TAbstractIterativeIndex::Compute()
+float TAbstractIterativeIndex::Compute(EvaluationState& row) const
 {
-    m_whatIf.emplace(Owner);
-    if (Marked) {
+    WhatIf whatIf(row);
+    Search search{row, whatIf};
+    if (row.State(Id).Trial) {
         // The computability analysis asks only whether the residual can be computed at all.
-        const float r = GuardedResidual(DefaultValue);
-        m_whatIf.reset();
-        return r;
+        return GuardedResidual(search, DefaultValue);
     }
-    Depth = 1;
-    SearchEnd end = Method ? ForwardSearch(StartValue, Step) : SecantSearch(StartValue, Step);
-    m_whatIf.reset();
+    search.Depth = 1;
+    SearchEnd end = Method ? ForwardSearch(search, StartValue, Step) : SecantSearch(search, StartValue, Step);
     AdjustResult(end.X, end.R);
     return end.Found ? end.X : NoValue;
 }
 
-void TAbstractIterativeIndex::ClearComputed()
-{
-    assert(m_whatIf);
-    m_whatIf->ClearComputed();
-}
-
-void TAbstractIterativeIndex::Override(int id, float value)
-{
-    assert(m_whatIf);
-    m_whatIf->Override(id, value);
-}
-
-float TAbstractIterativeIndex::GuardedResidual(float x) noexcept
+float TAbstractIterativeIndex::GuardedResidual(Search& search, float x) const noexcept
 {
     try {
-        return Residual(x);
+        return Residual(search.Row, search.Trial, x);
     } catch (...) {
         return NoValue;   // a fault while computing the balance ends the search without a result
     }
 }
 
-std::optional<TAbstractIterativeIndex::SearchEnd> TAbstractIterativeIndex::Evaluate(float x, float& r) noexcept
+std::optional<TAbstractIterativeIndex::SearchEnd> TAbstractIterativeIndex::Evaluate(Search& search, float x,
+                                                                                    float& r) const noexcept
 {
-    r = GuardedResidual(x);
+    r = GuardedResidual(search, x);
     if (r == NoValue)
         return SearchEnd{};
     if (std::fabs(r) <= Tolerance)
@@ -72,13 +58,14 @@ std::optional<TAbstractIterativeIndex::SearchEnd> TAbstractIterativeIndex::Evalu
 
 // March from x in steps of h, downhill in the absolute residual, until the residual changes sign;
 // then start again from the secant's zero with a third of the step.
-TAbstractIterativeIndex::SearchEnd TAbstractIterativeIndex::SecantSearch(float x, float h) noexcept
+TAbstractIterativeIndex::SearchEnd TAbstractIterativeIndex::SecantSearch(Search& search, float x,
+                                                                         float h) const noexcept
 {
     int evaluations = 0;
     const auto evaluate = [&](float at, float& r) -> std::optional<SearchEnd> {
         if (evaluations++ == MaxSecantEvaluations)
             return SearchEnd{};
-        return Evaluate(at, r);
+        return Evaluate(search, at, r);
     };
     for (;;) {
         float xa = x, ra = NoValue, xb = xa + h, rb = NoValue;
@@ -107,16 +94,17 @@ TAbstractIterativeIndex::SearchEnd TAbstractIterativeIndex::SecantSearch(float x
 // March upward from x in steps of h; a residual that does not fall at the first step, or that changes
 // sign, starts the march again from the last point before it with a third of the step. Gives up with
 // FallbackValue (reported as found) at the start after MaxDepth, or beyond UpperLimit.
-TAbstractIterativeIndex::SearchEnd TAbstractIterativeIndex::ForwardSearch(float x, float h) noexcept
+TAbstractIterativeIndex::SearchEnd TAbstractIterativeIndex::ForwardSearch(Search& search, float x,
+                                                                          float h) const noexcept
 {
     const SearchEnd giveUp{true, FallbackValue, NoValue};
     for (;; h = float(h * OneThird)) {
-        if (Depth++ > MaxDepth)
+        if (search.Depth++ > MaxDepth)
             return giveUp;
         float xa = x, ra = NoValue, xb = xa + h, rb = NoValue;
-        if (const auto end = Evaluate(xa, ra))
+        if (const auto end = Evaluate(search, xa, ra))
             return *end;
-        if (const auto end = Evaluate(xb, rb))
+        if (const auto end = Evaluate(search, xb, rb))
             return *end;
         if (std::fabs(ra) <= std::fabs(rb))
             continue;
@@ -126,34 +114,34 @@ TAbstractIterativeIndex::SearchEnd TAbstractIterativeIndex::ForwardSearch(float 
             xb = xb + h;
             if (xb > UpperLimit)
                 return giveUp;
-            if (const auto end = Evaluate(xb, rb))
+            if (const auto end = Evaluate(search, xb, rb))
                 return *end;
         }
         x = xa;
     }
 }
 
-TData_STE::TData_STE(DataManager& owner, QString shortName, int id)
+TData_STE::TData_STE(const DataManager& owner, QString shortName, int id)
     : TAbstractIterativeIndex(owner, std::move(shortName), id, 30.0f, 15.0f, false, 3.0f, NoValue, NoValue)
 { }
 
-void TData_STE::AdjustResult(float&, float&)
+void TData_STE::AdjustResult(float&, float&) const
 { }
 
-float TData_STE::Residual(float x)
+float TData_STE::Residual(EvaluationState& row, WhatIf& whatIf, float x) const
 {
-    ClearComputed();
-    Override(kind::Ts, x);
-    Override(kind::Icl, Kind(kind::Icl).DefaultValue);
-    Override(kind::M, Kind(kind::M).DefaultValue);
-    return Input(kind::mS);
+    whatIf.ClearComputed();
+    whatIf.Override(kind::Ts, x);
+    whatIf.Override(kind::Icl, Kind(kind::Icl).DefaultValue);
+    whatIf.Override(kind::M, Kind(kind::M).DefaultValue);
+    return row.Input(kind::mS);
 }
 
-TData_ECI::TData_ECI(DataManager& owner, QString shortName, int id)
+TData_ECI::TData_ECI(const DataManager& owner, QString shortName, int id)
     : TAbstractIterativeIndex(owner, std::move(shortName), id, 0.00001f, 1.0f, true, 3.0f, -1.0f, 50.0f)
 { }
 
-void TData_ECI::AdjustResult(float& x, float& r)
+void TData_ECI::AdjustResult(float& x, float& r) const
 {
     if (x != NoValue && x < 0) {
         x = -1;
@@ -161,11 +149,11 @@ void TData_ECI::AdjustResult(float& x, float& r)
     }
 }
 
-float TData_ECI::Residual(float x)
+float TData_ECI::Residual(EvaluationState& row, WhatIf& whatIf, float x) const
 {
-    ClearComputed();
-    Override(kind::Icl, x);
-    Override(kind::Ts, Kind(kind::Ts).DefaultValue);
-    Override(kind::M, Kind(kind::M).DefaultValue);
-    return Input(kind::mS);
+    whatIf.ClearComputed();
+    whatIf.Override(kind::Icl, x);
+    whatIf.Override(kind::Ts, Kind(kind::Ts).DefaultValue);
+    whatIf.Override(kind::M, Kind(kind::M).DefaultValue);
+    return row.Input(kind::mS);
 }

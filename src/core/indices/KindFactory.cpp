@@ -8,26 +8,27 @@
 #include "core/indices/Iterative.h"
 #include "core/indices/SimpleIndices.h"
 #include "core/indices/Suitability.h"
+#include "core/indices/SunAndRadiation.h"
 #include "core/indices/Utci.h"
 #include "core/indices/Weather.h"
 
 namespace {
 
-template <class Kind> std::unique_ptr<TAbstractData> Make(DataManager& owner, int id)
+template <class Kind> std::unique_ptr<TAbstractData> Make(const DataManager& owner, int id)
 {
     const TKindEntry& entry = KindCatalogue[std::size_t(id)];
     return std::make_unique<Kind>(owner, QString::fromLatin1(entry.ShortName), id, entry.IsInteger);
 }
 
 // Kinds whose class fixes its own parameters (integer flag, search settings, score column).
-template <class Kind> std::unique_ptr<TAbstractData> MakeFixed(DataManager& owner, int id)
+template <class Kind> std::unique_ptr<TAbstractData> MakeFixed(const DataManager& owner, int id)
 {
     return std::make_unique<Kind>(owner, QString::fromLatin1(KindCatalogue[std::size_t(id)].ShortName), id);
 }
 
 }   // namespace
 
-std::unique_ptr<TAbstractData> CreateKind(DataManager& owner, int id)
+std::unique_ptr<TAbstractData> CreateKind(const DataManager& owner, int id)
 {
     switch (id) {
     case kind::Tg:

@@ -37,6 +37,6 @@ class TData_HR : public TAbstractData
 {
 public:
     using TAbstractData::TAbstractData;
-    float Compute() override;
+    float Compute(EvaluationState& row) const override;
     ShownText FormatValue(float value) const override;
 };

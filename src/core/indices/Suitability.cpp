@@ -9,7 +9,9 @@
 #include <QFile>
 
 #include <array>
+#include <atomic>
 #include <cmath>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -43,24 +45,26 @@ std::optional<int> WholeInteger(QStringView text)
 
 }   // namespace
 
-// The scores of every weather type for the five activities; −1: no score.
+// The scores of every weather type for the five activities; −1: no score. Rows evaluated on
+// several threads load the table once, under the guard.
 struct TSuitabilityScores
 {
     std::array<std::array<std::int8_t, ScoreCount>, WeatherTypeCount> Rows;
-    bool Loaded = false;
+    std::atomic<bool> Loaded = false;
+    std::mutex Guard;
 };
 
-TData_WSI_base::TData_WSI_base(DataManager& owner, QString shortName, int id, std::uint8_t column)
+TData_WSI_base::TData_WSI_base(const DataManager& owner, QString shortName, int id, std::uint8_t column)
     : TAbstractData(owner, std::move(shortName), id, true), Column(column)
 {
     // Kinds are created in identifier order: WSI_SB comes first and the others find it.
     if (id == kind::WSI_SB)
         m_scores = std::make_shared<TSuitabilityScores>();
     else
-        m_scores = dynamic_cast<TData_WSI_base&>(Kind(kind::WSI_SB)).m_scores;
+        m_scores = dynamic_cast<const TData_WSI_base&>(Kind(kind::WSI_SB)).m_scores;
 }
 
-void TData_WSI_base::LoadSuitabilityTable()
+void TData_WSI_base::LoadSuitabilityTable() const
 {
     for (auto& row : m_scores->Rows)
         row.fill(-1);
@@ -94,9 +98,9 @@ void TData_WSI_base::LoadSuitabilityTable()
     }
 }
 
-float TData_WSI_base::Compute()
+float TData_WSI_base::Compute(EvaluationState& row) const
 {
-    const float weather = Input(kind::Weather);   // the packed weather-type code
+    const float weather = row.Input(kind::Weather);   // the packed weather-type code
     if (weather == NoValue)
         return NoValue;
     // A value that is no weather type (a configured default, a pasted number) has no score and
@@ -105,8 +109,11 @@ float TData_WSI_base::Compute()
     if (index < 0 || index >= WeatherTypeCount)
         return NoValue;
     if (!m_scores->Loaded) {
-        LoadSuitabilityTable();
-        m_scores->Loaded = true;
+        const std::scoped_lock lock(m_scores->Guard);
+        if (!m_scores->Loaded) {
+            LoadSuitabilityTable();
+            m_scores->Loaded = true;
+        }
     }
     const std::int8_t score = m_scores->Rows[std::size_t(index)][Column];
     return score < 0 ? NoValue : float(score);

@@ -17,11 +17,11 @@ struct TSuitabilityScores;
 class TData_WSI_base : public TAbstractData
 {
 public:
-    TData_WSI_base(DataManager& owner, QString shortName, int id, std::uint8_t column);
+    TData_WSI_base(const DataManager& owner, QString shortName, int id, std::uint8_t column);
     // The score 0, 1 or 3 of the row's weather type; NoValue when Weather is missing, is no weather
     // type, or the type has no score in WSI.INI. The first score looked up loads the table; a
     // missing or unreadable WSI.INI throws FileError and the next computation tries again.
-    float Compute() override;
+    float Compute(EvaluationState& row) const override;
     // A decimal integer (leading white space allowed) is stored, and marked out of range unless it
     // is 0, 1 or 3; any other text leaves the cell without a value.
     ShownText SetCellFromText(TCellData& cell, QStringView text) override;
@@ -30,7 +30,7 @@ public:
 
     // Fills the shared table from WSI.INI in the program's directory, every score without a line
     // −1; throws FileError when the file cannot be read.
-    void LoadSuitabilityTable();
+    void LoadSuitabilityTable() const;
 
     const std::uint8_t Column;
 
@@ -45,7 +45,8 @@ private:
     class Class : public TData_WSI_base                                                                                \
     {                                                                                                                  \
     public:                                                                                                            \
-        Class(DataManager& owner, QString shortName, int id) : TData_WSI_base(owner, std::move(shortName), id, column) \
+        Class(const DataManager& owner, QString shortName, int id)                                                     \
+            : TData_WSI_base(owner, std::move(shortName), id, column)                                                  \
         { }                                                                                                            \
     }
 // NOLINTEND(bugprone-macro-parentheses)

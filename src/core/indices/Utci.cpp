@@ -136,20 +136,20 @@ std::array<Real, 7> Powers(Real x)
 
 // Universal Thermal Climate Index [°C] by its sixth-order regression polynomial (Bröde et al. 2012).
 // No input is clipped to the range the polynomial was fitted for.
-float TData_UTCI::Compute()
+float TData_UTCI::Compute(EvaluationState& row) const
 {
-    const Real t = Input(kind::t);   // air temperature [°C]
+    const Real t = row.Input(kind::t);   // air temperature [°C]
     if (t == NoValue)
         return NoValue;
-    const Real e = Input(kind::e);   // vapour pressure [hPa]
+    const Real e = row.Input(kind::e);   // vapour pressure [hPa]
     if (e == NoValue)
         return NoValue;
-    const Real mrt = Input(kind::Mrt);   // mean radiant temperature [°C]
+    const Real mrt = row.Input(kind::Mrt);   // mean radiant temperature [°C]
     if (mrt == NoValue)
         return NoValue;
-    float va = Input(kind::v10m);   // wind at 10 m [m/s]
+    float va = row.Input(kind::v10m);   // wind at 10 m [m/s]
     if (va == NoValue) {
-        const Real v = Input(kind::v);   // wind at the height of a person [m/s]
+        const Real v = row.Input(kind::v);   // wind at the height of a person [m/s]
         if (v == NoValue)
             return NoValue;
         va = float(1 / 0.667L * v);   // the wind at 10 m is taken as v / 0.667

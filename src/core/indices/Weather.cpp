@@ -155,11 +155,11 @@ bool ParseWeatherCode(TWeatherCode& code, QStringView text, qsizetype& position)
 
 // Thermal sensation classes of the subjective temperature index: very cold, cold, cool,
 // comfortable, warm, hot, very hot.
-float TData_W_Sens::Compute()
+float TData_W_Sens::Compute(EvaluationState& row) const
 {
-    Real x = Input(kind::STI);   // subjective temperature index [°C]
+    Real x = row.Input(kind::STI);   // subjective temperature index [°C]
     if (x == NoValue)
-        x = Input(kind::pSTI);   // its simple estimate when the full one is missing
+        x = row.Input(kind::pSTI);   // its simple estimate when the full one is missing
     if (x == NoValue)
         return NoValue;
     if (x < -38)
@@ -178,9 +178,9 @@ float TData_W_Sens::Compute()
 }
 
 // Weak, moderate and strong solar radiation absorbed by a person.
-float TData_W_Rad::Compute()
+float TData_W_Rad::Compute(EvaluationState& row) const
 {
-    const Real x = Input(kind::Rprim);   // absorbed solar radiation [W/m²]
+    const Real x = row.Input(kind::Rprim);   // absorbed solar radiation [W/m²]
     if (x == NoValue)
         return NoValue;
     if (x <= 75)
@@ -191,11 +191,11 @@ float TData_W_Rad::Compute()
 }
 
 // No, moderate and strong sultriness.
-float TData_W_Sult::Compute()
+float TData_W_Sult::Compute(EvaluationState& row) const
 {
-    Real x = Input(kind::HSI);   // heat strain index [%]
+    Real x = row.Input(kind::HSI);   // heat strain index [%]
     if (x == NoValue)
-        x = Input(kind::pHSI);
+        x = row.Input(kind::pHSI);
     if (x == NoValue)
         return NoValue;
     if (x <= 30)
@@ -205,36 +205,36 @@ float TData_W_Sult::Compute()
     return 2;
 }
 
-float TData_dt::Compute()
+float TData_dt::Compute(EvaluationState& row) const
 {
-    const Real tmin = Input(kind::tmin);   // daily minimum [°C]
+    const Real tmin = row.Input(kind::tmin);   // daily minimum [°C]
     if (tmin == NoValue)
         return NoValue;
-    const Real tmax = Input(kind::tmax);   // daily maximum [°C]
+    const Real tmax = row.Input(kind::tmax);   // daily maximum [°C]
     if (tmax == NoValue)
         return NoValue;
     return Result(tmax - tmin);
 }
 
-float TData_W_TAmp::Compute()
+float TData_W_TAmp::Compute(EvaluationState& row) const
 {
-    const Real x = Input(kind::dt);   // daily temperature range [K]
+    const Real x = row.Input(kind::dt);   // daily temperature range [K]
     if (x == NoValue)
         return NoValue;
     return x < 8 ? 0 : 1;
 }
 
-float TData_W_Prec::Compute()
+float TData_W_Prec::Compute(EvaluationState& row) const
 {
-    const Real x = Input(kind::prec);   // precipitation [mm]
+    const Real x = row.Input(kind::prec);   // precipitation [mm]
     if (x == NoValue)
         return NoValue;
     return x < 1 ? 0 : 1;
 }
 
-float TData_W_Snow::Compute()
+float TData_W_Snow::Compute(EvaluationState& row) const
 {
-    const Real x = Input(kind::snow);   // snow cover [cm]
+    const Real x = row.Input(kind::snow);   // snow cover [cm]
     if (x == NoValue)
         return NoValue;
     return x < 10 ? 0 : 1;
@@ -242,11 +242,11 @@ float TData_W_Snow::Compute()
 
 // The physiological strain compares the convective with the evaporative heat loss: evaporation
 // dominating means heat strain, convection dominating means cold strain.
-float TData_W_Strain::Compute()
+float TData_W_Strain::Compute(EvaluationState& row) const
 {
-    Real x = Input(kind::PhS);
+    Real x = row.Input(kind::PhS);
     if (x == NoValue)
-        x = Input(kind::pPhS);
+        x = row.Input(kind::pPhS);
     if (x == NoValue)
         return NoValue;
     if (x < 0.75)
@@ -293,7 +293,7 @@ ShownText TData_W_Strain::FormatValue(float value) const
     return ShownText::Text(QStringLiteral("H"));
 }
 
-float TData_Weather::Compute()
+float TData_Weather::Compute(EvaluationState& row) const
 {
     static constexpr std::array<std::pair<int, TWeatherCode::Field>, 7> Components = {{
         {kind::W_Sens, TWeatherCode::Sensation},
@@ -306,7 +306,7 @@ float TData_Weather::Compute()
     }};
     TWeatherCode code;
     for (const auto& [id, field] : Components) {
-        const Real x = Input(id);
+        const Real x = row.Input(id);
         if (x == NoValue)
             return NoValue;
         // The classes are whole numbers; the small offset guards against a class given as 1.9999.

@@ -88,7 +88,7 @@ class TData_W_Strain : public TAbstractData
 {
 public:
     using TAbstractData::TAbstractData;
-    float Compute() override;
+    float Compute(EvaluationState& row) const override;
     // One character T/0, C/1 or H/2; another single character is kept as typed and marked out of
     // range; any other length leaves the cell without a value.
     ShownText SetCellFromText(TCellData& cell, QStringView text) override;
@@ -104,7 +104,7 @@ class TData_Weather : public TAbstractData
 {
 public:
     using TAbstractData::TAbstractData;
-    float Compute() override;
+    float Compute(EvaluationState& row) const override;
     // A weather-type text, stored as its code and shown normalised; a text that is no code is kept
     // as typed and marked out of range; the empty text leaves the cell without a value.
     ShownText SetCellFromText(TCellData& cell, QStringView text) override;

@@ -1,5 +1,6 @@
 #include "gui/app/MainForm.h"
 
+#include "core/data/DataManager.h"
 #include "core/table/OpenDataFile.h"
 #include "core/table/Table.h"
 #include "core/table/TextCells.h"
@@ -213,6 +214,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         }
     }
     WriteOptions();
+    m_workbench.Kinds().SaveConfiguration(m_ui);   // what the data options changed
     setAcceptDrops(false);
     event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include "core/base/NumberText.h"
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -16,7 +17,7 @@ void TWorkbench::SetLanguage(int language)
 {
     m_language = language;
     m_kinds = std::make_unique<DataManager>(
-        m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"), m_programDirectory);
+        CreateKind, m_ini.Path(), language == 1045 ? QStringLiteral("PL") : QStringLiteral("EN"), m_programDirectory);
 }
 
 bool TWorkbench::SetNextLanguage(int language)

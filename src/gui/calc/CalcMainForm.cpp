@@ -336,14 +336,14 @@ bool TCalcMainForm::HasPriorityGap() const
 CalcChoices TCalcMainForm::Choices() const
 {
     CalcChoices choices;
-    choices.simple = SimpleWay();
-    choices.simpleSources = ListTexts(m_lbTablesSelected);
-    choices.simpleDestination = m_destination;
+    choices.Simple = SimpleWay();
+    choices.SimpleSources = ListTexts(m_lbTablesSelected);
+    choices.SimpleDestination = m_destination;
     for (std::size_t p = 0; p < std::size_t(PriorityCount); ++p) {
-        choices.complexSources[p] = m_cmbSource[p]->currentText();
-        choices.complexDescriptions[p] = m_cmbDescr[p]->currentText();
+        choices.ComplexSources[p] = m_cmbSource[p]->currentText();
+        choices.ComplexDescriptions[p] = m_cmbDescr[p]->currentText();
     }
-    choices.complexDestination = m_cmbDest->currentText();
+    choices.ComplexDestination = m_cmbDest->currentText();
     return choices;
 }
 

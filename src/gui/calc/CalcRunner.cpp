@@ -28,7 +28,8 @@ QString ProgressText(int done, int total, qint64 elapsedMs)
     if (done <= 0 || elapsedMs < 1000)
         return text;
     const qint64 left = elapsedMs * (total - done) / done / 1000;
-    const QString time = left >= 60 ? Texts::tr("%1 min %2 s").arg(left / 60).arg(left % 60) : Texts::tr("%1 s").arg(left);
+    const QString time = left >= 60 ? Texts::tr("%1 min %2 s").arg(left / 60).arg(left % 60)
+                                    : Texts::tr("%1 s").arg(left);
     return text + Texts::tr(", pozostało około %1").arg(time);
 }
 

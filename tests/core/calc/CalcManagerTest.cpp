@@ -2,6 +2,7 @@
 
 #include "core/calc/CalcManager.h"
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/table/TableSet.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ class CalcManagerTest : public testing::Test
 {
 protected:
     TempHome home{QByteArray("[Typicals]\nt=20\nv=2\n")};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL"), home.Path(QString())};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL"), home.Path(QString())};
     TableSet tables;
     ScriptedUi ui;
     CalcSettings settings;
@@ -58,8 +59,8 @@ protected:
     {
         CalcChoices choices;
         for (const TTable* table : sources)
-            choices.simpleSources.append(TableEntryText(*table));
-        choices.simpleDestination = destination;
+            choices.SimpleSources.append(TableEntryText(*table));
+        choices.SimpleDestination = destination;
         return choices;
     }
 };
@@ -81,10 +82,10 @@ TEST_F(CalcManagerTest, ComplexWayCombinesEveryRowWithGroupColumns)
     TTable* weather = MakeTable({QStringLiteral("t")}, 3, [](int, int r) { return float(10 * r); });
     TTable* wind = MakeTable({QStringLiteral("v")}, 2, [](int, int r) { return float(r); });
     CalcChoices choices;
-    choices.simple = false;
-    choices.complexSources = {TableEntryText(*weather), TableEntryText(*wind), NoneText(), NoneText()};
-    choices.complexDescriptions = {RowNumberText(), RowNumberText(), NoneText(), NoneText()};
-    choices.complexDestination = NewTableText();
+    choices.Simple = false;
+    choices.ComplexSources = {TableEntryText(*weather), TableEntryText(*wind), NoneText(), NoneText()};
+    choices.ComplexDescriptions = {RowNumberText(), RowNumberText(), NoneText(), NoneText()};
+    choices.ComplexDestination = NewTableText();
     TTable* destination = Calculate(choices, Only({kind::WCI}));
     ASSERT_NE(destination, nullptr);
 
@@ -114,10 +115,10 @@ TEST_F(CalcManagerTest, ComplexPriorityWithoutKindsCountsAsOneRow)
     TTable* people = MakeTable({QStringLiteral("name")}, 4, [](int, int r) { return float(r); });
     TTable* extra = MakeTable({QStringLiteral("v10m")}, 2, [](int, int r) { return float(r); });
     CalcChoices choices;
-    choices.simple = false;
-    choices.complexSources = {TableEntryText(*weather), TableEntryText(*people), TableEntryText(*extra), NoneText()};
-    choices.complexDescriptions = {NoneText(), QStringLiteral("name"), RowNumberText(), NoneText()};
-    choices.complexDestination = NewTableText();
+    choices.Simple = false;
+    choices.ComplexSources = {TableEntryText(*weather), TableEntryText(*people), TableEntryText(*extra), NoneText()};
+    choices.ComplexDescriptions = {NoneText(), QStringLiteral("name"), RowNumberText(), NoneText()};
+    choices.ComplexDestination = NewTableText();
     TTable* destination = Calculate(choices, Only({kind::SB}));
     ASSERT_NE(destination, nullptr);
     // 3 × (no rows: 1) × 2 combinations, the middle priority always at its row 1.
@@ -139,10 +140,10 @@ TEST_F(CalcManagerTest, FirstPriorityWithOnlyADescriptionCountsAsOneRow)
     TTable* weather = MakeTable({QStringLiteral("t"), QStringLiteral("v")}, 3,
                                 [](int c, int r) { return float(c * r); });
     CalcChoices choices;
-    choices.simple = false;
-    choices.complexSources = {TableEntryText(*stations), TableEntryText(*weather), NoneText(), NoneText()};
-    choices.complexDescriptions = {QStringLiteral("stn"), RowNumberText(), NoneText(), NoneText()};
-    choices.complexDestination = NewTableText();
+    choices.Simple = false;
+    choices.ComplexSources = {TableEntryText(*stations), TableEntryText(*weather), NoneText(), NoneText()};
+    choices.ComplexDescriptions = {QStringLiteral("stn"), RowNumberText(), NoneText(), NoneText()};
+    choices.ComplexDestination = NewTableText();
     TTable* destination = Calculate(choices, Only({kind::SB}));
     ASSERT_NE(destination, nullptr);
     ASSERT_EQ(destination->RowCount(), 4);
@@ -157,14 +158,14 @@ TEST_F(CalcManagerTest, ADestinationBeyondTheLargestTableIsRefusedUntouched)
 {
     // 256⁴ combinations: more rows than any table may hold (and than an int counts).
     CalcChoices choices;
-    choices.simple = false;
+    choices.Simple = false;
     for (const char* name : {"t", "v", "v10m", "td"}) {
         TTable* source = MakeTable({QString::fromLatin1(name)}, 256, [](int, int r) { return float(r); });
-        choices.complexSources[std::size_t(tables.Count() - 1)] = TableEntryText(*source);
+        choices.ComplexSources[std::size_t(tables.Count() - 1)] = TableEntryText(*source);
     }
     TTable* open = MakeTable({QStringLiteral("note")}, 1, [](int, int) { return 5.0f; });
     for (const QString& destination : {NewTableText(), TableEntryText(*open)}) {
-        choices.complexDestination = destination;
+        choices.ComplexDestination = destination;
         ui.calcChoices = choices;
         ui.indices = Only({kind::WCI});
         CalcManager manager(settings, kinds, tables, ui);
@@ -264,11 +265,11 @@ TEST_F(CalcManagerTest, TheLastSelectionIsOfferedAgain)
 TEST_F(CalcManagerTest, FirstRowIsAlwaysProcessed)
 {
     CalcChoices choices;
-    choices.simple = false;
-    choices.complexSources = {NoneText(), NoneText(), NoneText(), NoneText()};
-    choices.complexDestination = NewTableText();
+    choices.Simple = false;
+    choices.ComplexSources = {NoneText(), NoneText(), NoneText(), NoneText()};
+    choices.ComplexDestination = NewTableText();
     TempHome withDefaults(QByteArray("[Defaults]\nWBGT=21\n"));
-    DataManager defaults(withDefaults.IniPath(), QStringLiteral("PL"));
+    DataManager defaults(CreateKind, withDefaults.IniPath(), QStringLiteral("PL"));
     ui.calcChoices = choices;
     ui.indices = Only({kind::WBGT});
     CalcManager manager(settings, defaults, tables, ui);

@@ -5,6 +5,7 @@
 #include "support/KindRow.h"
 
 #include "core/base/CommaText.h"
+#include "core/indices/KindFactory.h"
 #include "core/settings/Options.h"
 
 #include <QFile>
@@ -26,7 +27,7 @@ QByteArray ShippedBytes()
 // The shipped file in a scratch home, read with the interface in the given language.
 struct Shipped
 {
-    explicit Shipped(const QString& language) : kinds(home.IniPath(), language, home.Path(QString())) { }
+    explicit Shipped(const QString& language) : kinds(CreateKind, home.IniPath(), language, home.Path(QString())) { }
 
     TAbstractData& Kind(int id) { return *kinds.GetById(id); }
     QString Raw(const QString& section, int id) const
@@ -309,7 +310,7 @@ TEST(ShippedConfig, ComputedKindsTakeTheTableValueFirst)
     Shipped config(QStringLiteral("PL"));
     for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
         EXPECT_EQ(config.Raw(QStringLiteral("DualOptions"), id), QStringLiteral("3")) << id;
-        EXPECT_EQ(config.Kind(id).DualOption, 3) << id;
+        EXPECT_EQ(config.Kind(id).DualOption, SourceOrFormula::SourceElseFormula) << id;
     }
 }
 

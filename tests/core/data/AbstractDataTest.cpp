@@ -2,6 +2,8 @@
 
 #include "core/base/CommaText.h"
 #include "core/data/DataManager.h"
+#include "core/data/EvaluationState.h"
+#include "core/indices/KindFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +15,8 @@ class ScriptedKind : public TAbstractData
 public:
     using TAbstractData::TAbstractData;
     float result = NoValue;
-    int calls = 0;
-    float Compute() override
+    mutable int calls = 0;
+    float Compute(EvaluationState&) const override
     {
         ++calls;
         return result;
@@ -25,16 +27,18 @@ class AbstractDataTest : public testing::Test
 {
 protected:
     TempHome home{QByteArray()};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     ScriptedKind kind{kinds, QStringLiteral("X"), 50, false};
+    EvaluationState row{kinds};
+    KindState& state = row.State(50);
 
     float ValueFromSource(float tableValue, int dualOption)
     {
-        kind.DualOption = dualOption;
-        kind.Ready = true;
-        kind.FromSource = true;
-        kind.Value = tableValue;
-        return kind.GetValue();
+        kind.DualOption = SourceOrFormula(dualOption);
+        state.Ready = true;
+        state.FromSource = true;
+        state.Value = tableValue;
+        return kind.GetValue(row);
     }
 };
 
@@ -122,24 +126,24 @@ TEST_F(AbstractDataTest, StoringTextAndValuesIntoCells)
 
 TEST_F(AbstractDataTest, GetValueBeforeACalculationReturnsTheStoredValue)
 {
-    kind.Value = 4.0f;
+    state.Value = 4.0f;
     kind.result = 9.0f;
-    EXPECT_EQ(kind.GetValue(), 4.0f);
+    EXPECT_EQ(kind.GetValue(row), 4.0f);
     EXPECT_EQ(kind.calls, 0);
 }
 
 TEST_F(AbstractDataTest, GetValueComputesOnceAndFallsBackToTheDefault)
 {
-    kind.Ready = true;
+    state.Ready = true;
     kind.result = 9.0f;
-    EXPECT_EQ(kind.GetValue(), 9.0f);
-    EXPECT_EQ(kind.GetValue(), 9.0f);
+    EXPECT_EQ(kind.GetValue(row), 9.0f);
+    EXPECT_EQ(kind.GetValue(row), 9.0f);
     EXPECT_EQ(kind.calls, 1);   // cached for the row
 
-    kind.Value = NoValue;
+    state.Value = NoValue;
     kind.result = NoValue;
     kind.DefaultValue = 1.5f;
-    EXPECT_EQ(kind.GetValue(), 1.5f);
+    EXPECT_EQ(kind.GetValue(row), 1.5f);
 }
 
 TEST_F(AbstractDataTest, DualOptionsCombineTableAndFormula)
@@ -165,19 +169,19 @@ TEST_F(AbstractDataTest, DualOptionsCombineTableAndFormula)
 
 TEST_F(AbstractDataTest, SettersRaiseTheirChangedFlags)
 {
-    kind.SetDualOption(3);
-    EXPECT_FALSE(kind.DualOptionChanged);
-    kind.SetDualOption(1);
-    EXPECT_TRUE(kind.DualOptionChanged);
+    kind.SetDualOption(SourceOrFormula::SourceElseFormula);
+    EXPECT_FALSE(kind.IsChanged(KindSetting::DualOption));
+    kind.SetDualOption(SourceOrFormula::Formula);
+    EXPECT_TRUE(kind.IsChanged(KindSetting::DualOption));
     kind.SetDefaultFromText(u"abc");
     EXPECT_EQ(kind.DefaultValue, NoValue);
-    EXPECT_TRUE(kind.DefaultChanged);
+    EXPECT_TRUE(kind.IsChanged(KindSetting::Default));
     SeparatorScope comma(QLatin1Char(','));
     kind.SetMaximumFromText(u"1,5");
     EXPECT_EQ(kind.Maximum, 1.5f);
     kind.SetMinimumFromText(u"");
     EXPECT_EQ(kind.Minimum, NoValue);
-    EXPECT_TRUE(kind.MinimumChanged);
+    EXPECT_TRUE(kind.IsChanged(KindSetting::Minimum));
 }
 
 TEST(CommaText, SplitsAtCommasAndBlanksOutsideQuotes)

@@ -1,8 +1,11 @@
 #include "support/TestSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/data/EvaluationState.h"
+#include "core/indices/KindFactory.h"
 #include "core/settings/IniFile.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -61,7 +64,7 @@ TEST(Catalogue, IdentifiersMatchTheShortNames)
 TEST(DataManager, CreatesEveryKindWithItsConfiguration)
 {
     TempHome home(Config);
-    DataManager kinds(home.IniPath(), QStringLiteral("PL"));
+    DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"));
     for (int id = 0; id < kind::Count; ++id) {
         ASSERT_NE(kinds.GetById(id), nullptr);
         EXPECT_EQ(kinds.GetById(id)->Id, id);
@@ -76,11 +79,11 @@ TEST(DataManager, CreatesEveryKindWithItsConfiguration)
     EXPECT_EQ(t.Maximum, 60.0f);
     EXPECT_EQ(t.DefaultValue, NoValue);
     EXPECT_EQ(t.Description, QStringLiteral("Temperatura powietrza [°C]"));
-    EXPECT_EQ(t.DualOption, 3);
+    EXPECT_EQ(t.DualOption, SourceOrFormula::SourceElseFormula);
     EXPECT_EQ(kinds.GetById(kind::M)->DefaultValue, 135.0f);
     EXPECT_EQ(kinds.GetById(kind::N8)->Name, QStringLiteral("N"));
-    EXPECT_EQ(kinds.GetById(kind::WBGT)->DualOption, 1);
-    EXPECT_EQ(kinds.GetById(kind::UTCI)->DualOption, 0);   // not a number: 0, which never computes
+    EXPECT_EQ(kinds.GetById(kind::WBGT)->DualOption, SourceOrFormula::Formula);
+    EXPECT_EQ(kinds.GetById(kind::UTCI)->DualOption, SourceOrFormula(0));   // not a number: 0, which never computes
 
     const TAbstractData& sex = *kinds.GetById(kind::sex);
     EXPECT_TRUE(sex.ShowClasses);
@@ -91,7 +94,7 @@ TEST(DataManager, CreatesEveryKindWithItsConfiguration)
     EXPECT_FALSE(kinds.GetById(kind::UTCI)->IsTextual);
     EXPECT_TRUE(kinds.GetById(kind::N8)->IsInteger);
 
-    DataManager english(home.IniPath(), QStringLiteral("EN"));
+    DataManager english(CreateKind, home.IniPath(), QStringLiteral("EN"));
     EXPECT_EQ(english.GetById(kind::t)->Description, QStringLiteral("Air temperature [°C]"));
     EXPECT_EQ(english.GetById(kind::sex)->Thresholds.size(), 0u);   // no English class names configured
 }
@@ -99,7 +102,7 @@ TEST(DataManager, CreatesEveryKindWithItsConfiguration)
 TEST(DataManager, MissingIniGivesInitialValues)
 {
     TempHome home;
-    DataManager kinds(home.IniPath(), QStringLiteral("PL"));
+    DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"));
     const TAbstractData& t = *kinds.GetById(kind::t);
     EXPECT_EQ(t.Name, QStringLiteral("t"));
     EXPECT_EQ(t.Minimum, NoValue);
@@ -110,7 +113,7 @@ TEST(DataManager, MissingIniGivesInitialValues)
 TEST(DataManager, FindsListedKindsByNameIgnoringCase)
 {
     TempHome home(Config);
-    DataManager kinds(home.IniPath(), QStringLiteral("PL"));
+    DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"));
     EXPECT_EQ(kinds.FindByName(u"utci"), kinds.GetById(kind::UTCI));
     EXPECT_EQ(kinds.FindByName(u"n"), kinds.GetById(kind::N8));   // the first of N8 (named N) and N
     EXPECT_EQ(kinds.FindByName(u"Ereq"), nullptr);
@@ -137,7 +140,7 @@ TEST(DataManager, WritesBackWhatChangedAtTheEnd)
 {
     TempHome home(Config);
     {
-        DataManager kinds(home.IniPath(), QStringLiteral("PL"));
+        DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"));
         TAbstractData& t = *kinds.GetById(kind::t);
         t.SetName(QStringLiteral("Ta"));
         EXPECT_EQ(kinds.FindByName(u"t"), nullptr);
@@ -145,7 +148,11 @@ TEST(DataManager, WritesBackWhatChangedAtTheEnd)
         t.SetMinimumFromText(u"");
         t.SetDefaultFromText(u"12.345");
         t.SetDescription(QStringLiteral("Temperatura"));
-        kinds.GetById(kind::PMV)->SetDualOption(4);
+        kinds.GetById(kind::PMV)->SetDualOption(SourceOrFormula::Source);
+        ScriptedUi ui;
+        EXPECT_TRUE(kinds.SaveConfiguration(ui));
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_FALSE(t.IsChanged(KindSetting::Name));
     }
     const IniFile ini(home.IniPath());
     EXPECT_EQ(ini.ReadString(u"Names", u"t"), QStringLiteral("Ta"));
@@ -157,19 +164,40 @@ TEST(DataManager, WritesBackWhatChangedAtTheEnd)
     EXPECT_EQ(ini.ReadString(u"Maxima", u"t"), QStringLiteral("60"));   // unchanged items are not rewritten
     EXPECT_TRUE(home.Read(QStringLiteral("SALVENTO.INI")).startsWith("; test configuration"));
 
-    DataManager again(home.IniPath(), QStringLiteral("PL"));
+    DataManager again(CreateKind, home.IniPath(), QStringLiteral("PL"));
     EXPECT_EQ(again.GetById(kind::t)->Minimum, NoValue);   // an empty minimum reads back as unbounded
     EXPECT_EQ(again.GetById(kind::t)->Name, QStringLiteral("Ta"));
 }
 
-TEST(DataManager, ResetSnapshotAndRestore)
+TEST(DataManager, AFailedSaveIsReportedAndKeepsTheChangesForTheNextSave)
 {
     TempHome home;
-    DataManager kinds(home.IniPath(), QStringLiteral("PL"));
-    TAbstractData& wbgt = *kinds.GetById(kind::WBGT);
+    const QString path = home.Path(QStringLiteral("missing/SALVENTO.INI"));   // a directory that is not there
+    DataManager kinds(CreateKind, path, QStringLiteral("PL"));
     TAbstractData& t = *kinds.GetById(kind::t);
-    TAbstractData& esk = *kinds.GetById(kind::esk);
-    kinds.ResetAll();
+    ScriptedUi ui;
+    EXPECT_TRUE(kinds.SaveConfiguration(ui));   // nothing changed: nothing written
+    t.SetName(QStringLiteral("Ta"));
+    EXPECT_FALSE(kinds.SaveConfiguration(ui));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("Błąd podczas zapisu do pliku %1 !").arg(path));
+    EXPECT_EQ(ui.messages[0].icon, UserInterface::Icon::Error);
+    EXPECT_TRUE(t.IsChanged(KindSetting::Name));
+
+    ASSERT_TRUE(QDir(home.Path(QString())).mkdir(QStringLiteral("missing")));
+    EXPECT_TRUE(kinds.SaveConfiguration(ui));
+    EXPECT_EQ(IniFile(path).ReadString(u"Names", u"t"), QStringLiteral("Ta"));
+}
+
+TEST(EvaluationState, ResetSnapshotAndRestore)
+{
+    TempHome home;
+    DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"));
+    EvaluationState row(kinds);
+    KindState& wbgt = row.State(kind::WBGT);
+    KindState& t = row.State(kind::t);
+    KindState& esk = row.State(kind::esk);
+    row.ResetAll();
     EXPECT_TRUE(esk.Ready);
     EXPECT_FALSE(esk.FromSource);
 
@@ -177,22 +205,22 @@ TEST(DataManager, ResetSnapshotAndRestore)
     wbgt.Value = 25;
     esk.Value = 3;
     std::vector<float> buffer;
-    kinds.SaveValues(buffer);
+    row.SaveValues(buffer);
     EXPECT_EQ(buffer.size(), 85u);
     wbgt.Value = 1;
     esk.FromSource = true;
-    kinds.ClearComputed();
+    row.ClearComputed();
     EXPECT_EQ(wbgt.Value, NoValue);
     EXPECT_EQ(esk.Value, 3.0f);   // taken from a source: kept
     EXPECT_EQ(t.Value, 20.0f);    // inputs are never cleared
-    kinds.RestoreValues(buffer);
+    row.RestoreValues(buffer);
     EXPECT_EQ(wbgt.Value, 25.0f);
     EXPECT_TRUE(buffer.empty());
     wbgt.Value = 7;
-    kinds.RestoreValues(buffer);   // an empty buffer changes nothing
+    row.RestoreValues(buffer);   // an empty buffer changes nothing
     EXPECT_EQ(wbgt.Value, 7.0f);
 
-    kinds.ResetAll();
+    row.ResetAll();
     EXPECT_EQ(t.Value, NoValue);
     EXPECT_EQ(esk.Value, NoValue);
 }
@@ -200,7 +228,7 @@ TEST(DataManager, ResetSnapshotAndRestore)
 TEST(DataManager, PossibleIndicesComeFromDefaultsAndTypicals)
 {
     TempHome home(QByteArray("[Defaults]\nWBGT=20\nWeather=1\n[Typicals]\nUTCI=20\n"));
-    DataManager kinds(home.IniPath(), QStringLiteral("PL"));
+    DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"));
     KindFlags have{};
     KindFlags possible{};
     have[kind::UTCI] = true;   // present in the data, but tested as if absent
@@ -210,12 +238,9 @@ TEST(DataManager, PossibleIndicesComeFromDefaultsAndTypicals)
     for (int id = kind::WSI_SB; id <= kind::WSI_ST; ++id)
         EXPECT_TRUE(possible[std::size_t(id)]);   // the suitability indices follow the weather type
     EXPECT_FALSE(possible[kind::UTCI]);
-    EXPECT_EQ(kinds.GetById(kind::UTCI)->Value, 20.0f);   // the present kind keeps its typical value
-    EXPECT_TRUE(kinds.GetById(kind::UTCI)->FromSource);
-    EXPECT_FALSE(kinds.GetById(kind::WBGT)->Marked);
 
     TempHome bare(QByteArray("[Typicals]\nWeather=5\n"));
-    DataManager weather(bare.IniPath(), QStringLiteral("PL"));
+    DataManager weather(CreateKind, bare.IniPath(), QStringLiteral("PL"));
     KindFlags onlyWeather{};
     onlyWeather[kind::Weather] = true;
     EXPECT_EQ(weather.ComputePossible(onlyWeather, possible), 5);
@@ -236,7 +261,7 @@ TEST(DataManager, PossibleIndicesDoNotNeedTheSuitabilityScores)
     KindFlags without{};
     int countWithout = 0;
     {
-        DataManager kinds(home.IniPath(), QStringLiteral("PL"), home.Path(QString()));
+        DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"), home.Path(QString()));
         ASSERT_NO_THROW(countWithout = kinds.ComputePossible(have, without));
     }
     EXPECT_TRUE(without[kind::UTCI]);
@@ -245,7 +270,7 @@ TEST(DataManager, PossibleIndicesDoNotNeedTheSuitabilityScores)
     QFile scores(QStringLiteral(SALVENTO_RESOURCES "/WSI.INI"));
     ASSERT_TRUE(scores.open(QIODevice::ReadOnly));
     home.Write(QStringLiteral("WSI.INI"), scores.readAll());
-    DataManager kinds(home.IniPath(), QStringLiteral("PL"), home.Path(QString()));
+    DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"), home.Path(QString()));
     KindFlags with{};
     EXPECT_EQ(kinds.ComputePossible(have, with), countWithout);
     EXPECT_EQ(with, without);
@@ -256,7 +281,7 @@ TEST(DataManager, CalculationLogOnlyWhenAsked)
     TempHome home;
     const QString log = home.Path(QStringLiteral("calc.log"));
     {
-        DataManager quiet(home.IniPath(), QStringLiteral("PL"));
+        DataManager quiet(CreateKind, home.IniPath(), QStringLiteral("PL"));
         EXPECT_FALSE(quiet.LogEnabled);
         quiet.LogNewRow();
     }
@@ -264,7 +289,7 @@ TEST(DataManager, CalculationLogOnlyWhenAsked)
 
     qputenv("SALVENTO_CALC_LOG", log.toUtf8());
     {
-        DataManager logging(home.IniPath(), QStringLiteral("PL"));
+        DataManager logging(CreateKind, home.IniPath(), QStringLiteral("PL"));
         EXPECT_TRUE(logging.LogEnabled);
         logging.LogNewRow();
         logging.LogCalculating(QStringLiteral("+-+-"));

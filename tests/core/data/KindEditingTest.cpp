@@ -2,6 +2,7 @@
 
 #include "core/data/DataManager.h"
 #include "core/data/KindEditing.h"
+#include "core/indices/KindFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ TEST(KindEditing, ANameAnyKindBearsIsRefused)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempHome home;
-        DataManager kinds(home.IniPath(), QStringLiteral("PL"));
+        DataManager kinds(CreateKind, home.IniPath(), QStringLiteral("PL"));
         TAbstractData& kind = *kinds.GetById(c.id);
         TKindEdit shown = ShownKindEdit(kind);
         TKindEdit edited = shown;

@@ -107,7 +107,7 @@ TEST(EveryKind, RowValuesDoNotDependOnTheOrderOfAsking)
             ASSERT_TRUE(again == NoValue || std::isfinite(again)) << row.Kind(id).ShortName.toStdString();
         }
         for (int id = 0; id < kind::FirstComputed; ++id)
-            ASSERT_EQ(row.Kind(id).Value, inputs[std::size_t(id)]) << row.Kind(id).ShortName.toStdString();
+            ASSERT_EQ(row.Value(id), inputs[std::size_t(id)]) << row.Kind(id).ShortName.toStdString();
         if (sample % 20 != 0)
             continue;
         // Each kind alone in a fresh row gives what it gave among all the others.
@@ -116,6 +116,41 @@ TEST(EveryKind, RowValuesDoNotDependOnTheOrderOfAsking)
             const float alone = row.Get(id);
             ASSERT_EQ(std::memcmp(&alone, &forward[std::size_t(id)], sizeof alone), 0)
                 << "sample " << sample << ": " << row.Kind(id).ShortName.toStdString() << " alone";
+        }
+    }
+}
+
+// Two evaluation states over the same kinds, each with its own row, asked in turns (as two threads
+// would): every value bit for bit what one state gives for the rows one after the other.
+TEST(EveryKind, TwoEvaluationStatesKeepTheirRowsApart)
+{
+    ShippedRow row;
+    std::mt19937 random(99);
+    for (int sample = 0; sample < 50; ++sample) {
+        const std::array<std::array<float, kind::FirstComputed>, 2> inputs = {RandomInputs(random),
+                                                                              RandomInputs(random)};
+        std::array<std::array<float, kind::Count>, 2> alone{};
+        for (std::size_t r = 0; r < 2; ++r) {
+            SetInputs(row, inputs[r]);
+            for (int id = kind::FirstComputed; id < kind::Count; ++id)
+                alone[r][std::size_t(id)] = row.Get(id);
+        }
+        std::array<EvaluationState, 2> states = {EvaluationState(row.kinds), EvaluationState(row.kinds)};
+        for (std::size_t r = 0; r < 2; ++r) {
+            states[r].ResetAll();
+            for (int id = 0; id < kind::FirstComputed; ++id)
+                states[r].SetFromSource(id, inputs[r][std::size_t(id)]);
+        }
+        // The second state asks in the opposite order, so that each computes what the other has not.
+        for (int i = 0; i < kind::Count - kind::FirstComputed; ++i) {
+            const int first = kind::FirstComputed + i;
+            const int second = kind::Count - 1 - i;
+            const float a = states[0].Input(first);
+            const float b = states[1].Input(second);
+            ASSERT_EQ(std::memcmp(&a, &alone[0][std::size_t(first)], sizeof a), 0)
+                << "sample " << sample << ": " << row.Kind(first).ShortName.toStdString();
+            ASSERT_EQ(std::memcmp(&b, &alone[1][std::size_t(second)], sizeof b), 0)
+                << "sample " << sample << ": " << row.Kind(second).ShortName.toStdString();
         }
     }
 }

@@ -163,7 +163,7 @@ TEST_F(HeatBalanceIndicesTest, AdaptedSkinTemperatureDrivesPstAndStorage)
                             {kind::Irc, 0.33f}};
         EXPECT_NEAR(Compute(kind::PST, inputs), c.pst, 1e-3) << c.name;
         EXPECT_NEAR(Compute(kind::mS_w, inputs), c.storage, 1e-3) << c.name;
-        EXPECT_EQ(row->Kind(kind::Ts).Value, c.ts) << c.name;
+        EXPECT_EQ(row->Value(kind::Ts), c.ts) << c.name;
     }
 }
 
@@ -191,10 +191,10 @@ TEST_F(HeatBalanceIndicesTest, StandardBalanceUsesTheConfiguredDefaults)
     EXPECT_NEAR(Compute(kind::PSI, inputs), -49.15291, 1e-3);
     Configure("[Defaults]\nM=58\nIcl=0.9\n");
     EXPECT_NEAR(Compute(kind::PSI, inputs), 2.79026, 1e-3);
-    EXPECT_EQ(row->Kind(kind::M).Value, 150);
+    EXPECT_EQ(row->Value(kind::M), 150);
     Configure("[Defaults]\nIcl=0.9\nTs=33\n");
     EXPECT_EQ(Compute(kind::PSI, inputs), NoValue);   // no standard activity
-    EXPECT_EQ(row->Kind(kind::M).Value, 150);
+    EXPECT_EQ(row->Value(kind::M), 150);
 }
 
 // Rows whose f, e, Ts, Icl and M come from source columns, or are computed or defaulted, or which
@@ -238,16 +238,16 @@ TEST_F(HeatBalanceIndicesTest, WhatIfEvaluationsLeaveTheRowAsItWas)
                 row->Get(id);
             std::vector<float> before;
             for (int id = 0; id < kind::Count; ++id)
-                before.push_back(row->Kind(id).Value);
+                before.push_back(row->Value(id));
 
             const float value = row->Get(whatIf);
             for (int id = 0; id < kind::Count; ++id) {
                 if (id != whatIf) {
-                    EXPECT_EQ(row->Kind(id).Value, before[std::size_t(id)]) << label << ", changed " << id;
+                    EXPECT_EQ(row->Value(id), before[std::size_t(id)]) << label << ", changed " << id;
                 }
             }
-            EXPECT_EQ(row->Kind(whatIf).Compute(), value) << label;
-            EXPECT_EQ(row->Kind(whatIf).Compute(), value) << label;
+            EXPECT_EQ(row->Kind(whatIf).Compute(row->state), value) << label;
+            EXPECT_EQ(row->Kind(whatIf).Compute(row->state), value) << label;
 
             // Every value is the one a fresh row gives, in whatever order it is asked for.
             std::vector<float> first;

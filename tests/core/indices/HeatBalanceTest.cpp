@@ -111,7 +111,7 @@ TEST_F(HeatBalanceTest, MissingInputStopsBeforeTheRestIsObtained)
     Inputs noSex = WorkedRow;
     std::erase_if(noSex, [](const auto& input) { return input.first == kind::sex; });
     EXPECT_EQ(Compute(kind::mE, noSex), NoValue);
-    EXPECT_EQ(row.Kind(kind::Ts).Value, NoValue);   // computable, but never asked for
+    EXPECT_EQ(row.Value(kind::Ts), NoValue);   // computable, but never asked for
 }
 
 }   // namespace

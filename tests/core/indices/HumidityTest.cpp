@@ -18,7 +18,7 @@ TEST(Humidity, VapourPressureFromHumidityElseDewPoint)
     row.Set(kind::td, 10);
     EXPECT_NEAR(row.Get(kind::e), 12.3094f,
                 0.0001f);   // 6.11·e^(5417.753·(1/273.16 − 1/283.16)): the dew-point branch, though f could be computed
-    EXPECT_EQ(row.Kind(kind::f).Value, NoValue);   // … and it was not
+    EXPECT_EQ(row.Value(kind::f), NoValue);   // … and it was not
 
     row.Reset();
     row.Set(kind::td, 0);   // without t the humidity is not used either

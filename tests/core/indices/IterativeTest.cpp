@@ -33,17 +33,17 @@ public:
                                   p.tolerance, p.fallback, p.upperLimit),
           m_script(std::move(script))
     { }
-    void AdjustResult(float&, float&) override { }
-    float Residual(float x) override
+    void AdjustResult(float&, float&) const override { }
+    float Residual(EvaluationState&, WhatIf& whatIf, float x) const override
     {
         trials.push_back(x);
-        ClearComputed();
-        Override(kind::M, x);
-        Override(kind::Ts, x);
+        whatIf.ClearComputed();
+        whatIf.Override(kind::M, x);
+        whatIf.Override(kind::Ts, x);
         return m_script(x);
     }
 
-    std::vector<float> trials;
+    mutable std::vector<float> trials;
 
 private:
     std::function<float(float)> m_script;
@@ -63,7 +63,7 @@ struct RowState
 
 RowState StateOf(KindRow& row)
 {
-    return {row.Kind(kind::M).Value, row.Kind(kind::Ts).Value, row.Kind(kind::Icl).Value};
+    return {row.Value(kind::M), row.Value(kind::Ts), row.Value(kind::Icl)};
 }
 
 // A real iterative kind that reports the row as its residual left it.
@@ -71,14 +71,14 @@ template <class Index> class Watched : public Index
 {
 public:
     explicit Watched(KindRow& row) : Index(row.kinds, QStringLiteral("Watched"), kind::STE), m_row(row) { }
-    float Residual(float x) override
+    float Residual(EvaluationState& row, WhatIf& whatIf, float x) const override
     {
-        const float r = Index::Residual(x);
+        const float r = Index::Residual(row, whatIf, x);
         seen.push_back(StateOf(m_row));
         return r;
     }
 
-    std::vector<RowState> seen;
+    mutable std::vector<RowState> seen;
 
 private:
     KindRow& m_row;
@@ -92,7 +92,7 @@ TEST(IterativeSearch, AResidualWithinTheToleranceAtTheStartEndsTheSearchThere)
         KindRow row;
         ScriptedIndex index(
             row, [start = p.start](float x) { return x - start - 2; }, p);   // −2 at the start
-        EXPECT_EQ(index.Compute(), p.start);
+        EXPECT_EQ(index.Compute(row.state), p.start);
         EXPECT_EQ(index.trials, (std::vector<float>{p.start}));
     }
 }
@@ -104,7 +104,7 @@ TEST(IterativeSecantSearch, MarchesToTheSignChangeInterpolatesAndGoesOnWithAThir
     // 97.5, within the tolerance.
     KindRow row;
     ScriptedIndex index(row, [](float x) { return x < 100 ? x - 100 : 10 * (x - 100); });
-    EXPECT_EQ(index.Compute(), 97.5f);
+    EXPECT_EQ(index.Compute(row.state), 97.5f);
     EXPECT_EQ(index.trials, (std::vector<float>{30, 45, 60, 75, 90, 105, 92.5f, 97.5f}));
 }
 
@@ -113,7 +113,7 @@ TEST(IterativeSecantSearch, MarchesAwayFromTheLargerResidual)
     // 26 at 30 and 41 at 45: the march goes down from 30; 11 at 15, −4 at 0; the secant gives 4.
     KindRow row;
     ScriptedIndex index(row, [](float x) { return x - 4; });
-    EXPECT_EQ(index.Compute(), 4.0f);
+    EXPECT_EQ(index.Compute(row.state), 4.0f);
     EXPECT_EQ(index.trials, (std::vector<float>{30, 45, 15, 0, 4}));
 }
 
@@ -121,7 +121,7 @@ TEST(IterativeSecantSearch, GivesUpWithNoValueAfter200Residuals)
 {
     KindRow row;
     ScriptedIndex index(row, [](float) { return 10.0f; });   // never changes sign
-    EXPECT_EQ(index.Compute(), NoValue);
+    EXPECT_EQ(index.Compute(row.state), NoValue);
     EXPECT_EQ(index.trials.size(), 200u);
 }
 
@@ -135,7 +135,7 @@ TEST(IterativeSearch, AMissingOrFailingResidualEndsTheSearchWithoutAResult)
     for (const auto& script : scripts) {
         KindRow row;
         ScriptedIndex index(row, script);
-        EXPECT_EQ(index.Compute(), NoValue);
+        EXPECT_EQ(index.Compute(row.state), NoValue);
         EXPECT_EQ(index.trials, (std::vector<float>{30, 45}));
     }
 }
@@ -145,7 +145,7 @@ TEST(IterativeForwardSearch, AGrowingResidualRestartsWithAThirdOfTheStepAndGives
     KindRow row;
     ScriptedIndex index(
         row, [](float x) { return 10 + x; }, Forward());
-    EXPECT_EQ(index.Compute(), -1.0f);
+    EXPECT_EQ(index.Compute(row.state), -1.0f);
     ASSERT_EQ(index.trials.size(), 16u);
     double step = 1;
     for (std::size_t start = 0; start < 8; ++start, step /= 3) {
@@ -164,7 +164,7 @@ TEST(IterativeForwardSearch, RestartsFromTheLastPointBeforeTheSignChange)
     p.tolerance = 0.1f;
     ScriptedIndex index(
         row, [](float x) { return x - 2.5f; }, p);
-    EXPECT_NEAR(index.Compute(), 22.0 / 9, 1e-5);
+    EXPECT_NEAR(index.Compute(row.state), 22.0 / 9, 1e-5);
     const double expected[] = {0, 1, 2, 3, 2, 7.0 / 3, 8.0 / 3, 7.0 / 3, 22.0 / 9};
     ASSERT_EQ(index.trials.size(), std::size(expected));
     for (std::size_t n = 0; n < std::size(expected); ++n)
@@ -179,11 +179,11 @@ TEST(IterativeForwardSearch, GivesUpWithTheFallbackBeyondTheUpperLimit)
     p.upperLimit = 5;
     ScriptedIndex index(
         row, [](float x) { return x - 100; }, p);
-    EXPECT_EQ(index.Compute(), -1.0f);
+    EXPECT_EQ(index.Compute(row.state), -1.0f);
     EXPECT_EQ(index.trials, (std::vector<float>{0, 1, 2, 3, 4, 5}));
 }
 
-TEST(IterativeSearch, WhileMarkedGivesTheResidualAtTheDefaultWithoutSearching)
+TEST(IterativeSearch, InTheTrialGivesTheResidualAtTheDefaultWithoutSearching)
 {
     for (const bool method : {false, true}) {
         KindRow row;
@@ -192,8 +192,8 @@ TEST(IterativeSearch, WhileMarkedGivesTheResidualAtTheDefaultWithoutSearching)
         ScriptedIndex index(
             row, [](float x) { return 2 * x; }, p);
         index.DefaultValue = 7;
-        index.Marked = true;
-        EXPECT_EQ(index.Compute(), 14.0f);
+        row.state.State(kind::STE).Trial = true;
+        EXPECT_EQ(index.Compute(row.state), 14.0f);
         EXPECT_EQ(index.trials, (std::vector<float>{7}));
     }
 }
@@ -207,15 +207,15 @@ TEST(IterativeSearch, TheRowIsAsBeforeAfterEverySearch)
     };
     for (const auto& script : scripts) {
         KindRow row;
-        row.Set(kind::M, 100);              // from a source column
-        row.Set(kind::Ts, 31);              // a computed kind given by a source column
-        row.Kind(kind::Icl).Value = 0.5f;   // computed earlier in the row
+        row.Set(kind::M, 100);         // from a source column
+        row.Set(kind::Ts, 31);         // a computed kind given by a source column
+        row.Value(kind::Icl) = 0.5f;   // computed earlier in the row
         const RowState before = StateOf(row);
         ScriptedIndex index(row, [&](float x) {
             EXPECT_EQ(StateOf(row), (RowState{x, x, NoValue})) << "while the residual is computed";
             return script(x);
         });
-        index.Compute();
+        index.Compute(row.state);
         EXPECT_EQ(StateOf(row), before);
     }
 }
@@ -230,7 +230,7 @@ TEST(Ste, ResidualIsTheStorageAtTheTrialSkinTemperatureWithStandardClothingAndAc
     Watched<TData_STE> ste(row);
     const RowState before = StateOf(row);
 
-    EXPECT_EQ(ste.Compute(), 30.0f);   // the start value
+    EXPECT_EQ(ste.Compute(row.state), 30.0f);   // the start value
     EXPECT_EQ(ste.seen, (std::vector<RowState>{{80, 30, 0.9f}}));
     EXPECT_EQ(StateOf(row), before);
 }
@@ -245,18 +245,18 @@ TEST(Eci, ResidualIsTheStorageAtTheTrialInsulationWithStandardSkinTemperatureAnd
     Watched<TData_ECI> eci(row);
     const RowState before = StateOf(row);
 
-    EXPECT_EQ(eci.Compute(), 0.00001f);   // the start value
+    EXPECT_EQ(eci.Compute(row.state), 0.00001f);   // the start value
     EXPECT_EQ(eci.seen, (std::vector<RowState>{{80, 33, 0.00001f}}));
     EXPECT_EQ(StateOf(row), before);
 }
 
-TEST(SteEci, WhileMarkedGiveTheStorageAtTheirOwnDefault)
+TEST(SteEci, InTheTrialGiveTheStorageAtTheirOwnDefault)
 {
     for (const int id : {kind::STE, kind::ECI}) {
         KindRow row;
         row.Set(kind::mS, -50);
         row.Kind(id).DefaultValue = 1;
-        row.Kind(id).Marked = true;
+        row.state.State(id).Trial = true;
         EXPECT_EQ(row.Get(id), -50.0f) << row.Kind(id).ShortName.toStdString();
     }
 }

@@ -172,7 +172,7 @@ TEST_F(SimpleIndicesTest, MissingInputStopsTheFormulaBeforeLaterInputs)
             withDefault.Set(input, value);
         withDefault.Set(c.missing, NoValue);
         EXPECT_EQ(withDefault.Get(c.id), NoValue) << c.id;
-        EXPECT_EQ(withDefault.Kind(c.later).Value, NoValue) << c.id << " obtained " << name.constData();
+        EXPECT_EQ(withDefault.Value(c.later), NoValue) << c.id << " obtained " << name.constData();
 
         // Once the missing input is there, the later one is obtained (and falls back to its default).
         withDefault.Reset();
@@ -180,7 +180,7 @@ TEST_F(SimpleIndicesTest, MissingInputStopsTheFormulaBeforeLaterInputs)
             withDefault.Set(input, value);
         withDefault.Set(c.missing, 20);
         withDefault.Get(c.id);
-        EXPECT_EQ(withDefault.Kind(c.later).Value, 7.0f) << c.id;
+        EXPECT_EQ(withDefault.Value(c.later), 7.0f) << c.id;
     }
 }
 

@@ -73,7 +73,7 @@ TEST(Utci, WindAt10mIsTakenBeforeTheWindOfAPerson)
     KindRow row;
     row.Kind(kind::v).DefaultValue = 5;   // taken only if v is ever asked for
     EXPECT_NE(Utci(row, 20, 30, 3, 10), NoValue);
-    EXPECT_EQ(row.Kind(kind::v).Value, NoValue);
+    EXPECT_EQ(row.Value(kind::v), NoValue);
 }
 
 TEST(Utci, WindOfAPersonIsScaledTo10m)

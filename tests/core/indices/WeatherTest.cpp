@@ -34,7 +34,7 @@ TWeatherCode Code(std::uint32_t sensation, std::uint32_t radiation, std::uint32_
 // empty cell stays missing.
 void Give(KindRow& row, int id, float value)
 {
-    row.Kind(id).DualOption = 4;
+    row.Kind(id).DualOption = SourceOrFormula::Source;
     row.Set(id, value);
 }
 

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/search/SearchData.h"
 #include "core/search/SearchIntervals.h"
 #include "core/search/SearchRequest.h"
@@ -26,7 +27,7 @@ class SearchDataTest : public testing::Test
 {
 protected:
     TempHome home{Config};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     TTable table{1};
     ScriptedUi ui;
     TSearchState state;

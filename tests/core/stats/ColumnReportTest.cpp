@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/stats/ColumnReport.h"
 #include "core/stats/Frequency.h"
 #include "core/stats/StatColumn.h"
@@ -29,7 +30,7 @@ class ColumnReportTest : public testing::Test
 {
 protected:
     TempHome home{Config};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     TTable table{1};
 
     // Column 1 named `name` holding `cells`, one per row.

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/stats/ColumnReport.h"
 #include "core/stats/StatOptions.h"
 #include "core/table/Table.h"
@@ -51,7 +52,7 @@ class StatOptionsTest : public testing::Test
 {
 protected:
     TempHome home{"[ThresholdsNamesPL]\nPMV=zimno,neutralnie,ciepło\n[Thresholds]\nPMV=-0.5,0.5\n"};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     TTable table{1};
 
     StatOptionsTest() { table.SetRowCount(51); }   // 50 data rows

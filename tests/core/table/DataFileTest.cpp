@@ -2,6 +2,7 @@
 
 #include "core/base/TextCodec.h"
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/settings/IniFile.h"
 #include "core/stats/ColumnReport.h"
 #include "core/table/DataFile.h"
@@ -29,7 +30,7 @@ class DataFileTest : public testing::Test
 {
 protected:
     TempHome home{QByteArray()};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     ScriptedUi ui;
 
     // Loads `text` (lines as a file would give them) into `table`.

@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/table/OpenDataFile.h"
 #include "core/table/RecentFiles.h"
 #include "core/table/Table.h"
@@ -34,7 +35,7 @@ class EpwFileTest : public testing::Test
 {
 protected:
     TempHome home{QByteArray()};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     ScriptedUi ui;
     TableSet tables;
     RecentFiles recent;

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/settings/IniFile.h"
 #include "core/table/DataFile.h"
 #include "core/table/OpenDataFile.h"
@@ -17,7 +18,7 @@ class OpenDataFileTest : public testing::Test
 {
 protected:
     TempHome home{QByteArray()};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     ScriptedUi ui;
     TableSet tables;
     RecentFiles recent;

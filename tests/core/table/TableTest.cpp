@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "core/data/DataManager.h"
+#include "core/indices/KindFactory.h"
 #include "core/table/Table.h"
 #include "core/table/TableSet.h"
 
@@ -24,7 +25,7 @@ class TableTest : public testing::Test
 {
 protected:
     TempHome home{Config};
-    DataManager kinds{home.IniPath(), QStringLiteral("PL")};
+    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     ScriptedUi ui;
     TTable table{1};
 };

@@ -55,7 +55,7 @@
         <translation>%1 min %2 s</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
@@ -1217,18 +1217,18 @@ write to us!</translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../../src/gui/app/MainForm.cpp" line="+27"/>
+        <location filename="../../src/gui/app/MainForm.cpp" line="+28"/>
         <source>Salvento dla Windows</source>
         <translation>Salvento for Windows</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+100"/>
         <source>Nor&amp;malna wielkość</source>
         <translation>&amp;Normal size</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location filename="../../src/gui/app/MainFormActions.cpp" line="+94"/>
+        <location filename="../../src/gui/app/MainFormActions.cpp" line="+97"/>
         <source>&amp;Maksymalizuj</source>
         <translation>Ma&amp;ximize</translation>
     </message>
@@ -1242,6 +1242,11 @@ write to us!</translation>
         <location filename="../../src/gui/app/MainFormActions.cpp" line="+0"/>
         <source>Maksymalizuj|Maksymalizuje bieżące okno tabeli</source>
         <translation>Maximize|Maximizes the current table window</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>wczytywanie</source>
+        <translation>loading</translation>
     </message>
     <message>
         <location filename="../../src/gui/app/MainFormActions.cpp" line="-24"/>
@@ -1644,6 +1649,43 @@ write to us!</translation>
         <translation>Tools</translation>
     </message>
     <message>
+        <location line="+51"/>
+        <location line="+15"/>
+        <source>&amp;Cofnij</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Cofnij|Cofa ostatnią zmianę w tabeli</source>
+        <translation>Undo|Undoes the last change to the table</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+15"/>
+        <source>Pon&amp;ów</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Ponów|Ponawia ostatnią cofniętą zmianę w tabeli</source>
+        <translation>Redo|Redoes the last undone change to the table</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cofa ostatnią zmianę w tabeli</source>
+        <translation>Undoes the last change to the table</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ponawia ostatnią cofniętą zmianę w tabeli</source>
+        <translation>Redoes the last undone change to the table</translation>
+    </message>
+    <message>
+        <location filename="../../src/gui/app/MainFormCommands.cpp" line="+31"/>
+        <source>obliczenia</source>
+        <translation>calculation</translation>
+    </message>
+    <message>
         <location filename="../../src/gui/app/MainFormFile.cpp" line="+23"/>
         <source>Otwórz pliki</source>
         <translation>Open files</translation>
@@ -1659,7 +1701,27 @@ write to us!</translation>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../src/gui/app/MainFormEdit.cpp" line="+49"/>
+        <location filename="../../src/gui/app/MainFormEdit.cpp" line="+38"/>
+        <source>wycinanie</source>
+        <translation>cut</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>usuwanie</source>
+        <translation>deletion</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>wklejanie z nazwami kolumn</source>
+        <translation>paste with column names</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>wklejanie</source>
+        <translation>paste</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Zapisz zaznaczony obszar jako</source>
         <translation>Save the selected area as</translation>
     </message>
@@ -1668,6 +1730,21 @@ write to us!</translation>
         <location filename="../../src/gui/app/MainFormFile.cpp" line="+0"/>
         <source>Pliki danych (*.dat *.txt);;Wszystkie pliki (*)</source>
         <translation>Data files (*.dat *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>wstawianie kolumn/wierszy</source>
+        <translation>insertion of columns/rows</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>usuwanie kolumn/wierszy</source>
+        <translation>deletion of columns/rows</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>zmiana opcji kolumny</source>
+        <translation>column options</translation>
     </message>
 </context>
 <context>
@@ -2242,12 +2319,12 @@ write to us!</translation>
         <translation>Table %2d (%s)</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+151"/>
         <source>[Nieznana dana wejściowa lub wskaźnik]</source>
         <translation>[Unknown input or index]</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+133"/>
         <source>Niektóre kolumny, które przed zmianą opcji danych nie były kolumnami danych, teraz się nimi stały !</source>
         <translation>Some columns that were not data columns before the data options changed have become data columns!</translation>
     </message>
@@ -2255,9 +2332,27 @@ write to us!</translation>
 <context>
     <name>TTableWin</name>
     <message>
-        <location filename="../../src/gui/table/TableWin.cpp" line="+181"/>
+        <location filename="../../src/gui/table/TableWin.cpp" line="+183"/>
         <source>Tabela %1 zawiera niezapisane zmiany. Czy chcesz je zapisać przed zamknięciem ?</source>
         <translation>Table %1 has unsaved changes. Do you want to save them before closing?</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>przesuwanie wiersza</source>
+        <translation>row move</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>przesuwanie kolumny</source>
+        <translation>column move</translation>
+    </message>
+</context>
+<context>
+    <name>TableModel</name>
+    <message>
+        <location filename="../../src/gui/table/TableModel.cpp" line="+100"/>
+        <source>wpisywanie</source>
+        <translation>typing</translation>
     </message>
 </context>
 <context>

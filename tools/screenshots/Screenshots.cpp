@@ -1,6 +1,7 @@
 // Writes PNG pictures of the desktop application for the README: the main window with two tables
-// (the example year and the indices calculated from it), the load options dialog, both calculation
-// dialogs, the data options dialog and the options dialog. Drawn offscreen; see script/screenshots.
+// (the example year and the indices calculated from it), the Edit menu offering to undo a change,
+// the load options dialog, both calculation dialogs, the data options dialog and the options dialog.
+// Drawn offscreen; see script/screenshots.
 
 #include "core/calc/CalcManager.h"
 #include "core/data/DataManager.h"
@@ -19,6 +20,9 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -50,6 +54,35 @@ void Save(QWidget* widget, const QDir& out, const char* name)
     QApplication::processEvents();
     const QString path = out.filePath(QString::fromLatin1(name));
     if (!widget->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+// The main window's top left with the Edit menu open on it (the menu is a window of its own).
+void SaveEditMenu(TMainForm& form, const QDir& out, const char* name)
+{
+    QMenuBar* bar = form.menuBar();
+    QAction* edit = nullptr;
+    for (QAction* action : bar->actions())
+        if (action->menu() && action->text() == QStringLiteral("&Edycja"))
+            edit = action;
+    if (!edit)
+        return;
+    QMenu* menu = edit->menu();
+    menu->popup(bar->mapToGlobal(bar->actionGeometry(edit).bottomLeft()));
+    QApplication::processEvents();
+    QPixmap shot = form.grab();
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(form.mapFromGlobal(menu->pos()), menu->grab());
+    }
+    menu->hide();
+    const QRect area(QPoint(0, 0),
+                     QSize(menu->geometry().right() - form.geometry().left() + 160,
+                           menu->geometry().bottom() - form.geometry().top() + 40));
+    const QString path = out.filePath(QString::fromLatin1(name));
+    if (!shot.copy(area.intersected(shot.rect())).save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
@@ -101,6 +134,13 @@ int main(int argc, char* argv[])
     if (TTableWin* results = form.WindowOf(manager.Destination()))
         results->SelectCell(3, 14);
     Save(&form, out, "main-window.png");
+
+    // A cell of the results emptied: the Edit menu offers to undo it.
+    if (TTableWin* results = form.WindowOf(manager.Destination())) {
+        form.MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(results->parentWidget()));
+        form.Actions().Clear->trigger();
+    }
+    SaveEditMenu(form, out, "edit-menu.png");
 
     LoadOptionsRequest request{example, QChar(u'\t'), true, QChar(u'.')};
     TLoadOptionsForm load(request, &form);

@@ -8,8 +8,9 @@ class TTable;
 class UserInterface;
 
 // The editing commands of a table window, without the window: the desktop application routes its
-// commands here with the grid's selection, and the batch tool and tests call them directly. There is
-// no undo. Every command that changes the table marks it modified.
+// commands here with the grid's selection, and the batch tool and tests call them directly. Every
+// command that changes the table marks it modified; a caller that offers undo records the change
+// with a TableJournal.
 
 // The block of data cells marked in a table's grid, columns Left…Right and rows Top…Bottom
 // inclusive (never the header row or the label column, always inside the table), and the current

@@ -90,6 +90,7 @@ void TTable::SetHeader(int c, const QString& name, TAbstractData* kind)
 {
     if (!Changeable(c, 1, 1))
         return;
+    RecordHeader(c);
     Column& column = ColumnAt(c);
     column.name = name;
     column.kind = kind;
@@ -122,6 +123,7 @@ void TTable::SetRowLabel(int r)
 {
     if (!Changeable(1, r, r))
         return;
+    RecordLabels(r, r);
     m_labels[std::size_t(r - 1)] = r;
     LabelsChanged(r, r);
 }
@@ -130,6 +132,7 @@ void TTable::SetRowLabels(int first, int last)
 {
     if (last < first || !Changeable(1, first, last))
         return;
+    RecordLabels(first, last);
     for (int r = first; r <= last; ++r)
         m_labels[std::size_t(r - 1)] = r;
     LabelsChanged(first, last);
@@ -226,6 +229,7 @@ void TTable::SetCellText(int c, int r, QStringView text)
 {
     if (!Changeable(c, r, r))
         return;
+    RecordCells(c, r, r);
     Column& column = ColumnAt(c);
     Store(c, r, ParseCellText(column.kind, column.cells[std::size_t(r - 1)].value, text));
 }
@@ -234,6 +238,7 @@ void TTable::SetCellNumber(int c, int r, float value)
 {
     if (!Changeable(c, r, r))
         return;
+    RecordCells(c, r, r);
     Column& column = ColumnAt(c);
     Store(c, r, SetCellValueFor(column.kind, column.cells[std::size_t(r - 1)].value, value));
 }
@@ -247,6 +252,7 @@ void TTable::SetShownText(int c, int r, const QString& text)
 {
     if (!Changeable(c, r, r))
         return;
+    RecordCells(c, r, r);
     // A number shown as it always is stays stored by its decimals; any other text is kept.
     if (text != DisplayText(c, r)) {
         ColumnAt(c).cells[std::size_t(r - 1)].decimals = -1;
@@ -260,6 +266,7 @@ void TTable::ClearCells(int left, int top, int right, int bottom)
     if (right < left || bottom < top || !Changeable(left, top, bottom) || !Changeable(right, top, bottom))
         return;
     for (int c = left; c <= right; ++c) {
+        RecordCells(c, top, bottom);
         Column& column = ColumnAt(c);
         for (int r = top; r <= bottom; ++r) {
             StoredCell& cell = column.cells[std::size_t(r - 1)];
@@ -276,6 +283,7 @@ void TTable::RangeCheckColumn(int c)
 {
     if (!Changeable(c, 1, 1))
         return;
+    RecordRangeStates(c);
     Column& column = ColumnAt(c);
     for (StoredCell& cell : column.cells)
         RangeCheck(column.kind, cell.value);

@@ -10,6 +10,7 @@
 
 class DataManager;
 class TAbstractData;
+class TableJournal;
 class UserInterface;
 
 // A table: the program's document. A grid of ColCount × RowCount cells addressed column first:
@@ -154,6 +155,10 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
+    // Takes back the change recorded in `journal` (see TableJournal); returns the journal of this
+    // reversal, whose Revert makes the change again. Modified is not touched.
+    TableJournal Revert(TableJournal&& journal);
+
 signals:
     void cellsChanged(int left, int top, int right, int bottom);
     void headerChanged(int first, int last);
@@ -176,6 +181,10 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    friend class TableJournal;
+    friend class TableRecording;
+    struct Reverter;
+
     struct StoredCell
     {
         TCellData value;
@@ -224,6 +233,18 @@ private:
     void HeadersChanged(int first, int last);
     void LabelsChanged(int first, int last);
 
+    // What an operation is about to change, written into the attached journal (none: nothing).
+    void RecordCells(int c, int top, int bottom);
+    void RecordRangeStates(int c);
+    void RecordHeader(int c);
+    void RecordLabels(int first, int last);
+    void RecordRowsInserted(int at, int count, bool appended);
+    void RecordRowsRemoved(int first, int count);
+    void RecordColumnsInserted(int at, int count, bool appended);
+    // Moves the columns about to be removed into the journal.
+    void RecordColumnsRemoved(int first, int count);
+    void RecordMove(bool row, int from, int to);
+
     std::vector<Column> m_columns;
     std::vector<int> m_labels;   // rows 1…, at index r − 1; 0 for an unlabelled row
     int m_tableNumber;
@@ -236,6 +257,7 @@ private:
     Dirty m_dirtyCells;
     Dirty m_dirtyHeaders;
     Dirty m_dirtyLabels;
+    TableJournal* m_journal = nullptr;
 };
 
 // Brackets a run of cell changes so that they are announced once.

@@ -53,12 +53,14 @@ void TTable::SetColCount(int count)
     Q_ASSERT(SizeAllowed(count - 1, RowCount() - 1));
     const int old = ColCount();
     if (count > old) {
+        RecordColumnsInserted(old, count - old, true);
         emit columnsAboutToBeInserted(old, count - 1);
         m_columns.resize(std::size_t(count - 1));
         for (int c = old; c < count; ++c)
             ColumnAt(c).cells.resize(m_labels.size());
         emit columnsInserted(old, count - 1);
     } else if (count < old) {
+        RecordColumnsRemoved(count, old - count);
         emit columnsAboutToBeRemoved(count, old - 1);
         m_columns.resize(std::size_t(count - 1));
         emit columnsRemoved(count, old - 1);
@@ -72,10 +74,13 @@ void TTable::SetRowCount(int count)
     const int old = RowCount();
     if (count == old)
         return;
-    if (count > old)
+    if (count > old) {
+        RecordRowsInserted(old, count - old, true);
         emit rowsAboutToBeInserted(old, count - 1);
-    else
+    } else {
+        RecordRowsRemoved(count, old - count);
         emit rowsAboutToBeRemoved(count, old - 1);
+    }
     const auto rows = std::size_t(count - 1);
     m_labels.resize(rows);
     for (Column& column : m_columns) {
@@ -91,6 +96,8 @@ void TTable::SetRowCount(int count)
 
 void TTable::ClearDataCells()
 {
+    for (int c = 1; c < ColCount(); ++c)
+        RecordCells(c, 1, RowCount() - 1);
     for (Column& column : m_columns) {
         std::fill(column.cells.begin(), column.cells.end(), StoredCell());
         column.texts.clear();
@@ -104,6 +111,7 @@ void TTable::InsertRows(int at, int count)
     Q_ASSERT(SizeAllowed(ColCount() - 1, qint64(RowCount()) - 1 + count));
     if (count <= 0)
         return;
+    RecordRowsInserted(at, count, false);
     emit rowsAboutToBeInserted(at, at + count - 1);
     const auto index = std::ptrdiff_t(at - 1);
     const auto n = std::size_t(count);
@@ -122,6 +130,7 @@ void TTable::RemoveRows(int first, int count)
         return;
     Q_ASSERT(first >= 1 && first + count <= RowCount() && count < RowCount() - 1);
     const int last = first + count - 1;
+    RecordRowsRemoved(first, count);
     emit rowsAboutToBeRemoved(first, last);
     const auto begin = std::ptrdiff_t(first - 1);
     const auto end = std::ptrdiff_t(last);
@@ -140,6 +149,7 @@ void TTable::InsertColumns(int at, int count)
     Q_ASSERT(SizeAllowed(qint64(ColCount()) - 1 + count, RowCount() - 1));
     if (count <= 0)
         return;
+    RecordColumnsInserted(at, count, false);
     emit columnsAboutToBeInserted(at, at + count - 1);
     const auto index = std::ptrdiff_t(at - 1);
     m_columns.insert(m_columns.begin() + index, std::size_t(count), Column());
@@ -154,6 +164,7 @@ void TTable::RemoveColumns(int first, int count)
         return;
     Q_ASSERT(first >= 1 && first + count <= ColCount() && count < ColCount() - 1);
     const int last = first + count - 1;
+    RecordColumnsRemoved(first, count);
     emit columnsAboutToBeRemoved(first, last);
     m_columns.erase(m_columns.begin() + std::ptrdiff_t(first - 1), m_columns.begin() + std::ptrdiff_t(last));
     emit columnsRemoved(first, last);
@@ -164,6 +175,7 @@ void TTable::MoveRow(int from, int to)
     Q_ASSERT(from >= 1 && from < RowCount() && to >= 1 && to < RowCount());
     if (from == to)
         return;
+    RecordMove(true, from, to);
     emit rowsAboutToBeMoved(from, to);
     MoveElement(m_labels, from - 1, to - 1);
     for (Column& column : m_columns) {
@@ -179,6 +191,7 @@ void TTable::MoveColumn(int from, int to)
     Q_ASSERT(from >= 1 && from < ColCount() && to >= 1 && to < ColCount());
     if (from == to)
         return;
+    RecordMove(false, from, to);
     emit columnsAboutToBeMoved(from, to);
     MoveElement(m_columns, from - 1, to - 1);
     emit columnsMoved(from, to);

@@ -13,6 +13,8 @@ struct TMainActions
     QAction* SaveAs = nullptr;   // acZapiszJako
     QAction* Exit = nullptr;     // acKoniec
     // Edit
+    QAction* Undo = nullptr;             // acCofnij, following the active table's undo stack
+    QAction* Redo = nullptr;             // acPonow
     QAction* Copy = nullptr;             // acKopiuj
     QAction* Cut = nullptr;              // acWytnij
     QAction* Paste = nullptr;            // acWklej

@@ -5,6 +5,7 @@
 #include "core/table/Table.h"
 #include "core/table/TextCells.h"
 #include "gui/app/HelpWindow.h"
+#include "gui/table/TableUndo.h"
 #include "gui/table/TableWin.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ TMainForm::TMainForm(const QString& iniPath, const QString& programDirectory, QW
     CreateActions();
     CreateMenus();
     CreateToolBar();
+    CreateUndoActions();
     m_workbench.ReadOptions(m_ui);
 
     connect(&m_workbench.Tables(), &TableSet::tableAdded, this, &TMainForm::TableAdded);
@@ -162,6 +164,8 @@ void TMainForm::OpenFiles(const QStringList& paths)
 {
     for (const QString& path : paths) {
         TTableWin* current = ActiveTableWin();
+        // A file loaded into the current table is one step of its undo stack.
+        const UndoStep step(current ? std::vector{&current->Undo()} : std::vector<TableUndo*>(), tr("wczytywanie"));
         if (const TTable* loaded = OpenDataFile(path, m_workbench.Tables(), current ? &current->Table() : nullptr,
                                                 m_workbench.Kinds(), m_ui, m_workbench.Recent())) {
             if (TTableWin* window = WindowOf(loaded))

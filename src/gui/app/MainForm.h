@@ -10,6 +10,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolButton;
+class QUndoGroup;
 class TTable;
 class TTableWin;
 
@@ -65,6 +66,8 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    // Undo and Redo of the active table's changes, in the Edit menu and the tool bar.
+    void CreateUndoActions();
     QAction* AddAction(const char* name, const QString& caption, const QString& hint,
                        const QKeySequence& shortcut = QKeySequence());
 
@@ -131,4 +134,5 @@ private:
     QMenu* m_recentMenu = nullptr;    // "Otwórz &poprzedni" in the File menu
     QMenu* m_recentPopup = nullptr;   // the drop-down of the Open button
     QToolButton* m_openButton = nullptr;
+    QUndoGroup* m_undoGroup = nullptr;   // the undo stacks of the table windows; the active one's is active
 };

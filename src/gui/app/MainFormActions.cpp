@@ -3,6 +3,7 @@
 #include "gui/app/MainForm.h"
 
 #include "gui/app/Hints.h"
+#include "gui/table/TableUndo.h"
 #include "gui/table/TableWin.h"
 
 #include <QAction>
@@ -13,6 +14,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 namespace {
 
@@ -311,4 +314,48 @@ void TMainForm::RebuildRecentMenus()
     // The Open button shows its drop-down arrow only when there is something to drop down.
     if (m_openButton)
         m_openButton->setPopupMode(paths.isEmpty() ? QToolButton::DelayedPopup : QToolButton::MenuButtonPopup);
+}
+
+void TMainForm::CreateUndoActions()
+{
+    m_undoGroup = new QUndoGroup(this);
+    QAction* undo = m_actions.Undo = AddAction("acCofnij", tr("&Cofnij"), tr("Cofnij|Cofa ostatnią zmianę w tabeli"),
+                                               QKeySequence::Undo);
+    QAction* redo = m_actions.Redo = AddAction("acPonow", tr("Pon&ów"),
+                                               tr("Ponów|Ponawia ostatnią cofniętą zmianę w tabeli"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The captions and hints say what would be undone or redone: "Cofnij: wklejanie".
+    const auto follow = [](QAction* action, const QString& caption, const QString& hint) {
+        return [=](const QString& what) {
+            const QString text = what.isEmpty() ? caption : caption + QStringLiteral(": ") + what;
+            action->setText(text);
+            action->setToolTip(QString(text).remove(QLatin1Char('&')));
+            action->setStatusTip(what.isEmpty() ? hint : hint + QStringLiteral(": ") + what);
+        };
+    };
+    connect(m_undoGroup, &QUndoGroup::undoTextChanged, undo,
+            follow(undo, tr("&Cofnij"), tr("Cofa ostatnią zmianę w tabeli")));
+    connect(m_undoGroup, &QUndoGroup::redoTextChanged, redo,
+            follow(redo, tr("Pon&ów"), tr("Ponawia ostatnią cofniętą zmianę w tabeli")));
+    connect(m_undoGroup, &QUndoGroup::canUndoChanged, undo, &QAction::setEnabled);
+    connect(m_undoGroup, &QUndoGroup::canRedoChanged, redo, &QAction::setEnabled);
+    connect(undo, &QAction::triggered, m_undoGroup, &QUndoGroup::undo);
+    connect(redo, &QAction::triggered, m_undoGroup, &QUndoGroup::redo);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        TTableWin* active = ActiveTableWin();
+        if (active && !m_undoGroup->stacks().contains(active->Undo().Stack()))
+            m_undoGroup->addStack(active->Undo().Stack());
+        m_undoGroup->setActiveStack(active ? active->Undo().Stack() : nullptr);
+    });
+
+    QAction* first = m_editMenu->actions().constFirst();
+    undo->setProperty("helpTopic", 120);
+    redo->setProperty("helpTopic", 120);
+    m_editMenu->insertActions(first, {undo, redo});
+    m_editMenu->insertSeparator(first);
+    auto* bar = findChild<QToolBar*>(QStringLiteral("ToolBar2"));
+    bar->insertActions(m_actions.Clear, {undo, redo});
+    bar->insertSeparator(m_actions.Clear);
 }

@@ -11,6 +11,7 @@
 #include "gui/calc/CalcRunner.h"
 #include "gui/calc/PossibleIndexesForm.h"
 #include "gui/data/DataOptionsForm.h"
+#include "gui/table/TableUndo.h"
 #include "gui/table/TableWin.h"
 
 #include <QHeaderView>
@@ -22,6 +23,12 @@
 void TMainForm::Calculate()
 {
     CalcManager manager(m_workbench.CalculationSettings(), m_workbench.Kinds(), m_workbench.Tables(), m_ui);
+    // An open table the results go to gets one undo step (a new destination is a new table).
+    std::vector<TableUndo*> undos;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (auto* tableWin = qobject_cast<TTableWin*>(window->widget()))
+            undos.push_back(&tableWin->Undo());
+    const UndoStep step(std::move(undos), tr("obliczenia"));
     if (!manager.Calculate())
         return;
     RunCalculation(manager, m_mdiArea, this);

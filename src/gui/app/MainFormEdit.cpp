@@ -1,5 +1,5 @@
 // Edit commands of the main window: they act on the active table window's selection and the
-// clipboard (plain text).
+// clipboard (plain text). Each change is one step of the table's undo stack.
 
 #include "gui/app/MainForm.h"
 
@@ -8,11 +8,23 @@
 #include "gui/table/ColOptionsForm.h"
 #include "gui/table/DeleteRowsColsForm.h"
 #include "gui/table/InsertForm.h"
+#include "gui/table/TableUndo.h"
 #include "gui/table/TableWin.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+
+namespace {
+
+// Empties the selected cells, unless the in-place editor is open.
+void ClearIn(TTableWin* window, const QString& what)
+{
+    if (window && !window->Editing())
+        window->Undo().Change(what, [window] { ClearSelection(window->Table(), window->CurrentSelection()); });
+}
+
+}   // namespace
 
 void TMainForm::CopyBlock(bool withNames)
 {
@@ -23,21 +35,23 @@ void TMainForm::CopyBlock(bool withNames)
 void TMainForm::CutBlock()
 {
     CopyBlock(false);
-    ClearBlock();
+    ClearIn(ActiveTableWin(), tr("wycinanie"));
 }
 
 void TMainForm::ClearBlock()
 {
-    TTableWin* active = ActiveTableWin();
-    if (active && !active->Editing())
-        ClearSelection(active->Table(), active->CurrentSelection());
+    ClearIn(ActiveTableWin(), tr("usuwanie"));
 }
 
 void TMainForm::PasteBlock(bool withNames)
 {
-    if (TTableWin* active = ActiveTableWin())
+    TTableWin* active = ActiveTableWin();
+    if (!active)
+        return;
+    active->Undo().Change(withNames ? tr("wklejanie z nazwami kolumn") : tr("wklejanie"), [&] {
         PasteText(active->Table(), active->CurrentSelection(), QApplication::clipboard()->text(), withNames,
                   m_workbench.Kinds(), m_ui);
+    });
 }
 
 void TMainForm::SaveBlock()
@@ -65,7 +79,11 @@ void TMainForm::InsertRowsOrColumns()
     TInsertForm dialog(selection, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!InsertRowsCols(active->Table(), selection, dialog.Rows(), dialog.Cols(), dialog.AtEnd(), m_ui))
+    bool inserted = false;
+    active->Undo().Change(tr("wstawianie kolumn/wierszy"), [&] {
+        inserted = InsertRowsCols(active->Table(), selection, dialog.Rows(), dialog.Cols(), dialog.AtEnd(), m_ui);
+    });
+    if (!inserted)
         return;
     // The cursor keeps its place: on the first inserted row and column when they went there.
     active->SetCurrentCell(selection.Col, selection.Row);
@@ -80,7 +98,8 @@ void TMainForm::DeleteRowsOrColumns()
     TDeleteRowsColsForm dialog(selection, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    DeleteRowsCols(active->Table(), selection, dialog.Rows(), dialog.Cols(), m_ui);
+    active->Undo().Change(tr("usuwanie kolumn/wierszy"),
+                          [&] { DeleteRowsCols(active->Table(), selection, dialog.Rows(), dialog.Cols(), m_ui); });
     active->SetCurrentCell(selection.Col, selection.Row);
 }
 
@@ -93,5 +112,6 @@ void TMainForm::ColumnOptions()
     TColOptionsForm dialog(active->Table(), c, m_workbench.Kinds(), m_ui, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    RenameColumn(active->Table(), c, dialog.ColumnName(), m_workbench.Kinds());
+    active->Undo().Change(tr("zmiana opcji kolumny"),
+                          [&] { RenameColumn(active->Table(), c, dialog.ColumnName(), m_workbench.Kinds()); });
 }

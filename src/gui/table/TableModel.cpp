@@ -3,6 +3,7 @@
 #include "core/data/AbstractData.h"
 #include "core/table/Editing.h"
 #include "core/table/Table.h"
+#include "gui/table/TableUndo.h"
 
 #include <QBrush>
 #include <QFont>
@@ -18,7 +19,8 @@ const QColor White(255, 255, 255);
 
 }   // namespace
 
-TableModel::TableModel(TTable& table, QObject* parent) : QAbstractTableModel(parent), m_table(table)
+TableModel::TableModel(TTable& table, TableUndo& undo, QObject* parent)
+    : QAbstractTableModel(parent), m_table(table), m_undo(undo)
 {
     // Grid coordinates of the table are model coordinates plus one.
     connect(&table, &TTable::cellsChanged, this, [this](int left, int top, int right, int bottom) {
@@ -95,7 +97,7 @@ bool TableModel::setData(const QModelIndex& index, const QVariant& value, int ro
     // back would turn 3.14159 into 3.14 merely by opening and closing the editor.
     if (!m_table.CellData(c, r).NoValidValue && text == m_table.EditText(c, r))
         return true;
-    StoreTypedText(m_table, c, r, text);
+    m_undo.Change(tr("wpisywanie"), [&] { StoreTypedText(m_table, c, r, text); });
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "core/table/TableSet.h"
 #include "gui/table/TableGrid.h"
 #include "gui/table/TableModel.h"
+#include "gui/table/TableUndo.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -27,7 +28,8 @@
 #include <limits>
 
 TTableWin::TTableWin(TTable& table, TableSet& tables, UserInterface& ui, QWidget* parent)
-    : QWidget(parent), m_table(table), m_tables(tables), m_ui(ui), m_model(new TableModel(table, this))
+    : QWidget(parent), m_table(table), m_tables(tables), m_ui(ui), m_undo(new TableUndo(table, this)),
+      m_model(new TableModel(table, *m_undo, this))
 {
     setObjectName(QStringLiteral("TTableWin"));
     SetHelpTopic(this, 12);
@@ -266,8 +268,12 @@ void TTableWin::SectionDragged(QHeaderView* header, int from, int to)
         const QScopedValueRollback restoring(m_restoringOrder, true);
         header->moveSection(to, from);
     }
-    if (header->orientation() == Qt::Vertical)
-        m_table.MoveRow(from + 1, to + 1);
-    else
-        m_table.MoveColumn(from + 1, to + 1);
+    const bool row = header->orientation() == Qt::Vertical;
+    m_undo->Change(row ? tr("przesuwanie wiersza") : tr("przesuwanie kolumny"), [&] {
+        if (row)
+            m_table.MoveRow(from + 1, to + 1);
+        else
+            m_table.MoveColumn(from + 1, to + 1);
+        m_table.SetModified(true);
+    });
 }

@@ -13,6 +13,7 @@ class QTableView;
 class TableGrid;
 class TableModel;
 class TableSet;
+class TableUndo;
 class TTable;
 class UserInterface;
 
@@ -21,8 +22,8 @@ class UserInterface;
 // Typed text is stored when the in-place editor closes or the cursor moves on; Esc leaves the cell
 // as it was. A press on a column header selects the column, on the corner every data cell;
 // Ctrl+Up selects the current column. Dragging a row label or a column header moves the row or
-// column in the table. Closing a table with unsaved changes asks first; the table is freed with its
-// window.
+// column in the table (a change that can be undone, like every change made through the window). Closing a table with
+// unsaved changes asks first; the table is freed with its window.
 class TTableWin : public QWidget
 {
     Q_OBJECT
@@ -33,6 +34,8 @@ public:
 
     TTable& Table() const { return m_table; }
     QTableView* Grid() const;
+    // The table's undo stack: every change made through the window's commands is a step of it.
+    TableUndo& Undo() const { return *m_undo; }
 
     // The marked block of data cells and the current cell, in table coordinates (columns and rows
     // from 1); the current cell alone when the block does not hold it.
@@ -80,6 +83,7 @@ private:
     TTable& m_table;
     TableSet& m_tables;
     UserInterface& m_ui;
+    TableUndo* m_undo;
     TableModel* m_model;
     TableGrid* m_grid;
     QAbstractButton* m_corner;

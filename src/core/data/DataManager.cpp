@@ -3,7 +3,6 @@
 #include "core/indices/KindFactory.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace {
 
@@ -38,11 +37,6 @@ DataManager::~DataManager()
 QString DataManager::ProgramDirectory() const
 {
     return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDirectory;
-}
-
-QString DataManager::DefaultIniPath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("SALVENTO.INI"));
 }
 
 TAbstractData* DataManager::GetById(int id) const

@@ -28,9 +28,6 @@ public:
     DataManager(const DataManager&) = delete;
     DataManager& operator=(const DataManager&) = delete;
 
-    // The path of SALVENTO.INI beside the running program.
-    static QString DefaultIniPath();
-
     IniFile& Ini() { return m_ini; }
     const IniFile& Ini() const { return m_ini; }
     const QString& IniPath() const { return m_ini.Path(); }

@@ -111,7 +111,7 @@
 <context>
     <name>DataManager</name>
     <message>
-        <location filename="../../src/core/data/DataManager.cpp" line="+77"/>
+        <location filename="../../src/core/data/DataManager.cpp" line="+76"/>
         <source>Błąd podczas zapisu do pliku %1 !</source>
         <translation>Error while writing to the file %1!</translation>
     </message>
@@ -555,8 +555,13 @@ The current column, however, is not a data column!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Wersja 2.2</source>
-        <translation>Version 2.2</translation>
+        <source>Wersja %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rozpowszechniany na licencji MIT</source>
+        <translation>Distributed under the MIT licence</translation>
     </message>
     <message>
         <location line="+3"/>

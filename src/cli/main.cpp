@@ -113,13 +113,13 @@ QString LanguageCode(const IniFile& ini)
     return QStringLiteral("EN");
 }
 
-// For English, the texts of the desktop application's language module beside the tool; Polish is
-// built in.
-void LoadLanguageModule(QCoreApplication& app, const QString& languageCode)
+// For English, the texts of the desktop application's language module in the data directory (beside
+// the tool in a build tree); Polish is built in.
+void LoadLanguageModule(QCoreApplication& app, const QString& languageCode, const QString& dataDirectory)
 {
     if (languageCode != QStringLiteral("EN"))
         return;
-    const QString desktop = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("salvento"));
+    const QString desktop = QDir(dataDirectory).filePath(QStringLiteral("salvento"));
     const QString module = FindLanguageModule(desktop, 1033);
     if (module.isEmpty())
         return;
@@ -206,9 +206,12 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("salvento-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SALVENTO_VERSION));
 
     const QList<QCommandLineOption> options{
-        {QStringLiteral("home"), QStringLiteral("Directory holding SALVENTO.INI (default: the program's directory)."),
+        {QStringLiteral("home"),
+         QStringLiteral("Directory holding SALVENTO.INI (default: the program's directory, or "
+                        "$XDG_CONFIG_HOME/salvento for an installed program)."),
          QStringLiteral("DIR")},
         {QStringLiteral("decimal-separator"),
          QStringLiteral("The program's decimal separator (default: from the Options of SALVENTO.INI)."),
@@ -245,6 +248,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("calc, convert, possible, kinds, stats or find"));
@@ -255,6 +259,10 @@ int main(int argc, char* argv[])
         return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return Finish(ExitOk, ui);
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::fputs(("salvento-cli " + QCoreApplication::applicationVersion() + '\n').toUtf8().constData(), stdout);
         return Finish(ExitOk, ui);
     }
 
@@ -288,16 +296,18 @@ int main(int argc, char* argv[])
             return Usage(problem);
     }
 
+    const QString programDirectory = QCoreApplication::applicationDirPath();
+    const QString dataDirectory = DataDirectory(programDirectory);
     const QString iniPath = parser.isSet(QStringLiteral("home"))
         ? QDir(parser.value(QStringLiteral("home"))).filePath(QStringLiteral("SALVENTO.INI"))
-        : DataManager::DefaultIniPath();
+        : ConfigPath(programDirectory);
     if (const QString problem = ConfigurationProblem(iniPath); !problem.isEmpty()) {
         ui.ShowMessage(problem, UserInterface::Icon::Error);
         return ExitFileError;
     }
     const IniFile ini(iniPath);
     const QString languageCode = LanguageCode(ini);
-    LoadLanguageModule(app, languageCode);
+    LoadLanguageModule(app, languageCode, dataDirectory);
     ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
     ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
     if (parser.isSet(QStringLiteral("decimal-separator"))) {
@@ -308,7 +318,7 @@ int main(int argc, char* argv[])
         DecimalSeparator = programOptions.EffectiveDecimalSeparator(QLocale::system().decimalPoint(), ui);
     }
 
-    DataManager kinds(CreateKind, iniPath, languageCode);
+    DataManager kinds(CreateKind, iniPath, languageCode, dataDirectory);
     CommandContext context{parser, arguments, kinds, ui};
     try {
         return Finish(command->second.run(context), ui);

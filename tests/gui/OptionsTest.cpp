@@ -431,6 +431,7 @@ TEST(AboutBox, ShowsTheProgramAndClosesWithEnterOrEscape)
             EXPECT_EQ(name->text(), QStringLiteral("Salvento dla Windows"));
             EXPECT_TRUE(name->font().bold());
             EXPECT_EQ(Find<QLabel>(box, "Version")->text(), QStringLiteral("Wersja 2.2"));
+            EXPECT_EQ(Find<QLabel>(box, "Licence")->text(), QStringLiteral("Rozpowszechniany na licencji MIT"));
             EXPECT_EQ(Find<QPushButton>(box, "OKButton")->text(), QStringLiteral("To fantastycznie !"));
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
             QApplication::sendEvent(box, &press);

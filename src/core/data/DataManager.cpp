@@ -5,7 +5,6 @@
 #include "core/data/EvaluationState.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace {
 
@@ -104,11 +103,6 @@ bool DataManager::SaveConfiguration(TAbstractData& data)
 QString DataManager::ProgramDirectory() const
 {
     return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDirectory;
-}
-
-QString DataManager::DefaultIniPath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("SALVENTO.INI"));
 }
 
 TAbstractData* DataManager::GetById(int id) const

@@ -32,9 +32,7 @@ public:
     DataManager(const DataManager&) = delete;
     DataManager& operator=(const DataManager&) = delete;
 
-    // The path of SALVENTO.INI beside the running program.
-    static QString DefaultIniPath();
-
+    IniFile& Ini() { return m_ini; }
     const IniFile& Ini() const { return m_ini; }
     const QString& IniPath() const { return m_ini.Path(); }
     const QString& LanguageCode() const { return m_languageCode; }

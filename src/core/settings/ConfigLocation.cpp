@@ -27,11 +27,21 @@ QString ConfigPath(const QString& programDirectory, const QString& configHome, b
 
 QString ConfigPath(const QString& programDirectory)
 {
+    const QString dataDirectory = DataDirectory(programDirectory);
     const QFileInfo directory(programDirectory);
     const QFileInfo ini(QDir(programDirectory).filePath(IniName));
-    const bool writable = directory.isWritable() && (!ini.exists() || ini.isWritable());
-    return ConfigPath(programDirectory, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                      writable);
+    const bool writable = dataDirectory == programDirectory && directory.isWritable()
+        && (!ini.exists() || ini.isWritable());
+    return ConfigPath(dataDirectory, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), writable);
+}
+
+QString DataDirectory(const QString& programDirectory)
+{
+    if (QFileInfo::exists(QDir(programDirectory).filePath(IniName)))
+        return programDirectory;
+    // SALVENTO_DATA_FROM_BIN: the installed data directory relative to the installed programs.
+    const QString installed = QDir::cleanPath(QDir(programDirectory).filePath(QStringLiteral(SALVENTO_DATA_FROM_BIN)));
+    return QFileInfo::exists(QDir(installed).filePath(IniName)) ? installed : programDirectory;
 }
 
 QString FindLanguageModule(const QString& programPath, int language)

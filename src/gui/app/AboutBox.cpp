@@ -28,8 +28,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     QFont bold = productName->font();
     bold.setBold(true);
     productName->setFont(bold);
-    auto* version = new QLabel(tr("Wersja 2.2"), this);
+    auto* version = new QLabel(tr("Wersja %1").arg(QApplication::applicationVersion()), this);
     version->setObjectName(QStringLiteral("Version"));
+    auto* licence = new QLabel(tr("Rozpowszechniany na licencji MIT"), this);
+    licence->setObjectName(QStringLiteral("Licence"));
 
     auto* okButton = new QPushButton(tr("To fantastycznie !"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
@@ -40,6 +42,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     auto* texts = new QVBoxLayout;
     texts->addWidget(productName);
     texts->addWidget(version);
+    texts->addWidget(licence);
     auto* top = new QHBoxLayout;
     top->addWidget(programIcon, 0, Qt::AlignTop);
     top->addLayout(texts, 1);

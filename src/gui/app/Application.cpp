@@ -9,6 +9,7 @@
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("salvento"));
+    setApplicationVersion(QStringLiteral(SALVENTO_VERSION));
     Q_INIT_RESOURCE(icons);   // compiled into the static GUI library, so registered by hand
     setWindowIcon(QIcon(QStringLiteral(":/icons/salvento.svg")));
 }

@@ -6,16 +6,20 @@
 #include "gui/app/LanguageForm.h"
 #include "gui/app/MainForm.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
 
-// The program's texts in the language, when a module for it lies beside the program (Polish is
-// built in), and the toolkit's own texts (standard buttons) in the same language.
-void LoadLanguageModule(QApplication& app, int language)
+// The program's texts in the language, when a module for it lies in the data directory (beside the
+// program in a build tree; Polish is built in), and the toolkit's own texts (standard buttons) in
+// the same language.
+void LoadLanguageModule(QApplication& app, int language, const QString& dataDirectory)
 {
-    const QString module = FindLanguageModule(QApplication::applicationFilePath(), language);
+    const QString program = QDir(dataDirectory).filePath(QFileInfo(QApplication::applicationFilePath()).fileName());
+    const QString module = FindLanguageModule(program, language);
     if (!module.isEmpty()) {
         auto* translator = new QTranslator(&app);
         if (translator->load(module))
@@ -54,12 +58,13 @@ int RunSalvento(int argc, char* argv[])
 {
     TApplication app(argc, argv);
     const QString programDirectory = QApplication::applicationDirPath();
+    const QString dataDirectory = DataDirectory(programDirectory);
     const QString iniPath = ConfigPath(programDirectory);
     IniFile ini(iniPath);
     const int language = InterfaceLanguage(ini);
-    LoadLanguageModule(app, language);
+    LoadLanguageModule(app, language, dataDirectory);
 
-    TMainForm mainForm(iniPath, programDirectory);
+    TMainForm mainForm(iniPath, dataDirectory);
     mainForm.SetLanguage(language);
     mainForm.SetStartupFiles(QApplication::arguments().mid(1));
     mainForm.show();

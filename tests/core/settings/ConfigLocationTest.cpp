@@ -30,6 +30,29 @@ TEST(ConfigLocation, AnInstalledProgramWorksOnTheUsersCopy)
     EXPECT_EQ(config.Read(QStringLiteral("salvento/SALVENTO.INI")), QByteArray("[Options]\nLanguage=EN\n"));
 }
 
+TEST(ConfigLocation, DataDirectoryOfABuildTreeAndOfAnInstalledProgram)
+{
+    const struct
+    {
+        bool beside, installed;
+        QString expected;
+    } cases[] = {
+        {true, true, QStringLiteral("bin")},
+        {false, true, QStringLiteral("share/salvento")},
+        {false, false, QStringLiteral("bin")},
+    };
+    for (const auto& layout : cases) {
+        TempHome prefix;
+        QDir(prefix.Path(QString())).mkpath(QStringLiteral("bin"));
+        QDir(prefix.Path(QString())).mkpath(QStringLiteral("share/salvento"));
+        if (layout.beside)
+            prefix.Write(QStringLiteral("bin/SALVENTO.INI"), "[Options]\n");
+        if (layout.installed)
+            prefix.Write(QStringLiteral("share/salvento/SALVENTO.INI"), "[Options]\n");
+        EXPECT_EQ(DataDirectory(prefix.Path(QStringLiteral("bin"))), prefix.Path(layout.expected));
+    }
+}
+
 TEST(ConfigLocation, LanguageModuleByTheNamingRule)
 {
     TempHome program;

@@ -41,6 +41,11 @@
         <source>Nie wybrałeś żadnego wskaźnika !</source>
         <translation>You have not chosen any index!</translation>
     </message>
+    <message>
+        <location line="+217"/>
+        <source>Wartości domyślne zamiast danych z tabel (w co najmniej jednym wierszu): %1</source>
+        <translation>Defaults instead of data from the tables (in at least one row): %1</translation>
+    </message>
 </context>
 <context>
     <name>CalcRunner</name>

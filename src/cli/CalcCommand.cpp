@@ -129,6 +129,8 @@ int RunCalc(CommandContext& context)
     ProgressBar progress;
     if (!manager.Run([&progress](int done, int total) { progress(done, total); }))
         return ExitFileError;   // the output keeps what it held
+    if (const QString report = manager.DefaultsReport(); !report.isEmpty())
+        context.ui.ShowMessage(report, UserInterface::Icon::Warning);
 
     TTable& destination = *manager.Destination();
     if (toFile)

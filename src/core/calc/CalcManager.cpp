@@ -238,6 +238,9 @@ void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount
         const float value = m_row.Input(id);
         route.DestTable->SetCellNumber(route.DestColumn, destinationRow, value);
     }
+    for (int id = 0; id < kind::ListedCount; ++id)
+        if (m_row.State(id).FromDefault)
+            m_fromDefaults[std::size_t(id)] = true;
     if (m_simpleMode)
         return;
     for (int p = 0; p < PriorityCount; ++p) {
@@ -249,6 +252,18 @@ void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount
         else if (m_descrModes[std::size_t(p)] == ColumnDescription)
             target.Table->CopyCellFrom(target.Column, destinationRow, *source.Table, source.Column, row);
     }
+}
+
+QString CalcManager::DefaultsReport() const
+{
+    QStringList names;
+    for (int id = 0; id < kind::ListedCount; ++id)
+        if (m_fromDefaults[std::size_t(id)])
+            names << m_kinds.GetById(id)->Name;
+    if (names.isEmpty())
+        return {};
+    return Texts::tr("Wartości domyślne zamiast danych z tabel (w co najmniej jednym wierszu): %1")
+        .arg(names.join(QStringLiteral(", ")));
 }
 
 bool CalcManager::Run(const CalcProgress& progress, const std::atomic<bool>* cancel)

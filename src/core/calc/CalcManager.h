@@ -62,6 +62,11 @@ public:
     // beyond the end of the table; out-of-range values are used.
     float SourceValue(int id, int row) const;
 
+    // The kinds whose default stood in for a value in at least one row of the run: neither a
+    // source table nor the kind's formula gave one. What the user is told of them; empty for none.
+    const KindFlags& FromDefaults() const { return m_fromDefaults; }
+    QString DefaultsReport() const;
+
     TTable* Destination() const { return m_destination; }
     bool NewDestination() const { return m_newDestination; }
     bool SimpleMode() const { return m_simpleMode; }
@@ -90,6 +95,7 @@ private:
 
     CalcSettings& m_settings;
     DataManager& m_kinds;
+    KindFlags m_fromDefaults{};
     EvaluationState m_row;   // the values of the row being evaluated
     TableSet& m_tables;
     UserInterface& m_ui;

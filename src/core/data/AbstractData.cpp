@@ -67,8 +67,10 @@ float TAbstractData::GetValue(EvaluationState& row) const
     } else if (state.Value == NoValue) {
         state.Value = Compute(row);
     }
-    if (state.Value == NoValue)
+    if (state.Value == NoValue) {
         state.Value = DefaultValue;
+        state.FromDefault = DefaultValue != NoValue;
+    }
     return state.Value;
 }
 

@@ -29,6 +29,7 @@ void EvaluationState::ResetAll()
         state.Value = NoValue;
         state.Ready = true;
         state.FromSource = false;
+        state.FromDefault = false;
     }
 }
 

@@ -11,10 +11,11 @@ class DataManager;
 // What one kind holds while a row is evaluated.
 struct KindState
 {
-    float Value = NoValue;     // the kind's value in the row, once known
-    bool FromSource = false;   // Value came from a source table
-    bool Ready = false;        // the row is set up: GetValue may compute
-    bool Trial = false;        // judged by the computability trial (an implicit index gives its residual)
+    float Value = NoValue;      // the kind's value in the row, once known
+    bool FromSource = false;    // Value came from a source table
+    bool FromDefault = false;   // Value is the kind's default: neither a source nor its formula gave one
+    bool Ready = false;         // the row is set up: GetValue may compute
+    bool Trial = false;         // judged by the computability trial (an implicit index gives its residual)
 };
 
 // The values of every kind during the evaluation of one row: what the sources gave and what was

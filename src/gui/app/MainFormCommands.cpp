@@ -32,6 +32,7 @@ void TMainForm::Calculate()
     if (!manager.Calculate())
         return;
     RunCalculation(manager, m_mdiArea, this);
+    m_ui.ShowReport(manager.DefaultsReport());
     // The destination is shown with its first result column leftmost, also after an error ended
     // the run: the rows written are results.
     TTableWin* destination = WindowOf(manager.Destination());

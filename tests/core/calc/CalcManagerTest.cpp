@@ -319,6 +319,23 @@ TEST_F(CalcManagerTest, CancellingEndsTheRunButKeepsTheRowsWritten)
     EXPECT_LT(written, 3000);
 }
 
+TEST_F(CalcManagerTest, TheKindsTakenFromTheirDefaultsAreNamed)
+{
+    TempHome withDefaults(QByteArray("[Defaults]\nv=2\n[Typicals]\nt=0\n"));
+    DataManager defaults(CreateKind, withDefaults.IniPath(), QStringLiteral("PL"));
+    TTable* source = tables.NewTable();
+    source->BindHeader(1, u"t", defaults);
+    source->SetCellNumber(1, 1, -5.0f);
+    ui.calcChoices = Simple({source});
+    ui.indices = Only({kind::WCI});
+    CalcManager manager(settings, defaults, tables, ui);
+    ASSERT_TRUE(manager.Calculate()) << (ui.messages.empty() ? std::string() : ui.messages.back().text.toStdString());
+    ASSERT_TRUE(manager.Run());
+    EXPECT_TRUE(manager.FromDefaults()[kind::v]);   // no column gives the wind
+    EXPECT_FALSE(manager.FromDefaults()[kind::t]);
+    EXPECT_TRUE(manager.DefaultsReport().endsWith(QStringLiteral(": v"))) << manager.DefaultsReport().toStdString();
+}
+
 TEST_F(CalcManagerTest, AnalysisOfTemperatureAndWind)
 {
     KindFlags possible{};

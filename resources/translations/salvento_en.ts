@@ -70,17 +70,17 @@
         <translation>, about %1 left</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
         <source>Anuluj</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Obliczenia</source>
         <translation>Calculations</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+48"/>
         <source>Przerywanie obliczeń ...</source>
         <translation>Stopping the calculation ...</translation>
     </message>

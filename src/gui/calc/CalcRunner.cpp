@@ -35,6 +35,25 @@ QString ProgressText(int done, int total, qint64 elapsedMs)
 
 }   // namespace
 
+TCalcProgress::TCalcProgress(int total, QWidget* parent)
+    : QProgressDialog(ProgressText(0, total, 0), Texts::tr("Anuluj"), 0, total, parent)
+{
+    setObjectName(QStringLiteral("CalcProgress"));
+    setWindowTitle(Texts::tr("Obliczenia"));
+    setWindowModality(Qt::WindowModal);
+    setMinimumDuration(500);
+    setAutoClose(false);
+    setAutoReset(false);
+    setMinimumWidth(fontMetrics().horizontalAdvance(ProgressText(9'999'999, 9'999'999, 3'600'000)) * 3 / 2);
+}
+
+void TCalcProgress::ShowRows(int done, int total, qint64 elapsedMs)
+{
+    setMaximum(total);
+    setValue(std::min(done, total - 1));
+    setLabelText(ProgressText(done, total, elapsedMs));
+}
+
 bool RunCalculation(CalcManager& manager, QWidget* frozen, QWidget* parent)
 {
     TTable& destination = *manager.Destination();
@@ -57,23 +76,14 @@ bool RunCalculation(CalcManager& manager, QWidget* frozen, QWidget* parent)
             &cancel);
     }));
 
-    QProgressDialog progress(ProgressText(0, total, 0), Texts::tr("Anuluj"), 0, total, parent);
-    progress.setObjectName(QStringLiteral("CalcProgress"));
-    progress.setWindowTitle(Texts::tr("Obliczenia"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(ProgressText(9'999'999, 9'999'999, 0)) * 2);
+    TCalcProgress progress(total, parent);
     QElapsedTimer clock;
     QTimer tick;
     tick.setInterval(100);
     QObject::connect(&tick, &QTimer::timeout, &progress, [&] {
         if (cancel)
             return;
-        progress.setMaximum(total);
-        progress.setValue(std::min(done.load(), total.load() - 1));
-        progress.setLabelText(ProgressText(done, total, clock.elapsed()));
+        progress.ShowRows(done, total, clock.elapsed());
     });
     QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] {
         cancel = true;

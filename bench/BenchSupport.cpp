@@ -1,8 +1,11 @@
 #include "BenchSupport.h"
 
 #include "core/indices/KindFactory.h"
+#include "core/table/Table.h"
 
 #include <QFile>
+
+#include <benchmark/benchmark.h>
 
 #include <cstdio>
 
@@ -39,4 +42,34 @@ void ResetPeakMemory()
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
+}
+
+// Calculates the chosen indices (every possible one when none are named) from `source` into a
+// new table, once per benchmark iteration, by `run` (the engine on this thread when none).
+void Calculate(benchmark::State& state, TableSet& tables, TTable& source, const std::optional<KindFlags>& indices,
+               const std::function<void(CalcManager&)>& run)
+{
+    BenchUi ui;
+    ui.choices.SimpleSources = {TableEntryText(source)};
+    ui.choices.SimpleDestination = NewTableText();
+    ui.indices = indices;
+    int rows = 0;
+    for (auto _ : state) {
+        CalcSettings settings;
+        CalcManager manager(settings, ShippedKinds(), tables, ui);
+        if (!manager.Calculate()) {
+            state.SkipWithError("nothing to calculate");
+            return;
+        }
+        if (run)
+            run(manager);
+        else
+            manager.Run();
+        rows = source.RowCount() - 1;
+        state.PauseTiming();
+        tables.Close(manager.Destination());
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    state.counters["rows/s"] = benchmark::Counter(double(rows), benchmark::Counter::kIsIterationInvariantRate);
 }

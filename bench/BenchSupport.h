@@ -9,6 +9,13 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
+namespace benchmark {
+class State;
+}
+
 // A user who confirms everything: the calculation set-up given, the indices given (or every possible
 // one), no questions.
 class BenchUi : public UserInterface
@@ -39,3 +46,8 @@ DataManager& ShippedKinds();
 // Peak resident memory [MB] since the last reset, and the reset (Linux).
 double PeakMemoryMB();
 void ResetPeakMemory();
+
+// Calculates the chosen indices (every possible one when none are named) from `source` into a
+// new table, once per benchmark iteration, by `run` (the engine on this thread when none).
+void Calculate(benchmark::State& state, TableSet& tables, TTable& source, const std::optional<KindFlags>& indices,
+               const std::function<void(CalcManager&)>& run = {});

@@ -12,32 +12,6 @@
 
 namespace {
 
-// Calculates the chosen indices (every possible one when none are named) from `source` into a
-// new table, once per benchmark iteration.
-void Calculate(benchmark::State& state, TableSet& tables, TTable& source, const std::optional<KindFlags>& indices)
-{
-    BenchUi ui;
-    ui.choices.SimpleSources = {TableEntryText(source)};
-    ui.choices.SimpleDestination = NewTableText();
-    ui.indices = indices;
-    int rows = 0;
-    for (auto _ : state) {
-        CalcSettings settings;
-        CalcManager manager(settings, ShippedKinds(), tables, ui);
-        if (!manager.Calculate()) {
-            state.SkipWithError("nothing to calculate");
-            return;
-        }
-        manager.Run();
-        rows = source.RowCount() - 1;
-        state.PauseTiming();
-        tables.Close(manager.Destination());
-        state.ResumeTiming();
-    }
-    state.SetItemsProcessed(state.iterations() * rows);
-    state.counters["rows/s"] = benchmark::Counter(double(rows), benchmark::Counter::kIsIterationInvariantRate);
-}
-
 TTable& ExampleYear(TableSet& tables)
 {
     BenchUi ui;

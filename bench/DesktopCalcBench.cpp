@@ -38,40 +38,18 @@ TTable& ManyYears(TableSet& tables)
     return *OpenDataFile(path, tables, nullptr, ShippedKinds(), ui, recent);
 }
 
-void EveryIndex(benchmark::State& state, bool desktop)
-{
-    TableSet tables;
-    TTable& source = ManyYears(tables);
-    BenchUi ui;
-    ui.choices.SimpleSources = {TableEntryText(source)};
-    ui.choices.SimpleDestination = NewTableText();
-    for (auto _ : state) {
-        CalcSettings settings;
-        CalcManager manager(settings, ShippedKinds(), tables, ui);
-        if (!manager.Calculate()) {
-            state.SkipWithError("nothing to calculate");
-            return;
-        }
-        if (desktop)
-            RunCalculation(manager, nullptr, nullptr);
-        else
-            manager.Run();
-        state.PauseTiming();
-        tables.Close(manager.Destination());
-        state.ResumeTiming();
-    }
-    state.counters["rows/s"] = benchmark::Counter(double(source.RowCount() - 1), benchmark::Counter::kIsRate);
-}
-
 void BM_EveryIndexBatch(benchmark::State& state)
 {
-    EveryIndex(state, false);
+    TableSet tables;
+    Calculate(state, tables, ManyYears(tables), std::nullopt);
 }
 BENCHMARK(BM_EveryIndexBatch)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 void BM_EveryIndexDesktop(benchmark::State& state)
 {
-    EveryIndex(state, true);
+    TableSet tables;
+    Calculate(state, tables, ManyYears(tables), std::nullopt,
+              [](CalcManager& manager) { RunCalculation(manager, nullptr, nullptr); });
 }
 BENCHMARK(BM_EveryIndexDesktop)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 

@@ -38,7 +38,11 @@ bool SameFile(const QString& first, const QString& second)
 class ProgressBar
 {
 public:
-    ProgressBar() : m_terminal(isatty(fileno(stderr)) != 0) { m_clock.start(); }
+    // Drawn on a terminal after the first second, or always (`forced`), or never (`quiet`).
+    ProgressBar(bool forced, bool quiet) : m_shown(!quiet && (forced || isatty(fileno(stderr)) != 0))
+    {
+        m_clock.start();
+    }
     ~ProgressBar()
     {
         if (m_drawn)
@@ -47,7 +51,7 @@ public:
 
     void operator()(int done, int total)
     {
-        if (!m_terminal || m_clock.elapsed() < 1000 || total <= 0)
+        if (!m_shown || m_clock.elapsed() < 1000 || total <= 0)
             return;
         constexpr int Width = 40;
         const int filled = int(qint64(done) * Width / total);
@@ -59,7 +63,7 @@ public:
 
 private:
     QElapsedTimer m_clock;
-    bool m_terminal;
+    bool m_shown;
     bool m_drawn = false;
 };
 
@@ -126,11 +130,11 @@ int RunCalc(CommandContext& context)
     CalcManager manager(settings, context.kinds, tables, context.ui);
     if (!manager.Calculate())
         return ExitFileError;
-    ProgressBar progress;
+    ProgressBar progress(parser.isSet(QStringLiteral("progress")), context.ui.quiet);
     if (!manager.Run([&progress](int done, int total) { progress(done, total); }))
         return ExitFileError;   // the output keeps what it held
     if (const QString report = manager.DefaultsReport(); !report.isEmpty())
-        context.ui.ShowMessage(report, UserInterface::Icon::Warning);
+        context.ui.ShowReport(report);
 
     TTable& destination = *manager.Destination();
     if (toFile)

@@ -11,6 +11,12 @@ void CliUserInterface::ShowMessage(const QString& text, Icon)
     std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stderr);
 }
 
+void CliUserInterface::ShowReport(const QString& text)
+{
+    if (!quiet)
+        ShowMessage(text, Icon::Information);
+}
+
 bool CliUserInterface::AskYesNo(const QString& text)
 {
     ShowMessage(text, Icon::Question);

@@ -27,8 +27,11 @@ public:
     // Set when a named index is unknown or cannot be computed.
     bool indicesRefused = false;
     const DataManager* kinds = nullptr;
+    // --quiet: notes (what was read, which defaults were used) are not printed; errors still are.
+    bool quiet = false;
 
     void ShowMessage(const QString& text, Icon icon) override;
+    void ShowReport(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     std::optional<LoadOptions> ChooseLoadOptions(const LoadOptionsRequest& request) override;
     std::optional<CalcChoices> ChooseCalculation(const CalcSettings& settings) override;

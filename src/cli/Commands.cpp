@@ -12,7 +12,7 @@ TTable* OpenInput(CommandContext& context, TableSet& tables, const QString& path
     TTable* table = OpenDataFile(path, tables, nullptr, context.kinds, context.ui, recent);
     if (table)
         if (const QString report = TextCellsReport(*table, CountTextCells(*table)); !report.isEmpty())
-            context.ui.ShowMessage(report, UserInterface::Icon::Warning);
+            context.ui.ShowReport(report);
     return table;
 }
 

@@ -44,7 +44,7 @@ const std::map<QString, CommandEntry> Commands = {
     {QStringLiteral("calc"),
      {RunCalc,
       {QStringLiteral("complex"), QStringLiteral("indices"), QStringLiteral("all"), QStringLiteral("output"),
-       QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
+       QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("progress")}}},
     {QStringLiteral("convert"), {RunConvert, {QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
     {QStringLiteral("find"),
      {RunFind,
@@ -244,6 +244,8 @@ int main(int argc, char* argv[])
         {QStringLiteral("column"), QStringLiteral("find: the column searched (default: the whole table)."),
          QStringLiteral("NAME")},
         {QStringLiteral("upward"), QStringLiteral("find: up and to the left.")},
+        {QStringLiteral("quiet"), QStringLiteral("No progress bar and no notes on standard error (errors still).")},
+        {QStringLiteral("progress"), QStringLiteral("calc: the progress bar even when standard error is no terminal.")},
     };
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));
@@ -276,7 +278,7 @@ int main(int argc, char* argv[])
     for (const QString& given : parser.optionNames()) {
         const QString name = LongName(options, given);
         if (name != QStringLiteral("home") && name != QStringLiteral("decimal-separator")
-            && !command->second.options.contains(name))
+            && name != QStringLiteral("quiet") && !command->second.options.contains(name))
             return Usage(QStringLiteral("--%1 does not belong to %2").arg(name, commandName));
         if (!TakesValue(options, name))
             continue;
@@ -308,6 +310,7 @@ int main(int argc, char* argv[])
     const IniFile ini(iniPath);
     const QString languageCode = LanguageCode(ini);
     LoadLanguageModule(app, languageCode, dataDirectory);
+    ui.quiet = parser.isSet(QStringLiteral("quiet"));
     ui.dataSeparator = parser.value(QStringLiteral("data-sep"));
     ui.decimalSeparator = parser.value(QStringLiteral("dec-sep"));
     if (parser.isSet(QStringLiteral("decimal-separator"))) {

@@ -557,12 +557,17 @@ TEST_F(CliStatsTest, StatsOfEveryColumnWithTheirDefaultModes)
             .out.contains(QStringLiteral("Suma:                              12,000\n")));
 }
 
-TEST_F(CliStatsTest, LoadingTellsOfTextWhereAKindExpectsNumbers)
+TEST_F(CliStatsTest, LoadingTellsOfTextWhereAKindExpectsNumbersUnlessQuiet)
 {
-    const CliRun run = Cli(
-        {QStringLiteral("stats"), Path(QStringLiteral("a.txt")), QStringLiteral("--columns"), QStringLiteral("x")});
+    const QStringList stats{QStringLiteral("stats"), Path(QStringLiteral("a.txt")), QStringLiteral("--columns"),
+                            QStringLiteral("x")};
+    const CliRun run = Cli(stats);
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.contains(QStringLiteral("nie zawierają liczb: t: 1 (razem 1)"))) << run.err.toStdString();
+    const CliRun quiet = Cli(QStringList{QStringLiteral("--quiet")} + stats);
+    EXPECT_EQ(quiet.status, 0);
+    EXPECT_EQ(quiet.err, QString());
+    EXPECT_EQ(quiet.out, run.out);
 }
 
 TEST_F(CliStatsTest, StatsRefusesSettingsTheDialogRefuses)

@@ -179,7 +179,7 @@ void TMainForm::ReportTextCells(const TTable& table)
 {
     const std::vector<TextCellCount> counts = CountTextCells(table);
     const QString report = TextCellsReport(table, counts);
-    statusBar()->showMessage(report);
+    m_ui.ShowReport(report);
     int total = 0;
     for (const TextCellCount& count : counts)
         total += count.Count;

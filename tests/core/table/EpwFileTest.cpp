@@ -2,7 +2,7 @@
 // O'Hare, TMY3: 31 March to 2 April, the period its DATA PERIODS line gives) checked against its own
 // fields, read here independently.
 
-#include "support/TestSupport.h"
+#include "support/OpenFileFixture.h"
 
 #include "core/data/DataManager.h"
 #include "core/indices/KindFactory.h"
@@ -31,19 +31,10 @@ QStringList ExcerptLines()
     return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-class EpwFileTest : public testing::Test
+class EpwFileTest : public OpenFileFixture
 {
 protected:
-    TempHome home{QByteArray()};
-    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
-    ScriptedUi ui;
-    TableSet tables;
-    RecentFiles recent;
-
-    TTable* Open(const QString& path, TTable* current = nullptr)
-    {
-        return OpenDataFile(path, tables, current, kinds, ui, recent);
-    }
+    TTable* Open(const QString& path, TTable* current = nullptr) { return OpenPath(path, current); }
     // The excerpt with its lines changed, written to the scratch directory.
     QString Variant(const std::function<void(QStringList&)>& change)
     {

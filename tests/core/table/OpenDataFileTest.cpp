@@ -1,4 +1,4 @@
-#include "support/TestSupport.h"
+#include "support/OpenFileFixture.h"
 
 #include "core/data/DataManager.h"
 #include "core/indices/KindFactory.h"
@@ -14,19 +14,10 @@
 
 namespace {
 
-class OpenDataFileTest : public testing::Test
+class OpenDataFileTest : public OpenFileFixture
 {
 protected:
-    TempHome home{QByteArray()};
-    DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
-    ScriptedUi ui;
-    TableSet tables;
-    RecentFiles recent;
-
-    TTable* Open(const QString& name, TTable* current = nullptr)
-    {
-        return OpenDataFile(home.Path(name), tables, current, kinds, ui, recent);
-    }
+    TTable* Open(const QString& name, TTable* current = nullptr) { return OpenPath(home.Path(name), current); }
 };
 
 TEST_F(OpenDataFileTest, MissingAndEmptyFilesOpenNothing)

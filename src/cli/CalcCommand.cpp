@@ -82,6 +82,13 @@ int RunCalc(CommandContext& context)
         return Usage(QStringLiteral("calc --complex takes at most four input files"));
     if (parser.isSet(QStringLiteral("indices")) && parser.isSet(QStringLiteral("all")))
         return Usage(QStringLiteral("choose either --indices or --all"));
+    int threads = 0;
+    if (parser.isSet(QStringLiteral("threads"))) {
+        bool number = false;
+        threads = parser.value(QStringLiteral("threads")).toInt(&number);
+        if (!number || threads < 1)
+            return Usage(QStringLiteral("--threads needs a whole number of at least 1"));
+    }
 
     const bool toFile = parser.isSet(QStringLiteral("output"));
     const QString output = parser.value(QStringLiteral("output"));
@@ -128,6 +135,8 @@ int RunCalc(CommandContext& context)
     context.ui.indexNames = parser.value(QStringLiteral("indices")).split(QLatin1Char(','), Qt::SkipEmptyParts);
     CalcSettings settings;
     CalcManager manager(settings, context.kinds, tables, context.ui);
+    if (threads > 0)
+        manager.SetThreadCount(threads);
     if (!manager.Calculate())
         return ExitFileError;
     ProgressBar progress(parser.isSet(QStringLiteral("progress")), context.ui.quiet);

@@ -44,7 +44,7 @@ const std::map<QString, CommandEntry> Commands = {
     {QStringLiteral("calc"),
      {RunCalc,
       {QStringLiteral("complex"), QStringLiteral("indices"), QStringLiteral("all"), QStringLiteral("output"),
-       QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("progress")}}},
+       QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("progress"), QStringLiteral("threads")}}},
     {QStringLiteral("convert"), {RunConvert, {QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
     {QStringLiteral("find"),
      {RunFind,
@@ -68,13 +68,14 @@ const QStringList ListOptions{QStringLiteral("have"), QStringLiteral("columns"),
 const char* const Description = R"(Salvento batch tool: the calculations of the workbench without windows.
 
 Commands:
-  calc [--complex] [--indices a,b,c | --all] [-o OUT] [--data-sep C] [--dec-sep C] IN...
+  calc [--complex] [--indices a,b,c | --all] [-o OUT] [--threads N] [--data-sep C] [--dec-sep C] IN...
       Calculates indices for every row. Simple way (the default): the input files are the source
       tables in the order given. --complex: they are priorities 1, 2, ... (at most four) and every
       combination of their rows is calculated; IN::DESCR gives a priority a description column,
       DESCR being "row" (the row number) or a column name of that file. --indices selects kinds by
       name, --all (the default) every computable one. The destination table is saved to OUT (tab
-      separated, the program's decimal separator), or written to standard output.
+      separated, the program's decimal separator), or written to standard output. The rows are
+      calculated on N threads (default: every core); the results do not depend on N.
   convert IN OUT [--data-sep C] [--dec-sep C]
       Opens the data file IN as the Open command does (detected data separator, the program's
       decimal separator, or what --data-sep and --dec-sep say, t standing for tab), binds the header
@@ -246,6 +247,8 @@ int main(int argc, char* argv[])
         {QStringLiteral("upward"), QStringLiteral("find: up and to the left.")},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar and no notes on standard error (errors still).")},
         {QStringLiteral("progress"), QStringLiteral("calc: the progress bar even when standard error is no terminal.")},
+        {QStringLiteral("threads"), QStringLiteral("calc: the threads that calculate rows (default: every core)."),
+         QStringLiteral("N")},
     };
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));

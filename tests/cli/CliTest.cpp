@@ -122,6 +122,10 @@ TEST_F(CliTest, ReportsMissingFilesAndBadUsage)
 
     EXPECT_EQ(Cli({QStringLiteral("convert"), Path(QStringLiteral("in.txt"))}).status, 2);
     EXPECT_EQ(Cli({QStringLiteral("frobnicate")}).status, 2);
+    EXPECT_EQ(
+        Cli({QStringLiteral("calc"), QStringLiteral("--threads"), QStringLiteral("0"), Path(QStringLiteral("in.txt"))})
+            .status,
+        2);
     EXPECT_EQ(Cli({}).status, 2);
     EXPECT_EQ(Cli({QStringLiteral("--decimal-separator"), QStringLiteral(",,"), QStringLiteral("kinds")}).status, 2);
 }
@@ -292,6 +296,15 @@ TEST_F(CliTest, CalculatesEveryIndexForTheExampleYear)
                   .status,
               0);
     EXPECT_EQ(Read(QStringLiteral("again.txt")), Read(QStringLiteral("year.txt")));
+
+    // The results do not depend on the threads that calculate them.
+    for (const char* threads : {"1", "3"}) {
+        ASSERT_EQ(Shipped({QStringLiteral("calc"), QStringLiteral("--threads"), QString::fromLatin1(threads), example,
+                           QStringLiteral("-o"), Path(QStringLiteral("threads.txt"))})
+                      .status,
+                  0);
+        EXPECT_EQ(Read(QStringLiteral("threads.txt")), Read(QStringLiteral("year.txt"))) << threads << " threads";
+    }
 }
 
 // A weather file is opened as the Open command opens it: every row gets UTCI, and the weather type

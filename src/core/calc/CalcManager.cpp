@@ -2,10 +2,12 @@
 
 #include "core/base/FileError.h"
 #include "core/base/UserInterface.h"
+#include "core/calc/OrderedBlocks.h"
 #include "core/data/DataManager.h"
 #include "core/table/TableSet.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 namespace {
 
@@ -15,13 +17,14 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(CalcManager)
 };
 
-// How often the progress is told, in rows.
+// The rows evaluated as one block: how often the progress is told and a cancel looked for.
 constexpr int ProgressInterval = 1024;
 
 }   // namespace
 
 CalcManager::CalcManager(CalcSettings& settings, DataManager& kinds, TableSet& tables, UserInterface& ui)
-    : m_settings(settings), m_kinds(kinds), m_row(kinds), m_tables(tables), m_ui(ui)
+    : m_settings(settings), m_kinds(kinds), m_threadCount(std::max(QThread::idealThreadCount(), 1)), m_tables(tables),
+      m_ui(ui)
 { }
 
 bool CalcManager::Calculate()
@@ -221,28 +224,73 @@ float CalcManager::SourceValue(int id, int row) const
     return route.SourceTable->CellNumber(route.SourceColumn, row);
 }
 
-void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount>& rows)
+std::array<int, PriorityCount> CalcManager::SourceRows(int destinationRow) const
 {
+    if (m_simpleMode)
+        return {destinationRow, destinationRow, destinationRow, destinationRow};
+    std::array<int, PriorityCount> rows{};
+    int rest = destinationRow - 1;
+    for (int p = PriorityCount - 1; p >= 0; --p) {
+        const int count = std::max(m_rowCounts[std::size_t(p)], 1);
+        rows[std::size_t(p)] = rest % count + 1;
+        rest /= count;
+    }
+    return rows;
+}
+
+void CalcManager::EvaluateRow(EvaluationState& row, int destinationRow, Block& block) const
+{
+    const std::array<int, PriorityCount> rows = SourceRows(destinationRow);
     m_kinds.LogNewRow();
-    m_row.ResetAll();
+    row.ResetAll();
     for (int id = 0; id < kind::ListedCount; ++id) {
         const KindRoute& route = m_routes[std::size_t(id)];
         if (route.Found)
-            m_row.SetFromSource(id, SourceValue(id, rows[std::size_t(route.Priority)]));
+            row.SetFromSource(id, SourceValue(id, rows[std::size_t(route.Priority)]));
     }
-    for (int id = kind::FirstComputed; id < kind::ListedCount; ++id) {
-        const KindRoute& route = m_routes[std::size_t(id)];
-        if (!route.Selected)
-            continue;
+    for (const int id : m_selected) {
         m_kinds.LogCalculating(QStringLiteral("+-+-+-+-+-+-+-+-"));
-        const float value = m_row.Input(id);
-        route.DestTable->SetCellNumber(route.DestColumn, destinationRow, value);
+        block.Values.push_back(row.Input(id));
     }
     for (int id = 0; id < kind::ListedCount; ++id)
-        if (m_row.State(id).FromDefault)
-            m_fromDefaults[std::size_t(id)] = true;
+        if (row.State(id).FromDefault)
+            block.FromDefaults[std::size_t(id)] = true;
+}
+
+void CalcManager::EvaluateBlock(EvaluationState& row, int first, int count, Block& block) const
+{
+    block.FirstRow = first;
+    block.Values.clear();
+    block.FromDefaults = {};
+    block.Failed = false;
+    try {
+        for (int r = first; r < first + count; ++r)
+            EvaluateRow(row, r, block);
+    } catch (const FileError& error) {
+        block.Failed = true;
+        block.Error = error.Message();
+    }
+}
+
+void CalcManager::WriteBlock(const Block& block)
+{
+    const std::size_t kinds = m_selected.size();
+    for (std::size_t i = 0; i < block.Values.size(); ++i) {
+        const KindRoute& route = m_routes[std::size_t(m_selected[i % kinds])];
+        route.DestTable->SetCellNumber(route.DestColumn, block.FirstRow + int(i / kinds), block.Values[i]);
+    }
+    const int rowsDone = int(block.Values.size() / kinds);
+    for (int r = block.FirstRow; r < block.FirstRow + rowsDone; ++r)
+        WriteDescriptions(r);
+    for (std::size_t id = 0; id < m_fromDefaults.size(); ++id)
+        m_fromDefaults[id] = m_fromDefaults[id] || block.FromDefaults[id];
+}
+
+void CalcManager::WriteDescriptions(int destinationRow)
+{
     if (m_simpleMode)
         return;
+    const std::array<int, PriorityCount> rows = SourceRows(destinationRow);
     for (int p = 0; p < PriorityCount; ++p) {
         const ColumnRef& target = m_descrTargets[std::size_t(p)];
         const ColumnRef& source = m_descrSources[std::size_t(p)];
@@ -252,6 +300,17 @@ void CalcManager::RunRow(int destinationRow, const std::array<int, PriorityCount
         else if (m_descrModes[std::size_t(p)] == ColumnDescription)
             target.Table->CopyCellFrom(target.Column, destinationRow, *source.Table, source.Column, row);
     }
+}
+
+int CalcManager::RunThreads() const
+{
+    if (m_kinds.LogEnabled)
+        return 1;
+    if (!m_simpleMode)
+        for (const KindRoute& route : m_routes)
+            if (route.Found && route.SourceTable == m_destination)
+                return 1;
+    return m_threadCount;
 }
 
 QString CalcManager::DefaultsReport() const
@@ -268,45 +327,44 @@ QString CalcManager::DefaultsReport() const
 
 bool CalcManager::Run(const CalcProgress& progress, const std::atomic<bool>* cancel)
 {
-    std::array<int, PriorityCount> rows{1, 1, 1, 1};
-    int destinationRow = 1;
+    m_selected.clear();
+    for (int id = kind::FirstComputed; id < kind::ListedCount; ++id)
+        if (m_routes[std::size_t(id)].Selected)
+            m_selected.push_back(id);
     const int total = int(RowsNeeded());
+    const int threads = RunThreads();
+    std::vector<EvaluationState> states(std::size_t(threads), EvaluationState{m_kinds});
+    std::vector<Block> blocks(std::size_t(ordered_blocks::SlotCount(threads)));
+    const int blockCount = (total + ProgressInterval - 1) / ProgressInterval;
 
     bool completed = true;
     {
         TableUpdate update(*m_destination);
-        try {
-            for (int done = 1;; ++done) {
-                RunRow(m_simpleMode ? rows[0] : destinationRow, rows);
-                if (done % ProgressInterval == 0) {
-                    if (progress)
-                        progress(done, total);
-                    if (cancel && cancel->load(std::memory_order_relaxed)) {
-                        completed = false;
-                        break;
-                    }
-                }
-                if (m_simpleMode) {
-                    ++rows[0];
-                } else {
-                    // An odometer: the lowest priority varies fastest, and a priority carries into the
-                    // next higher one only when it runs over (one without rows counts as one row).
-                    ++destinationRow;
-                    for (int p = PriorityCount - 1; p > 0; --p) {
-                        if (++rows[std::size_t(p)] <= std::max(m_rowCounts[std::size_t(p)], 1))
-                            break;
-                        rows[std::size_t(p)] = 1;
-                        if (p == 1)
-                            ++rows[0];
-                    }
-                }
-                if (rows[0] > std::max(m_rowCounts[0], 1))
-                    break;
+        const auto compute = [&](int index, int slot, int worker) {
+            const int first = index * ProgressInterval + 1;
+            EvaluateBlock(states[std::size_t(worker)], first, std::min(ProgressInterval, total - first + 1),
+                          blocks[std::size_t(slot)]);
+        };
+        const auto commit = [&](int index, int slot) {
+            const Block& block = blocks[std::size_t(slot)];
+            WriteBlock(block);
+            if (block.Failed) {
+                completed = false;
+                m_ui.ShowMessage(block.Error, UserInterface::Icon::Error);
+                return false;
             }
-        } catch (const FileError& error) {
-            completed = false;
-            m_ui.ShowMessage(error.Message(), UserInterface::Icon::Error);
-        }
+            const int done = std::min((index + 1) * ProgressInterval, total);
+            if (done == total)
+                return true;
+            if (progress)
+                progress(done, total);
+            if (cancel && cancel->load(std::memory_order_relaxed)) {
+                completed = false;
+                return false;
+            }
+            return true;
+        };
+        ordered_blocks::Run(blockCount, threads, compute, commit);
     }
     if (progress)
         progress(total, total);

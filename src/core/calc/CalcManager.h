@@ -4,9 +4,13 @@
 #include "core/calc/CalcChoices.h"
 #include "core/data/EvaluationState.h"
 
+#include <QString>
+
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <functional>
+#include <vector>
 
 class DataManager;
 class TAbstractData;
@@ -45,7 +49,15 @@ public:
     // An error raised inside a formula (a missing file) ends the calculation at that row and is
     // shown to the user; the rows already written stay. So does `cancel` when it becomes true
     // (checked every thousand rows or so; another thread may set it). False when it ended so.
+    // The rows are evaluated on ThreadCount threads, each with its own evaluation state; the results
+    // are written in row order on the calling thread and are the same for any count of threads.
     bool Run(const CalcProgress& progress = {}, const std::atomic<bool>* cancel = nullptr);
+
+    // Threads that evaluate rows: all the machine's cores unless set (at least one). A run takes one
+    // thread only while the calculation log is kept (its lines follow the rows), and in the complex
+    // way when the destination is one of the sources (a row may read a result written before it).
+    int ThreadCount() const { return m_threadCount; }
+    void SetThreadCount(int threads) { m_threadCount = std::max(threads, 1); }
 
     // The steps of Calculate, in the order it takes them.
     void ReadChoices(const CalcChoices& choices);
@@ -87,16 +99,33 @@ private:
         TTable* Table = nullptr;
         int Column = -1;
     };
+    // The results of a block of consecutive destination rows, before they are written.
+    struct Block
+    {
+        int FirstRow = 0;            // destination row of the first result
+        std::vector<float> Values;   // the chosen kinds' results, row after row
+        KindFlags FromDefaults{};    // of the rows evaluated to the end
+        QString Error;               // a formula's error ended the block; Values stop there
+        bool Failed = false;
+    };
 
     void TakeKindsFrom(TTable& table, int priority);
     void CountSourceRows();
     int DestinationColumn(const QString& name, TAbstractData* kind, bool reheadFound);
-    void RunRow(int destinationRow, const std::array<int, PriorityCount>& rows);
+    // The source rows of destination row `destinationRow`: the row itself in the simple way, the
+    // combination the complex way gives it (the lowest priority varies fastest).
+    std::array<int, PriorityCount> SourceRows(int destinationRow) const;
+    int RunThreads() const;
+    void EvaluateBlock(EvaluationState& row, int first, int count, Block& block) const;
+    void EvaluateRow(EvaluationState& row, int destinationRow, Block& block) const;
+    void WriteBlock(const Block& block);
+    void WriteDescriptions(int destinationRow);
 
     CalcSettings& m_settings;
     DataManager& m_kinds;
     KindFlags m_fromDefaults{};
-    EvaluationState m_row;   // the values of the row being evaluated
+    std::vector<int> m_selected;   // the kinds computed, in identifier order
+    int m_threadCount;
     TableSet& m_tables;
     UserInterface& m_ui;
     TTable* m_destination = nullptr;

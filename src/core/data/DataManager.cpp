@@ -187,7 +187,8 @@ void DataManager::LogNewRow()
 
 void DataManager::LogCalculating(const QString& text)
 {
-    LogLine(QStringLiteral("Calculating ") + text);
+    if (LogEnabled)
+        LogLine(QStringLiteral("Calculating ") + text);
 }
 
 void DataManager::LogLine(const QString& line)

@@ -281,23 +281,31 @@ TEST_F(CalcManagerTest, FirstRowIsAlwaysProcessed)
 
 TEST_F(CalcManagerTest, AFileErrorEndsTheRunButKeepsTheRowsWritten)
 {
-    // The program directory of these kinds holds no WSI.INI.
-    TTable* source = tables.NewTable();
-    source->BindHeader(1, u"Weather", kinds);
-    source->AppendRows(2);
-    source->SetCellText(1, 1, u"nonsense");   // no weather type: no score, no file needed
-    source->SetCellText(1, 2, u"-1_2T1_010");
-    source->SetCellText(1, 3, u"0_2T1_010");
-    ui.calcChoices = Simple({source});
-    ui.indices = Only({kind::WSI_SB});
-    CalcManager manager(settings, kinds, tables, ui);
-    ASSERT_TRUE(manager.Calculate());
-    EXPECT_FALSE(manager.Run());
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_TRUE(ui.messages.back().text.contains(QStringLiteral("WSI.INI"))) << ui.messages.back().text.toStdString();
-    EXPECT_TRUE(manager.Destination()->Modified());   // the rows written are results worth keeping
-    EXPECT_EQ(manager.Destination()->RowCount(), 4);
-    EXPECT_TRUE(manager.Destination()->CellData(1, 1).NoValidValue);
+    // The program directory of these kinds holds no WSI.INI. Rows without a weather type need no
+    // file; row 2500 has one. Whatever the threads, the rows before it keep their results, and so
+    // does the kind computed before the error in that row (WCI before WSI_SB).
+    constexpr int Rows = 4000;
+    constexpr int Failing = 2500;
+    for (const int threads : {1, 3}) {
+        TTable* source = MakeTable({QStringLiteral("t"), QStringLiteral("v"), QStringLiteral("Weather")}, Rows,
+                                   [](int c, int) { return c == 1 ? -10.0f : 5.0f; });
+        for (int r = 1; r <= Rows; ++r)
+            source->SetCellText(3, r, r == Failing ? u"-1_2T1_010" : u"nonsense");
+        ui.calcChoices = Simple({source});
+        ui.indices = Only({kind::WCI, kind::WSI_SB});
+        CalcManager manager(settings, kinds, tables, ui);
+        manager.SetThreadCount(threads);
+        ASSERT_TRUE(manager.Calculate());
+        EXPECT_FALSE(manager.Run());
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_TRUE(ui.messages.back().text.contains(QStringLiteral("WSI.INI")));
+        const TTable& destination = *manager.Destination();
+        EXPECT_TRUE(destination.Modified());   // the rows written are results worth keeping
+        int written = 0;
+        for (int r = 1; r < destination.RowCount(); ++r)
+            written += destination.CellData(1, r).NoValidValue ? 0 : 1;
+        EXPECT_EQ(written, Failing) << threads << " threads";
+    }
 }
 
 TEST_F(CalcManagerTest, CancellingEndsTheRunButKeepsTheRowsWritten)

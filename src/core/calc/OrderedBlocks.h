@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+
+// Work cut into numbered blocks, evaluated on several threads and taken over in the blocks' order.
+//
+// `compute(block, slot, worker)` evaluates a block into the buffer `slot` (0 … SlotCount − 1) on
+// the thread `worker` (0 … threads − 1); `commit(block, slot)` takes the block over on the calling
+// thread once it and every block before it are computed, and returns whether to go on. At most
+// SlotCount blocks are computed ahead of the last one committed, so a buffer is reused only after
+// its block was committed. When commit says stop, the blocks under way are finished and dropped.
+// An exception thrown by compute reaches the caller when its block's turn to be committed comes;
+// the blocks before it are committed. With one thread (or one block) everything runs on the
+// calling thread as worker 0.
+namespace ordered_blocks {
+
+using Compute = std::function<void(int block, int slot, int worker)>;
+using Commit = std::function<bool(int block, int slot)>;
+
+constexpr int SlotCount(int threads)
+{
+    return threads <= 1 ? 1 : 4 * threads;
+}
+
+void Run(int blocks, int threads, const Compute& compute, const Commit& commit);
+
+}   // namespace ordered_blocks

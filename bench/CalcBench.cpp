@@ -1,4 +1,4 @@
-// Rows per second of the calculation engine.
+// Rows per second of the calculation engine, on one thread (argument 1) and on every core (0).
 
 #include "BenchSupport.h"
 
@@ -20,6 +20,17 @@ TTable& ExampleYear(TableSet& tables)
     return *table;
 }
 
+// The engine on the benchmark's count of threads; 0 stands for the default, every core.
+std::function<void(CalcManager&)> OnThreads(const benchmark::State& state)
+{
+    const int threads = int(state.range(0));
+    return [threads](CalcManager& manager) {
+        if (threads > 0)
+            manager.SetThreadCount(threads);
+        manager.Run();
+    };
+}
+
 KindFlags Only(std::initializer_list<int> ids)
 {
     KindFlags flags{};
@@ -31,17 +42,22 @@ KindFlags Only(std::initializer_list<int> ids)
 void BM_EveryIndexOnTheExampleYear(benchmark::State& state)
 {
     TableSet tables;
-    Calculate(state, tables, ExampleYear(tables), std::nullopt);
+    Calculate(state, tables, ExampleYear(tables), std::nullopt, OnThreads(state));
 }
-BENCHMARK(BM_EveryIndexOnTheExampleYear)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_EveryIndexOnTheExampleYear)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 
 void BM_HeatBalanceGroupOnTheExampleYear(benchmark::State& state)
 {
     TableSet tables;
     Calculate(state, tables, ExampleYear(tables),
-              Only({kind::mS, kind::STI, kind::PST, kind::HL, kind::STE, kind::ECI}));
+              Only({kind::mS, kind::STI, kind::PST, kind::HL, kind::STE, kind::ECI}), OnThreads(state));
 }
-BENCHMARK(BM_HeatBalanceGroupOnTheExampleYear)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_HeatBalanceGroupOnTheExampleYear)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2)
+    ->UseRealTime();
 
 void BM_UtciOnAMillionRows(benchmark::State& state)
 {
@@ -62,8 +78,8 @@ void BM_UtciOnAMillionRows(benchmark::State& state)
         source.SetCellNumber(3, r, t + radiant(random));
         source.SetCellNumber(4, r, wind(random));
     }
-    Calculate(state, tables, source, Only({kind::UTCI}));
+    Calculate(state, tables, source, Only({kind::UTCI}), OnThreads(state));
 }
-BENCHMARK(BM_UtciOnAMillionRows)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_UtciOnAMillionRows)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 
 }   // namespace

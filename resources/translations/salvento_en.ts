@@ -32,7 +32,7 @@
 <context>
     <name>CalcManager</name>
     <message>
-        <location filename="../../src/core/calc/CalcManager.cpp" line="+35"/>
+        <location filename="../../src/core/calc/CalcManager.cpp" line="+38"/>
         <source>Przykro mi, ale nie możesz policzyć żadnego wskaźnika !</source>
         <translation>Sorry, you cannot calculate any index!</translation>
     </message>
@@ -42,7 +42,7 @@
         <translation>You have not chosen any index!</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+273"/>
         <source>Wartości domyślne zamiast danych z tabel (w co najmniej jednym wierszu): %1</source>
         <translation>Defaults instead of data from the tables (in at least one row): %1</translation>
     </message>
@@ -253,17 +253,28 @@ The point is used as the decimal separator instead.</translation>
 <context>
     <name>SalventoCli</name>
     <message>
-        <location filename="../../src/cli/CalcCommand.cpp" line="+103"/>
+        <location filename="../../src/cli/CalcCommand.cpp" line="+109"/>
         <source>Plik wynikowy %1 jest jednym z plików wejściowych !</source>
         <translation>The output file %1 is one of the input files!</translation>
     </message>
     <message>
-        <location filename="../../src/cli/main.cpp" line="+138"/>
+        <location line="+55"/>
+        <location filename="../../src/cli/main.cpp" line="+144"/>
         <source>Katalog %1 nie istnieje !</source>
         <translation>The directory %1 does not exist!</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+12"/>
+        <source>%1: wyniki zapisane w pliku %2</source>
+        <translation>%1: results saved in %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: nie policzono</source>
+        <translation>%1: not calculated</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/main.cpp" line="+2"/>
         <source>Brak pliku konfiguracji %1 !</source>
         <translation>The configuration file %1 is missing!</translation>
     </message>

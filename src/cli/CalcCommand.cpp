@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <filesystem>
@@ -69,42 +70,36 @@ private:
 
 }   // namespace
 
-// calc IN...: the calculation without dialogs. Simple way: the inputs are the sources in order;
-// --complex: they are priorities 1, 2 …, and IN::DESCR gives a priority a description column
-// (DESCR is "row" or a column name of that file). The destination is a new table.
-int RunCalc(CommandContext& context)
+// What the command line asks of a calculation, whatever the files.
+struct CalcRequest
 {
-    const QCommandLineParser& parser = context.parser;
-    const bool complex = parser.isSet(QStringLiteral("complex"));
-    if (context.arguments.isEmpty())
-        return Usage(QStringLiteral("calc needs at least one input file"));
-    if (complex && context.arguments.size() > PriorityCount)
-        return Usage(QStringLiteral("calc --complex takes at most four input files"));
-    if (parser.isSet(QStringLiteral("indices")) && parser.isSet(QStringLiteral("all")))
-        return Usage(QStringLiteral("choose either --indices or --all"));
-    int threads = 0;
-    if (parser.isSet(QStringLiteral("threads"))) {
-        bool number = false;
-        threads = parser.value(QStringLiteral("threads")).toInt(&number);
-        if (!number || threads < 1)
-            return Usage(QStringLiteral("--threads needs a whole number of at least 1"));
-    }
+    bool complex = false;
+    bool keepInputs = false;   // the first input's columns go before the results
+    int threads = 0;           // 0: every core
+    bool forcedProgress = false;
+};
 
-    const bool toFile = parser.isSet(QStringLiteral("output"));
-    const QString output = parser.value(QStringLiteral("output"));
-
+// Calculates from the input files into the destination table and saves it to `output` (standard
+// output when empty). The simple way: the inputs are the sources in order and the destination is a
+// new table, or the first source with `keepInputs`; the complex way: they are priorities 1, 2 …, and
+// IN::DESCR gives a priority a description column (DESCR is "row" or a column name of that file).
+int CalculateFiles(CommandContext& context, const CalcRequest& request, const QStringList& inputs,
+                   const QString& output)
+{
+    const bool toFile = !output.isEmpty();
     TableSet tables;
     CalcChoices& choices = context.ui.calcChoices;
-    choices.Simple = !complex;
+    choices = CalcChoices();
+    choices.Simple = !request.complex;
     choices.SimpleDestination = NewTableText();
     choices.ComplexDestination = NewTableText();
     choices.ComplexSources.fill(NoneText());
     choices.ComplexDescriptions.fill(NoneText());
-    for (int i = 0; i < context.arguments.size(); ++i) {
-        QString path = context.arguments[i];
+    for (int i = 0; i < inputs.size(); ++i) {
+        QString path = inputs[i];
         QString description;
         if (const qsizetype at = path.lastIndexOf(QStringLiteral("::")); at >= 0) {
-            if (!complex)
+            if (!request.complex)
                 return Usage(QStringLiteral("a description column (IN::DESCR) needs --complex"));
             description = path.mid(at + 2);
             path.truncate(at);
@@ -118,8 +113,10 @@ int RunCalc(CommandContext& context)
         TTable* table = OpenInput(context, tables, path);
         if (!table)
             return OpenFailed(context);
-        if (!complex) {
+        if (!request.complex) {
             choices.SimpleSources.append(TableEntryText(*table));
+            if (request.keepInputs && i == 0)
+                choices.SimpleDestination = TableEntryText(*table);
             continue;
         }
         choices.ComplexSources[std::size_t(i)] = TableEntryText(*table);
@@ -131,15 +128,13 @@ int RunCalc(CommandContext& context)
             choices.ComplexDescriptions[std::size_t(i)] = description;
     }
 
-    context.ui.kinds = &context.kinds;
-    context.ui.indexNames = parser.value(QStringLiteral("indices")).split(QLatin1Char(','), Qt::SkipEmptyParts);
     CalcSettings settings;
     CalcManager manager(settings, context.kinds, tables, context.ui);
-    if (threads > 0)
-        manager.SetThreadCount(threads);
+    if (request.threads > 0)
+        manager.SetThreadCount(request.threads);
     if (!manager.Calculate())
         return ExitFileError;
-    ProgressBar progress(parser.isSet(QStringLiteral("progress")), context.ui.quiet);
+    ProgressBar progress(request.forcedProgress, context.ui.quiet);
     if (!manager.Run([&progress](int done, int total) { progress(done, total); }))
         return ExitFileError;   // the output keeps what it held
     if (const QString report = manager.DefaultsReport(); !report.isEmpty())
@@ -152,4 +147,74 @@ int RunCalc(CommandContext& context)
     const bool written = out.open(stdout, QIODevice::WriteOnly) && WriteTable(destination, out) && out.write("\n") == 1
         && out.flush();
     return written ? ExitOk : ExitFileError;
+}
+
+// calc --each IN... --out-dir DIR: the simple way on each input alone, into DIR/<input's name>; goes
+// on past a file that fails and tells of each file in a line.
+int CalculateEach(CommandContext& context, const CalcRequest& request, const QString& directory)
+{
+    QStringList names;
+    for (const QString& input : context.arguments) {
+        const QString name = QFileInfo(input).fileName();
+        if (names.contains(name))
+            return Usage(QStringLiteral("--each: two inputs are named %1").arg(name));
+        names << name;
+    }
+    if (!QDir().mkpath(directory)) {
+        context.ui.ShowMessage(Texts::tr("Katalog %1 nie istnieje !").arg(QDir::toNativeSeparators(directory)),
+                               UserInterface::Icon::Error);
+        return ExitFileError;
+    }
+    int status = ExitOk;
+    for (int i = 0; i < context.arguments.size(); ++i) {
+        const QString& input = context.arguments[i];
+        const QString output = QDir(directory).filePath(names[i]);
+        const int fileStatus = CalculateFiles(context, request, {input}, output);
+        if (fileStatus == ExitUsage)
+            return fileStatus;
+        if (fileStatus == ExitOk) {
+            context.ui.ShowReport(Texts::tr("%1: wyniki zapisane w pliku %2")
+                                      .arg(QDir::toNativeSeparators(input), QDir::toNativeSeparators(output)));
+        } else {
+            status = ExitFileError;
+            context.ui.ShowMessage(Texts::tr("%1: nie policzono").arg(QDir::toNativeSeparators(input)),
+                                   UserInterface::Icon::Error);
+        }
+    }
+    return status;
+}
+
+// calc IN...: the calculation without dialogs (see CalculateFiles and CalculateEach).
+int RunCalc(CommandContext& context)
+{
+    const QCommandLineParser& parser = context.parser;
+    const auto given = [&parser](const char* name) { return parser.isSet(QString::fromLatin1(name)); };
+    CalcRequest request;
+    request.complex = given("complex");
+    request.keepInputs = given("keep-inputs");
+    request.forcedProgress = given("progress");
+    const bool each = given("each");
+    if (context.arguments.isEmpty())
+        return Usage(QStringLiteral("calc needs at least one input file"));
+    if (request.complex && context.arguments.size() > PriorityCount)
+        return Usage(QStringLiteral("calc --complex takes at most four input files"));
+    if (given("indices") && given("all"))
+        return Usage(QStringLiteral("choose either --indices or --all"));
+    if (request.complex && (request.keepInputs || each))
+        return Usage(QStringLiteral("--complex takes neither --keep-inputs nor --each"));
+    if (each != given("out-dir"))
+        return Usage(QStringLiteral("--each and --out-dir go together"));
+    if (each && given("output"))
+        return Usage(QStringLiteral("--each writes into --out-dir, not to --output"));
+    if (given("threads")) {
+        bool number = false;
+        request.threads = parser.value(QStringLiteral("threads")).toInt(&number);
+        if (!number || request.threads < 1)
+            return Usage(QStringLiteral("--threads needs a whole number of at least 1"));
+    }
+    context.ui.kinds = &context.kinds;
+    context.ui.indexNames = parser.value(QStringLiteral("indices")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (each)
+        return CalculateEach(context, request, parser.value(QStringLiteral("out-dir")));
+    return CalculateFiles(context, request, context.arguments, parser.value(QStringLiteral("output")));
 }

@@ -55,7 +55,6 @@ std::optional<KindFlags> CliUserInterface::ChooseIndices(const KindFlags& possib
                             + (data ? QStringLiteral("cannot be computed from these data")
                                     : QStringLiteral("no such data kind")),
                         Icon::Error);
-            indicesRefused = true;
             return std::nullopt;
         }
         chosen[std::size_t(data->Id)] = true;

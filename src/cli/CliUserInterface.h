@@ -24,8 +24,6 @@ public:
     // computable one).
     CalcChoices calcChoices;
     QStringList indexNames;
-    // Set when a named index is unknown or cannot be computed.
-    bool indicesRefused = false;
     const DataManager* kinds = nullptr;
     // --quiet: notes (what was read, which defaults were used) are not printed; errors still are.
     bool quiet = false;

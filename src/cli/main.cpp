@@ -44,7 +44,8 @@ const std::map<QString, CommandEntry> Commands = {
     {QStringLiteral("calc"),
      {RunCalc,
       {QStringLiteral("complex"), QStringLiteral("indices"), QStringLiteral("all"), QStringLiteral("output"),
-       QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("progress"), QStringLiteral("threads")}}},
+       QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("progress"), QStringLiteral("threads"),
+       QStringLiteral("keep-inputs"), QStringLiteral("each"), QStringLiteral("out-dir")}}},
     {QStringLiteral("convert"), {RunConvert, {QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
     {QStringLiteral("find"),
      {RunFind,
@@ -68,14 +69,18 @@ const QStringList ListOptions{QStringLiteral("have"), QStringLiteral("columns"),
 const char* const Description = R"(Salvento batch tool: the calculations of the workbench without windows.
 
 Commands:
-  calc [--complex] [--indices a,b,c | --all] [-o OUT] [--threads N] [--data-sep C] [--dec-sep C] IN...
+  calc [--complex] [--indices a,b,c | --all] [-k] [-o OUT | --each --out-dir DIR] [--threads N]
+       [--data-sep C] [--dec-sep C] IN...
       Calculates indices for every row. Simple way (the default): the input files are the source
       tables in the order given. --complex: they are priorities 1, 2, ... (at most four) and every
       combination of their rows is calculated; IN::DESCR gives a priority a description column,
       DESCR being "row" (the row number) or a column name of that file. --indices selects kinds by
       name, --all (the default) every computable one. The destination table is saved to OUT (tab
-      separated, the program's decimal separator), or written to standard output. The rows are
-      calculated on N threads (default: every core); the results do not depend on N.
+      separated, the program's decimal separator), or written to standard output. -k
+      (--keep-inputs, simple way): the first input's columns come first, then the results. --each:
+      every input is calculated alone, into DIR/<its file name>; a file that fails does not stop
+      the others (one line per file on standard error). The rows are calculated on N threads
+      (default: every core); the results do not depend on N.
   convert IN OUT [--data-sep C] [--dec-sep C]
       Opens the data file IN as the Open command does (detected data separator, the program's
       decimal separator, or what --data-sep and --dec-sep say, t standing for tab), binds the header
@@ -249,6 +254,11 @@ int main(int argc, char* argv[])
         {QStringLiteral("progress"), QStringLiteral("calc: the progress bar even when standard error is no terminal.")},
         {QStringLiteral("threads"), QStringLiteral("calc: the threads that calculate rows (default: every core)."),
          QStringLiteral("N")},
+        {{QStringLiteral("k"), QStringLiteral("keep-inputs")},
+         QStringLiteral("calc: the first input's columns before the results (simple way).")},
+        {QStringLiteral("each"), QStringLiteral("calc: every input alone, into --out-dir.")},
+        {QStringLiteral("out-dir"), QStringLiteral("calc --each: the directory of the results."),
+         QStringLiteral("DIR")},
     };
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(Description));

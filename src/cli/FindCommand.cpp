@@ -1,5 +1,6 @@
 #include "cli/CliUserInterface.h"
 #include "cli/Commands.h"
+#include "cli/Json.h"
 
 #include "core/search/SearchData.h"
 #include "core/search/SearchRequest.h"
@@ -7,6 +8,7 @@
 #include "core/table/TableSet.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
 
 #include <cstdio>
 #include <set>
@@ -126,19 +128,29 @@ int RunFind(CommandContext& context)
         return ExitFileError;
     }
 
+    const bool json = parser.isSet(QStringLiteral("json"));
+    QJsonArray cells;
     RecordingUi quiet;
     std::set<std::pair<int, int>> found;
     int row = upward ? table->RowCount() : 0;   // just outside the first column searched
     while (const std::optional<TFoundCell> cell = SearchData(*table, state, col, row, quiet)) {
         if (!found.insert({cell->Col, cell->Row}).second)
             break;
-        std::fputs((table->HeaderText(cell->Col) + QLatin1Char('\t') + QString::number(cell->Row) + QLatin1Char('\n'))
-                       .toUtf8()
-                       .constData(),
-                   stdout);
+        if (json)
+            cells.append(QJsonObject{{QStringLiteral("column"), table->HeaderText(cell->Col)},
+                                     {QStringLiteral("row"), cell->Row},
+                                     {QStringLiteral("text"), table->DisplayText(cell->Col, cell->Row)}});
+        else
+            std::fputs(
+                (table->HeaderText(cell->Col) + QLatin1Char('\t') + QString::number(cell->Row) + QLatin1Char('\n'))
+                    .toUtf8()
+                    .constData(),
+                stdout);
         col = cell->Col;
         row = cell->Row;
     }
+    if (json)
+        PrintJson({{QStringLiteral("found"), cells}});
     if (found.empty()) {
         for (const QString& message : quiet.messages)
             context.ui.ShowMessage(message, UserInterface::Icon::Error);

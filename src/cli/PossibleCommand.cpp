@@ -1,11 +1,13 @@
 #include "cli/CliUserInterface.h"
 #include "cli/Commands.h"
+#include "cli/Json.h"
 #include "core/calc/CalcChoices.h"
 
 #include "core/data/DataManager.h"
 #include "core/table/TableSet.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
 
 #include <cstdio>
 
@@ -48,6 +50,10 @@ int RunPossible(CommandContext& context)
     }
     QStringList names;
     context.kinds.AddNamesWhere(names, possible);
+    if (context.parser.isSet(QStringLiteral("json"))) {
+        PrintJson({{QStringLiteral("possible"), QJsonArray::fromStringList(names)}});
+        return ExitOk;
+    }
     std::fputs((names.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
     return ExitOk;
 }

@@ -1,12 +1,15 @@
 #include "cli/CliUserInterface.h"
 #include "cli/Commands.h"
+#include "cli/Json.h"
 
+#include "core/data/AbstractData.h"
 #include "core/stats/ColumnReport.h"
 #include "core/stats/StatOptions.h"
 #include "core/table/Table.h"
 #include "core/table/TableSet.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
 
 #include <algorithm>
 #include <cstdio>
@@ -53,6 +56,56 @@ QString ApplyFreq(TStatColumnRec& record, const FreqChoice& choice, int largestR
     else if (choice.mode == fmCount)
         options.HistCount = choice.text;
     return StoreStatOptions(options, record, largestRow);
+}
+
+// The frequency intervals for --json: each from its lower threshold (inclusive) to its upper one
+// (exclusive), null standing for infinity, with the class name in the kind's classes.
+QJsonArray IntervalsObject(const TStatColumnRec& record, const ColumnFigures& figures)
+{
+    QJsonArray intervals;
+    const std::vector<float>& thresholds = figures.Thresholds;
+    for (std::size_t i = 0; i < figures.Counts.size(); ++i) {
+        const int count = figures.Counts[i];
+        QJsonObject interval{
+            {QStringLiteral("from"), i == 0 ? QJsonValue(QJsonValue::Null) : JsonNumber(thresholds[i - 1])},
+            {QStringLiteral("below"),
+             i == thresholds.size() ? QJsonValue(QJsonValue::Null) : JsonNumber(thresholds[i])},
+            {QStringLiteral("count"), count},
+            {QStringLiteral("percent"), 100.0 * count / figures.Numbers}};
+        if (record.FreqMode == fmStandard)
+            interval.insert(QStringLiteral("class"), record.Kind->Thresholds[i].Name);
+        intervals.append(interval);
+    }
+    return intervals;
+}
+
+// A column's figures for --json, as the report gives them.
+QJsonObject ColumnObject(const TStatColumnRec& record)
+{
+    const ColumnFigures figures = ComputeColumnFigures(record);
+    QJsonObject column{{QStringLiteral("column"), record.ColName},
+                       {QStringLiteral("kind"), record.Kind ? QJsonValue(record.Kind->Name) : QJsonValue()},
+                       {QStringLiteral("fromRow"), record.FromRow},
+                       {QStringLiteral("toRow"), record.ToRow},
+                       {QStringLiteral("rows"), figures.Rows},
+                       {QStringLiteral("numbers"), figures.Numbers},
+                       {QStringLiteral("outOfRange"), figures.OutOfRange},
+                       {QStringLiteral("texts"), figures.Texts}};
+    if (figures.Numbers == 1)
+        column.insert(QStringLiteral("value"), JsonNumber(figures.First));
+    if (!figures.Full())
+        return column;
+    column.insert(QStringLiteral("sum"), figures.Sum);
+    column.insert(QStringLiteral("min"), JsonNumber(figures.Min));
+    column.insert(QStringLiteral("max"), JsonNumber(figures.Max));
+    column.insert(QStringLiteral("mean"), JsonNumber(figures.Mean));
+    column.insert(QStringLiteral("meanError"), figures.MeanError);
+    column.insert(QStringLiteral("variance"), JsonNumber(figures.Variance));
+    column.insert(QStringLiteral("varianceError"), figures.VarianceError);
+    column.insert(QStringLiteral("deviation"), JsonNumber(figures.Deviation));
+    column.insert(QStringLiteral("deviationError"), figures.DeviationError);
+    column.insert(QStringLiteral("intervals"), IntervalsObject(record, figures));
+    return column;
 }
 
 }   // namespace
@@ -118,6 +171,13 @@ int RunStats(CommandContext& context)
             }
         }
         records.push_back(std::move(record));
+    }
+    if (parser.isSet(QStringLiteral("json"))) {
+        QJsonArray columnObjects;
+        for (const TStatColumnRec& record : records)
+            columnObjects.append(ColumnObject(record));
+        PrintJson({{QStringLiteral("columns"), columnObjects}});
+        return ExitOk;
     }
     for (const QString& line : ComputeReport(records))
         std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);

@@ -52,14 +52,16 @@ const std::map<QString, CommandEntry> Commands = {
       {QStringLiteral("text"), QStringLiteral("case-insensitive"), QStringLiteral("no-text-cells"),
        QStringLiteral("no-number-cells"), QStringLiteral("number"), QStringLiteral("precision"),
        QStringLiteral("missing"), QStringLiteral("bad"), QStringLiteral("intervals"), QStringLiteral("classes"),
-       QStringLiteral("column"), QStringLiteral("upward"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
-    {QStringLiteral("kinds"), {RunKinds, {}}},
+       QStringLiteral("column"), QStringLiteral("upward"), QStringLiteral("data-sep"), QStringLiteral("dec-sep"),
+       QStringLiteral("json")}}},
+    {QStringLiteral("kinds"), {RunKinds, {QStringLiteral("json")}}},
     {QStringLiteral("possible"),
-     {RunPossible, {QStringLiteral("have"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
+     {RunPossible,
+      {QStringLiteral("have"), QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("json")}}},
     {QStringLiteral("stats"),
      {RunStats,
       {QStringLiteral("columns"), QStringLiteral("rows"), QStringLiteral("freq"), QStringLiteral("data-sep"),
-       QStringLiteral("dec-sep")}}},
+       QStringLiteral("dec-sep"), QStringLiteral("json")}}},
 };
 
 // The options whose value is a comma-separated list of names or numbers.
@@ -105,6 +107,17 @@ Commands:
       ends or comes round. --intervals as typed in the search dialog (INF_a;b_c;d_INF); --classes
       are the class numbers, from 0, of the kind of the --column. A precision that is not a number
       keeps 0.001.
+
+--json (kinds, possible, stats, find) prints one JSON document instead of the text, numbers as
+numbers and null where there is none:
+  kinds     {"kinds": [{id, shortName, name, description, integer, textual, minimum, maximum,
+            default, typical, classes: [{name, below}]}]}
+  possible  {"possible": [name, ...]}
+  stats     {"columns": [{column, kind, fromRow, toRow, rows, numbers, outOfRange, texts, value (one
+            number only) or sum, min, max, mean, meanError, variance, varianceError, deviation,
+            deviationError, intervals: [{from, below, count, percent, class}]}]}
+  find      {"found": [{column, row, text}]}
+An interval holds the numbers from `from` (inclusive) to below `below`; null stands for infinity.
 
 Messages go to standard error. Exit status: 0 success, 1 a file could not be read or written,
 settings were refused or nothing was found, 2 bad usage.)";
@@ -250,6 +263,8 @@ int main(int argc, char* argv[])
         {QStringLiteral("column"), QStringLiteral("find: the column searched (default: the whole table)."),
          QStringLiteral("NAME")},
         {QStringLiteral("upward"), QStringLiteral("find: up and to the left.")},
+        {QStringLiteral("json"),
+         QStringLiteral("kinds, possible, stats, find: one JSON document instead of the text.")},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar and no notes on standard error (errors still).")},
         {QStringLiteral("progress"), QStringLiteral("calc: the progress bar even when standard error is no terminal.")},
         {QStringLiteral("threads"), QStringLiteral("calc: the threads that calculate rows (default: every core)."),

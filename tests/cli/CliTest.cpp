@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -678,6 +681,44 @@ TEST_F(CliStatsTest, FindListsEveryCellInSearchOrder)
     run = Cli({QStringLiteral("find"), in, QStringLiteral("--intervals"), QStringLiteral("INF_0;5_INF"),
                QStringLiteral("--column"), QStringLiteral("x")});
     EXPECT_EQ(run.out, QStringLiteral("x\t3\n"));
+}
+
+TEST_F(CliStatsTest, ListingsAsJsonCarryTheNumbersOfTheText)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    const QString in = Path(QStringLiteral("a.txt"));
+    const auto json = [this](const QStringList& arguments) {
+        const CliRun run = Cli(arguments + QStringList{QStringLiteral("--json")});
+        QJsonParseError error{};
+        const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << arguments.join(u' ').toStdString();
+        return document;
+    };
+    // As the report of the first test: 2, 4, 6 with one threshold at 4.
+    const QJsonObject x = json({QStringLiteral("stats"), in, QStringLiteral("--columns"), QStringLiteral("x"),
+                                QStringLiteral("--rows"), QStringLiteral("3:1"), QStringLiteral("--freq"),
+                                QStringLiteral("count:2")})[QStringLiteral("columns")][0]
+                              .toObject();
+    EXPECT_EQ(x[QStringLiteral("numbers")].toInt(), 3);
+    EXPECT_EQ(x[QStringLiteral("mean")].toDouble(), 4.0);
+    EXPECT_EQ(x[QStringLiteral("deviation")].toDouble(), 2.0);
+    const QJsonArray intervals = x[QStringLiteral("intervals")].toArray();
+    ASSERT_EQ(intervals.size(), 2);
+    EXPECT_TRUE(intervals[0][QStringLiteral("from")].isNull());
+    EXPECT_EQ(intervals[0][QStringLiteral("below")].toDouble(), 4.0);
+    EXPECT_EQ(intervals[1][QStringLiteral("count")].toInt(), 2);
+
+    const QJsonArray found
+        = json({QStringLiteral("find"), in, QStringLiteral("--missing")})[QStringLiteral("found")].toArray();
+    ASSERT_EQ(found.size(), 3);   // x 4, t 3, t 4 as the text gives them
+    EXPECT_EQ(found[1][QStringLiteral("text")].toString(), QStringLiteral("abc"));
+    EXPECT_EQ(json({QStringLiteral("kinds")})[QStringLiteral("kinds")].toArray().size(), 108);
+    EXPECT_EQ(
+        json({QStringLiteral("possible"), QStringLiteral("--have"), QStringLiteral("t,v")})[QStringLiteral("possible")]
+            .toArray()
+            .size(),
+        Cli({QStringLiteral("possible"), QStringLiteral("--have"), QStringLiteral("t,v")})
+            .out.count(QLatin1Char('\n')));
 }
 
 TEST_F(CliStatsTest, FindReportsWhatItCannotFind)

@@ -72,13 +72,50 @@ QString SystemDecimalSeparator()
     return QLocale::system().decimalPoint();
 }
 
+ColumnFigures ComputeColumnFigures(const TStatColumnRec& record)
+{
+    ColumnFigures figures;
+    figures.CountOnly = IsCountOnly(record.Kind);
+    figures.Rows = record.ToRow - record.FromRow + 1;
+    const FirstPass pass = CountCells(record, figures.CountOnly);
+    figures.Numbers = pass.numbers;
+    figures.OutOfRange = pass.outOfRange;
+    figures.Texts = pass.texts;
+    figures.First = pass.first;
+    if (!figures.Full())
+        return figures;
+
+    const int n = pass.numbers;
+    figures.Sum = pass.sum;
+    figures.Min = pass.min;
+    figures.Max = pass.max;
+    figures.Mean = float(pass.sum / n);
+    figures.Thresholds = BuildThresholds(record, pass.min, pass.max);
+    figures.Counts.assign(figures.Thresholds.empty() ? 0 : figures.Thresholds.size() + 1, 0);
+    double squares = 0;
+    for (int r = record.FromRow; r <= record.ToRow; ++r) {
+        const TCellData& cell = record.Table->CellData(record.Col, r);
+        if (cell.NoValidValue)
+            continue;
+        const float d = cell.Number - figures.Mean;
+        squares += double(d) * double(d);
+        if (!figures.Counts.empty())
+            ++figures.Counts[std::size_t(IntervalOf(figures.Thresholds, cell.Number))];
+    }
+    figures.Variance = float(squares / (n - 1));
+    figures.Deviation = float(std::sqrt(double(figures.Variance)));
+    figures.MeanError = figures.Deviation / std::sqrt(double(n));
+    figures.VarianceError = figures.Variance * std::sqrt(2.0 / (n - 1));
+    figures.DeviationError = figures.Deviation / std::sqrt(2.0 * (n - 1));
+    return figures;
+}
+
 QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& decimalSeparator)
 {
     const auto format = [&decimalSeparator](const char* message, std::initializer_list<MessageArg> args) {
         return FormatMessage(Texts::tr(message), args, decimalSeparator);
     };
     const TAbstractData* kind = record.Kind;
-    const bool countOnly = IsCountOnly(kind);
 
     QStringList lines{QString()};
     lines << (kind ? format(QT_TRANSLATE_NOOP("StatReport", "            Kolumna %s (%s)"),
@@ -86,70 +123,51 @@ QStringList ComputeColumnReport(const TStatColumnRec& record, const QString& dec
                    : format(QT_TRANSLATE_NOOP("StatReport", "            Kolumna %s"), {record.ColName}));
     lines << QString();
 
-    const FirstPass pass = CountCells(record, countOnly);
-    if (pass.numbers == 0) {
+    const ColumnFigures figures = ComputeColumnFigures(record);
+    if (figures.Numbers == 0) {
         lines << Texts::tr("Cała kolumna jest pusta !") << QString();
         return lines;
     }
-    if (pass.numbers == 1) {
-        const QString name = record.FreqMode == fmStandard && kind ? kind->ClassName(pass.first) : QString();
+    if (figures.Numbers == 1) {
+        const QString name = record.FreqMode == fmStandard && kind ? kind->ClassName(figures.First) : QString();
         lines << (name.isEmpty()
                       ? format(QT_TRANSLATE_NOOP("StatReport", "W tej kolumnie jest tylko jedna dana: %.3f"),
-                               {double(pass.first)})
+                               {double(figures.First)})
                       : format(QT_TRANSLATE_NOOP("StatReport", "W tej kolumnie jest tylko jedna dana: %.3f (%s)"),
-                               {double(pass.first), name}));
+                               {double(figures.First), name}));
         lines << QString();
         return lines;
     }
 
-    const int n = pass.numbers;
     lines << format(QT_TRANSLATE_NOOP("StatReport", "Ilość wierszy:                 %3d  (od %d do %d)"),
-                    {record.ToRow - record.FromRow + 1, record.FromRow, record.ToRow});
-    lines << format(QT_TRANSLATE_NOOP("StatReport", "Ilość danych liczbowych:       %3d"), {n});
-    lines << format(QT_TRANSLATE_NOOP("StatReport", "w tym spoza dopuszcz. zakresu: %3d"), {pass.outOfRange});
-    lines << format(QT_TRANSLATE_NOOP("StatReport", "Ilość napisów:                 %3d"), {pass.texts});
-    if (countOnly)
+                    {figures.Rows, record.FromRow, record.ToRow});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Ilość danych liczbowych:       %3d"), {figures.Numbers});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "w tym spoza dopuszcz. zakresu: %3d"), {figures.OutOfRange});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Ilość napisów:                 %3d"), {figures.Texts});
+    if (figures.CountOnly)
         return lines;
 
-    const float mean = float(pass.sum / n);
-    const std::vector<float> thresholds = BuildThresholds(record, pass.min, pass.max);
-    std::vector<int> counts(thresholds.empty() ? 0 : thresholds.size() + 1, 0);
-    double squares = 0;
-    for (int r = record.FromRow; r <= record.ToRow; ++r) {
-        const TCellData& cell = record.Table->CellData(record.Col, r);
-        if (cell.NoValidValue)
-            continue;
-        const float d = cell.Number - mean;
-        squares += double(d) * double(d);
-        if (!counts.empty())
-            ++counts[std::size_t(IntervalOf(thresholds, cell.Number))];
-    }
-    const float variance = float(squares / (n - 1));   // the sample variance
-    const float sd = float(std::sqrt(double(variance)));
-
-    // The ± terms are the standard errors of the estimates: s/√n, s²·√(2/(n−1)), s/√(2(n−1)).
-    lines << format(QT_TRANSLATE_NOOP("StatReport", "Suma:                          %10.3f"), {pass.sum});
-    lines << format(QT_TRANSLATE_NOOP("StatReport", "Minimalna wartość:             %10.3f"), {double(pass.min)});
-    lines << format(QT_TRANSLATE_NOOP("StatReport", "Maksymalna wartość:            %10.3f"), {double(pass.max)});
-    const double meanError = sd / std::sqrt(double(n));
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Suma:                          %10.3f"), {figures.Sum});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Minimalna wartość:             %10.3f"), {double(figures.Min)});
+    lines << format(QT_TRANSLATE_NOOP("StatReport", "Maksymalna wartość:            %10.3f"), {double(figures.Max)});
     if (record.FreqMode == fmStandard && kind)
         lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f  (%s)"),
-                        {double(mean), meanError, kind->ClassName(mean)});
+                        {double(figures.Mean), figures.MeanError, kind->ClassName(figures.Mean)});
     else
         lines << format(QT_TRANSLATE_NOOP("StatReport", "Średnia arytmetyczna:          %10.3f ± %.3f"),
-                        {double(mean), meanError});
+                        {double(figures.Mean), figures.MeanError});
     lines << format(QT_TRANSLATE_NOOP("StatReport", "Wariancja:                     %10.3f ± %.3f"),
-                    {double(variance), variance * std::sqrt(2.0 / (n - 1))});
+                    {double(figures.Variance), figures.VarianceError});
     lines << format(QT_TRANSLATE_NOOP("StatReport", "Odchylenie standardowe:        %10.3f ± %.3f"),
-                    {double(sd), sd / std::sqrt(2.0 * (n - 1))});
-    if (mean != 0)
+                    {double(figures.Deviation), figures.DeviationError});
+    if (figures.Mean != 0)
         lines << format(QT_TRANSLATE_NOOP("StatReport", "'Coefficient of the variance': %10.3f %%"),
-                        {double(sd) / double(mean) * 100});
+                        {double(figures.Deviation) / double(figures.Mean) * 100});
     else
         lines << Texts::tr("'Coefficient of the variance': N/A");
 
-    if (!thresholds.empty())
-        lines << FrequencyLines(record, thresholds, counts, decimalSeparator);
+    if (!figures.Thresholds.empty())
+        lines << FrequencyLines(record, figures.Thresholds, figures.Counts, decimalSeparator);
     return lines;
 }
 

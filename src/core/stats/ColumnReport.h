@@ -9,6 +9,34 @@
 
 class UserInterface;
 
+// The figures of one column over its rows FromRow…ToRow, as the report prints them. Cells without a
+// valid number are texts; numbers out of range take part in everything. With no number or a single
+// one, only the counts (and the single value) are meaningful; a count-only column has counts alone.
+struct ColumnFigures
+{
+    int Rows = 0;
+    int Numbers = 0;
+    int OutOfRange = 0;
+    int Texts = 0;
+    bool CountOnly = false;
+    float First = 0;   // the first number (the single value of a column with one)
+    // From two numbers on, unless count-only:
+    double Sum = 0;
+    float Min = 0;
+    float Max = 0;
+    float Mean = 0;
+    double MeanError = 0;   // the standard errors of the estimates: s/√n, s²·√(2/(n−1)), s/√(2(n−1))
+    float Variance = 0;     // the sample variance
+    double VarianceError = 0;
+    float Deviation = 0;
+    double DeviationError = 0;
+    std::vector<float> Thresholds;   // of the frequency intervals, ascending; none without intervals
+    std::vector<int> Counts;         // numbers per interval: Thresholds.size() + 1 of them
+
+    bool Full() const { return Numbers >= 2 && !CountOnly; }
+};
+ColumnFigures ComputeColumnFigures(const TStatColumnRec& record);
+
 // The decimal separator of the operating system's locale: the statistics report prints its numbers
 // with it, not with the program's own separator.
 QString SystemDecimalSeparator();

@@ -2,6 +2,7 @@
 
 #include "cli/CliUserInterface.h"
 #include "cli/Commands.h"
+#include "cli/Completion.h"
 
 #include "core/base/FileError.h"
 #include "core/base/NumberText.h"
@@ -33,7 +34,10 @@ struct Texts
 
 using Command = int (*)(CommandContext&);
 
-// A command and the options that belong to it; --home and --decimal-separator belong to every one.
+// The options that belong to every command.
+const QStringList GlobalOptions{QStringLiteral("home"), QStringLiteral("decimal-separator"), QStringLiteral("quiet")};
+
+// A command and the options that belong to it (besides the global ones).
 struct CommandEntry
 {
     Command run;
@@ -118,6 +122,10 @@ numbers and null where there is none:
             deviationError, intervals: [{from, below, count, percent, class}]}]}
   find      {"found": [{column, row, text}]}
 An interval holds the numbers from `from` (inclusive) to below `below`; null stands for infinity.
+
+  completion (bash | zsh)
+      Prints the tool's completion script for the shell: commands, options, file names and the data
+      kinds' names (e.g. source <(salvento-cli completion bash)).
 
 Messages go to standard error. Exit status: 0 success, 1 a file could not be read or written,
 settings were refused or nothing was found, 2 bad usage.)";
@@ -213,6 +221,21 @@ int Finish(int status, CliUserInterface& ui)
     return ExitFileError;
 }
 
+// completion SHELL: the completion script of the tool for bash or zsh on standard output.
+int PrintCompletion(const QStringList& arguments, const QList<QCommandLineOption>& options, CliUserInterface& ui)
+{
+    std::vector<CommandOptions> commands;
+    for (const auto& [name, entry] : Commands)
+        commands.emplace_back(name, entry.options);
+    commands.emplace_back(QStringLiteral("completion"), QStringList());
+    const QString script = arguments.size() == 1 ? CompletionScript(arguments[0], commands, options, GlobalOptions)
+                                                 : QString();
+    if (script.isEmpty())
+        return Usage(QStringLiteral("completion takes bash or zsh"));
+    std::fputs(script.toUtf8().constData(), stdout);
+    return Finish(ExitOk, ui);
+}
+
 }   // namespace
 
 int Usage(const QString& message)
@@ -281,7 +304,7 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("calc, convert, possible, kinds, stats or find"));
+                                 QStringLiteral("calc, convert, possible, kinds, stats, find or completion"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
     CliUserInterface ui;
@@ -300,13 +323,14 @@ int main(int argc, char* argv[])
     if (arguments.isEmpty())
         return Usage(QStringLiteral("no command given"));
     const QString commandName = arguments.takeFirst();
+    if (commandName == QStringLiteral("completion"))
+        return PrintCompletion(arguments, options, ui);
     const auto command = Commands.find(commandName);
     if (command == Commands.end())
         return Usage(QStringLiteral("unknown command"));
     for (const QString& given : parser.optionNames()) {
         const QString name = LongName(options, given);
-        if (name != QStringLiteral("home") && name != QStringLiteral("decimal-separator")
-            && name != QStringLiteral("quiet") && !command->second.options.contains(name))
+        if (!GlobalOptions.contains(name) && !command->second.options.contains(name))
             return Usage(QStringLiteral("--%1 does not belong to %2").arg(name, commandName));
         if (!TakesValue(options, name))
             continue;

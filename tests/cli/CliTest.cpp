@@ -125,6 +125,7 @@ TEST_F(CliTest, ReportsMissingFilesAndBadUsage)
 
     EXPECT_EQ(Cli({QStringLiteral("convert"), Path(QStringLiteral("in.txt"))}).status, 2);
     EXPECT_EQ(Cli({QStringLiteral("frobnicate")}).status, 2);
+    EXPECT_EQ(Cli({QStringLiteral("completion"), QStringLiteral("fish")}).status, 2);
     EXPECT_EQ(
         Cli({QStringLiteral("calc"), QStringLiteral("--threads"), QStringLiteral("0"), Path(QStringLiteral("in.txt"))})
             .status,

@@ -15,7 +15,8 @@ data=$usr/share/salvento
 example=$data/examples/station-year.txt
 for file in bin/salvento bin/salvento-cli share/salvento/SALVENTO.INI share/salvento/WSI.INI \
   share/salvento/salvento.ENU share/salvento/help/pl/index.html share/man/man1/salvento.1.gz \
-  share/man/man1/salvento-cli.1.gz share/doc/salvento/copyright share/icons/hicolor/256x256/apps; do
+  share/man/man1/salvento-cli.1.gz share/doc/salvento/copyright share/icons/hicolor/256x256/apps \
+  share/bash-completion/completions/salvento-cli share/zsh/vendor-completions/_salvento-cli; do
   [[ -e $usr/$file ]] || { echo "not installed: $file"; exit 1; }
 done
 
@@ -28,6 +29,11 @@ step "salvento-cli calculates every index of the installed example (WSI.INI from
 rows=$(grep -c "" indices.txt)
 ((rows == 8761)) || { echo "expected a header and 8760 rows, got $rows lines"; exit 1; }
 grep -q UTCI indices.txt
+
+step "the bash completion offers the commands and the kinds' names"
+words=$(PATH=$usr/bin:$PATH bash -c 'source "$1"; COMP_WORDS=(salvento-cli calc --indices UTC); COMP_CWORD=3
+  _salvento_cli 2>/dev/null; echo "${COMPREPLY[@]}"' - "$usr/share/bash-completion/completions/salvento-cli")
+[[ $words == UTCI ]] || { echo "completion of --indices UTC gave: $words"; exit 1; }
 
 step "the user's configuration was copied from the shipped one"
 cmp "$data/SALVENTO.INI" "$XDG_CONFIG_HOME/salvento/SALVENTO.INI"

@@ -86,6 +86,34 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message>
+        <location filename="../../src/gui/chart/ChartBuilder.cpp" line="+146"/>
+        <source>Data i godzina</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wiersz</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Liczba</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Kalendarz bioklimatyczny wymaga kolumny month.</source>
+        <translation>A bioclimatic calendar needs a month column.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kolumna %1 nie ma klas, z których powstaje kalendarz bioklimatyczny.</source>
+        <translation>Column %1 has no classes to make a bioclimatic calendar of.</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <location filename="../../src/core/table/DataFile.cpp" line="+218"/>
@@ -259,7 +287,7 @@ The point is used as the decimal separator instead.</translation>
     </message>
     <message>
         <location line="+55"/>
-        <location filename="../../src/cli/main.cpp" line="+144"/>
+        <location filename="../../src/cli/main.cpp" line="+182"/>
         <source>Katalog %1 nie istnieje !</source>
         <translation>The directory %1 does not exist!</translation>
     </message>
@@ -287,6 +315,10 @@ The point is used as the decimal separator instead.</translation>
         <location line="+51"/>
         <source>Błąd podczas zapisu na standardowe wyjście !</source>
         <translation>Error while writing to the standard output!</translation>
+    </message>
+    <message>
+        <source>Błąd podczas zapisu do pliku %1 !</source>
+        <translation type="obsolete">Error while writing to the file %1!</translation>
     </message>
 </context>
 <context>
@@ -434,7 +466,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>StatReport</name>
     <message>
-        <location filename="../../src/core/stats/ColumnReport.cpp" line="+84"/>
+        <location filename="../../src/core/stats/ColumnReport.cpp" line="+121"/>
         <source>            Kolumna %s (%s)</source>
         <translation>            Column %s (%s)</translation>
     </message>
@@ -459,7 +491,7 @@ The current column, however, is not a data column!</translation>
         <translation>This column holds only one value: %.3f (%s)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Ilość wierszy:                 %3d  (od %d do %d)</source>
         <translation>Number of rows:                %3d  (from %d to %d)</translation>
     </message>
@@ -479,7 +511,7 @@ The current column, however, is not a data column!</translation>
         <translation>Number of texts:               %3d</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+4"/>
         <source>Suma:                          %10.3f</source>
         <translation>Sum:                           %10.3f</translation>
     </message>
@@ -494,7 +526,7 @@ The current column, however, is not a data column!</translation>
         <translation>Maximum value:                 %10.3f</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Średnia arytmetyczna:          %10.3f ± %.3f  (%s)</source>
         <translation>Arithmetic mean:               %10.3f ± %.3f  (%s)</translation>
     </message>

@@ -39,5 +39,6 @@ int RunCalc(CommandContext& context);
 int RunConvert(CommandContext& context);
 int RunFind(CommandContext& context);
 int RunKinds(CommandContext& context);
+int RunPlot(CommandContext& context);
 int RunPossible(CommandContext& context);
 int RunStats(CommandContext& context);

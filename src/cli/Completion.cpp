@@ -37,13 +37,14 @@ QStringList ValueOptions(const QList<QCommandLineOption>& options)
 QString BashScript(const std::vector<CommandOptions>& commands, const QList<QCommandLineOption>& options,
                    const QStringList& global)
 {
-    const QStringList globalWords = Spellings(options, global) + QStringList{QStringLiteral("--help"),
-                                                                             QStringLiteral("--version")};
+    const QStringList globalWords = Spellings(options, global)
+        + QStringList{QStringLiteral("--help"), QStringLiteral("--version")};
     QStringList commandNames;
     QString perCommand;
     for (const auto& [name, own] : commands) {
         commandNames << name;
-        perCommand += QStringLiteral("    %1) words=\"%2\" ;;\n").arg(name, (Spellings(options, own) + globalWords).join(u' '));
+        perCommand += QStringLiteral("    %1) words=\"%2\" ;;\n")
+                          .arg(name, (Spellings(options, own) + globalWords).join(u' '));
     }
     const QString script = QStringLiteral(R"sh(# bash completion for salvento-cli (made by salvento-cli completion bash)
 _salvento_cli()
@@ -110,18 +111,19 @@ QString ZshSpec(const QCommandLineOption& option)
     QString value;
     if (!option.valueName().isEmpty()) {
         const QString name = option.names().last();
-        const QString action = KindLists.contains(name)     ? QStringLiteral("_salvento_cli_kinds")
-            : Directories.contains(name)                      ? QStringLiteral("_files -/")
-            : name == QStringLiteral("output")                ? QStringLiteral("_files")
-            : name == QStringLiteral("freq")                  ? QStringLiteral("(none standard user\\: width\\: count\\:)")
-                                                              : QString();
-        value = QStringLiteral(":%1:%2").arg(quoted(option.valueName()).replace(QLatin1Char(':'), QStringLiteral("\\:")),
-                                            action);
+        const QString action = KindLists.contains(name) ? QStringLiteral("_salvento_cli_kinds")
+            : Directories.contains(name)                ? QStringLiteral("_files -/")
+            : name == QStringLiteral("output")          ? QStringLiteral("_files")
+            : name == QStringLiteral("freq")            ? QStringLiteral("(none standard user\\: width\\: count\\:)")
+                                                        : QString();
+        value = QStringLiteral(":%1:%2").arg(
+            quoted(option.valueName()).replace(QLatin1Char(':'), QStringLiteral("\\:")), action);
     }
     QStringList specs;
     for (const QString& spelling : option.names())
-        specs << QStringLiteral("'%1%2[%3]%4'").arg(spelling.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
-                                                  spelling, description, value);
+        specs << QStringLiteral("'%1%2[%3]%4'")
+                     .arg(spelling.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), spelling, description,
+                          value);
     return specs.join(u' ');
 }
 
@@ -141,8 +143,8 @@ QString ZshScript(const std::vector<CommandOptions>& commands, const QList<QComm
             if (const QCommandLineOption* option = Find(options, optionName))
                 specs << ZshSpec(*option);
         const QString arguments = name == QStringLiteral("completion") ? QStringLiteral("'1:shell:(bash zsh)'")
-            : name == QStringLiteral("kinds")                           ? QString()
-                                                                        : QStringLiteral("'*:file:_files'");
+            : name == QStringLiteral("kinds")                          ? QString()
+                                                                       : QStringLiteral("'*:file:_files'");
         perCommand += QStringLiteral("      %1) _arguments %2 %3 ;;\n").arg(name, specs.join(u' '), arguments);
     }
     const QString script = QStringLiteral(R"sh(#compdef salvento-cli

@@ -1,5 +1,6 @@
 #include "cli/CliUserInterface.h"
 #include "cli/Commands.h"
+#include "cli/FreqOption.h"
 #include "cli/Json.h"
 
 #include "core/data/AbstractData.h"
@@ -16,47 +17,6 @@
 #include <optional>
 
 namespace {
-
-// The mode of --freq and the text of its field: none, standard, user:LIST, width:W, count:N.
-struct FreqChoice
-{
-    int mode = fmNone;
-    QString text;
-};
-
-std::optional<FreqChoice> ParseFreq(const QString& value)
-{
-    const qsizetype colon = value.indexOf(QLatin1Char(':'));
-    const QString name = colon < 0 ? value : value.left(colon);
-    const QString text = colon < 0 ? QString() : value.mid(colon + 1);
-    if (colon < 0 && name == QStringLiteral("none"))
-        return FreqChoice{fmNone, text};
-    if (colon < 0 && name == QStringLiteral("standard"))
-        return FreqChoice{fmStandard, text};
-    if (colon >= 0 && name == QStringLiteral("user"))
-        return FreqChoice{fmUser, text};
-    if (colon >= 0 && name == QStringLiteral("width"))
-        return FreqChoice{fmWidth, text};
-    if (colon >= 0 && name == QStringLiteral("count"))
-        return FreqChoice{fmCount, text};
-    return std::nullopt;
-}
-
-// The dialog's settings for one column with the mode of --freq; the message of the first invalid one.
-QString ApplyFreq(TStatColumnRec& record, const FreqChoice& choice, int largestRow)
-{
-    if (!IsModeOffered(record, choice.mode))
-        return QStringLiteral("salvento-cli: column %1 does not offer this frequency mode").arg(record.ColName);
-    TStatOptions options = LoadStatOptions(record);
-    options.FreqMode = choice.mode;
-    if (choice.mode == fmUser)
-        options.UserText = choice.text;
-    else if (choice.mode == fmWidth)
-        options.HistWidth = choice.text;
-    else if (choice.mode == fmCount)
-        options.HistCount = choice.text;
-    return StoreStatOptions(options, record, largestRow);
-}
 
 // The frequency intervals for --json: each from its lower threshold (inclusive) to its upper one
 // (exclusive), null standing for infinity, with the class name in the kind's classes.

@@ -12,17 +12,23 @@
 #include "core/settings/IniFile.h"
 #include "core/settings/Options.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
+#include <memory>
 #include <new>
+#include <optional>
 
 namespace {
 
@@ -59,6 +65,10 @@ const std::map<QString, CommandEntry> Commands = {
        QStringLiteral("column"), QStringLiteral("upward"), QStringLiteral("data-sep"), QStringLiteral("dec-sep"),
        QStringLiteral("json")}}},
     {QStringLiteral("kinds"), {RunKinds, {QStringLiteral("json")}}},
+    {QStringLiteral("plot"),
+     {RunPlot,
+      {QStringLiteral("columns"), QStringLiteral("type"), QStringLiteral("freq"), QStringLiteral("percent"),
+       QStringLiteral("size"), QStringLiteral("output"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
     {QStringLiteral("possible"),
      {RunPossible,
       {QStringLiteral("have"), QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("json")}}},
@@ -123,6 +133,13 @@ numbers and null where there is none:
   find      {"found": [{column, row, text}]}
 An interval holds the numbers from `from` (inclusive) to below `below`; null stands for infinity.
 
+  plot IN --columns a,b [--type series|histogram|calendar] [--freq MODE] [--percent] [--size WxH]
+        -o OUT
+      Draws a chart of the columns to OUT: a PNG picture, or SVG for a name ending in .svg (default
+      size 1000x600). series: the columns as lines against the row, or against the date and time
+      when IN has month, day and hour columns; histogram: one column's frequency intervals as stats
+      counts them (--freq as there; --percent for shares instead of counts); calendar: for each
+      month, the shares of one column's classes (its kind's classes; IN needs a month column).
   completion (bash | zsh)
       Prints the tool's completion script for the shell: commands, options, file names and the data
       kinds' names (e.g. source <(salvento-cli completion bash)).
@@ -246,7 +263,17 @@ int Usage(const QString& message)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The plot command draws with the widgets, off any screen; the others need no more than the core.
+    const bool plots = std::any_of(argv + 1, argv + argc,
+                                   [](const char* word) { return std::strcmp(word, "plot") == 0; });
+    if (plots && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<QTemporaryDir> runtime;   // the offscreen platform asks for one; a batch run may have none
+    if (plots && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.emplace().isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+    const std::unique_ptr<QCoreApplication> application = plots ? std::make_unique<QApplication>(argc, argv)
+                                                                : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("salvento-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SALVENTO_VERSION));
 
@@ -265,12 +292,16 @@ int main(int argc, char* argv[])
         {QStringLiteral("indices"), QStringLiteral("calc: the kinds to calculate, by name."), QStringLiteral("a,b,c")},
         {QStringLiteral("all"), QStringLiteral("calc: every computable kind (the default).")},
         {{QStringLiteral("o"), QStringLiteral("output")},
-         QStringLiteral("calc: the file to save the results to."),
+         QStringLiteral("calc, plot: the file to save the results to."),
          QStringLiteral("OUT")},
         {QStringLiteral("have"), QStringLiteral("possible: the kinds at hand, by name."), QStringLiteral("a,b,c")},
-        {QStringLiteral("columns"), QStringLiteral("stats: the columns, by name."), QStringLiteral("a,b,c")},
+        {QStringLiteral("columns"), QStringLiteral("stats, plot: the columns, by name."), QStringLiteral("a,b,c")},
+        {QStringLiteral("type"), QStringLiteral("plot: series, histogram or calendar."), QStringLiteral("TYPE")},
+        {QStringLiteral("percent"), QStringLiteral("plot --type histogram: shares instead of counts.")},
+        {QStringLiteral("size"), QStringLiteral("plot: the picture's size in pixels (1000x600)."),
+         QStringLiteral("WxH")},
         {QStringLiteral("rows"), QStringLiteral("stats: the rows selected."), QStringLiteral("FROM:TO")},
-        {QStringLiteral("freq"), QStringLiteral("stats: the frequency intervals."), QStringLiteral("MODE")},
+        {QStringLiteral("freq"), QStringLiteral("stats, plot: the frequency intervals."), QStringLiteral("MODE")},
         {QStringLiteral("text"), QStringLiteral("find: a text within the cells."), QStringLiteral("T")},
         {QStringLiteral("case-insensitive"), QStringLiteral("find --text: letter case is ignored.")},
         {QStringLiteral("no-text-cells"), QStringLiteral("find --text: cells without a number are skipped.")},
@@ -304,7 +335,7 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("calc, convert, possible, kinds, stats, find or completion"));
+                                 QStringLiteral("calc, convert, possible, kinds, stats, find, plot or completion"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
     CliUserInterface ui;

@@ -7,7 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSize>
 #include <QTemporaryDir>
+#include <QtEndian>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -341,6 +344,54 @@ TEST_F(CliTest, CalculatesEveryIndexForTheExampleYear)
                   .status,
               0);
     EXPECT_EQ(Read(QStringLiteral("one.txt")), Read(QStringLiteral("year.txt")));
+}
+
+TEST_F(CliTest, PlotsTheThreeChartsAsPicturesOfTheSizeAsked)
+{
+    const QString example
+        = QFileInfo(QStringLiteral(SALVENTO_CLI)).dir().filePath(QStringLiteral("examples/station-year.txt"));
+    const QString year = Path(QStringLiteral("year.txt"));
+    ASSERT_EQ(Shipped({QStringLiteral("calc"), QStringLiteral("-k"), QStringLiteral("--indices"),
+                       QStringLiteral("UTCI"), example, QStringLiteral("-o"), year})
+                  .status,
+              0);
+    // The width and height of a PNG picture, from its header.
+    const auto pngSize = [this](const QString& name) {
+        const QByteArray png = Read(name);
+        const auto number = [&png](int at) { return qFromBigEndian<quint32>(png.constData() + at); };
+        return png.startsWith("\x89PNG") && png.size() > 24 ? QSize(int(number(16)), int(number(20))) : QSize();
+    };
+    const QString plot = QStringLiteral("plot");
+    const QString columns = QStringLiteral("--columns");
+    const QString type = QStringLiteral("--type");
+    const QString out = QStringLiteral("-o");
+    ASSERT_EQ(Shipped({plot, year, columns, QStringLiteral("t,UTCI"), QStringLiteral("--size"),
+                       QStringLiteral("640x480"), out, Path(QStringLiteral("series.png"))})
+                  .status,
+              0);
+    EXPECT_EQ(pngSize(QStringLiteral("series.png")), QSize(640, 480));
+    ASSERT_EQ(Shipped({plot, year, columns, QStringLiteral("UTCI"), type, QStringLiteral("calendar"), out,
+                       Path(QStringLiteral("calendar.png"))})
+                  .status,
+              0);
+    EXPECT_EQ(pngSize(QStringLiteral("calendar.png")), QSize(1000, 600));
+    ASSERT_EQ(Shipped({plot, year, columns, QStringLiteral("t"), type, QStringLiteral("histogram"),
+                       QStringLiteral("--freq"), QStringLiteral("width:5"), out, Path(QStringLiteral("t.svg"))})
+                  .status,
+              0);
+    QXmlStreamReader svg(Read(QStringLiteral("t.svg")));
+    while (!svg.atEnd())
+        svg.readNext();
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+
+    EXPECT_EQ(Shipped({plot, year, columns, QStringLiteral("t"), type, QStringLiteral("calendar"), out,
+                       Path(QStringLiteral("x.png"))})
+                  .status,
+              1);   // t has no classes
+    EXPECT_EQ(Shipped({plot, year, columns, QStringLiteral("t"), type, QStringLiteral("pie"), out,
+                       Path(QStringLiteral("x.png"))})
+                  .status,
+              2);
 }
 
 // A weather file is opened as the Open command opens it: every row gets UTCI, and the weather type

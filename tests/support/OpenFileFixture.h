@@ -15,7 +15,10 @@
 class OpenFileFixture : public testing::Test
 {
 protected:
-    TempHome home{QByteArray()};
+    // `ini`: the configuration the kinds are read from.
+    explicit OpenFileFixture(const QByteArray& ini = QByteArray()) : home(ini) { }
+
+    TempHome home;
     DataManager kinds{CreateKind, home.IniPath(), QStringLiteral("PL")};
     ScriptedUi ui;
     TableSet tables;

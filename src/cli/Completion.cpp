@@ -72,6 +72,7 @@ _salvento_cli()
   %3) COMPREPLY=($(compgen -d -- "$cur")); return ;;
   -o|--output) COMPREPLY=($(compgen -f -- "$cur")); return ;;
   --freq) COMPREPLY=($(compgen -W "none standard user: width: count:" -- "$cur")); return ;;
+  --type) COMPREPLY=($(compgen -W "series histogram calendar" -- "$cur")); return ;;
   %1) return ;;
   esac
   if [[ -z $command ]]; then
@@ -115,6 +116,7 @@ QString ZshSpec(const QCommandLineOption& option)
             : Directories.contains(name)                ? QStringLiteral("_files -/")
             : name == QStringLiteral("output")          ? QStringLiteral("_files")
             : name == QStringLiteral("freq")            ? QStringLiteral("(none standard user\\: width\\: count\\:)")
+            : name == QStringLiteral("type")            ? QStringLiteral("(series histogram calendar)")
                                                         : QString();
         value = QStringLiteral(":%1:%2").arg(
             quoted(option.valueName()).replace(QLatin1Char(':'), QStringLiteral("\\:")), action);

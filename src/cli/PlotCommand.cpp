@@ -53,12 +53,12 @@ int RunPlot(CommandContext& context)
         return Usage(QStringLiteral("plot needs one input file"));
     if (!given("output") || !given("columns"))
         return Usage(QStringLiteral("plot needs --columns and -o OUT"));
-    const std::optional<ChartType> type
-        = ParseType(given("type") ? parser.value(QStringLiteral("type")) : QStringLiteral("series"));
+    const std::optional<ChartType> type = ParseType(given("type") ? parser.value(QStringLiteral("type"))
+                                                                  : QStringLiteral("series"));
     if (!type)
         return Usage(QStringLiteral("--type takes series, histogram or calendar"));
-    const std::optional<QSize> size
-        = ParseSize(given("size") ? parser.value(QStringLiteral("size")) : QStringLiteral("1000x600"));
+    const std::optional<QSize> size = ParseSize(given("size") ? parser.value(QStringLiteral("size"))
+                                                              : QStringLiteral("1000x600"));
     if (!size)
         return Usage(QStringLiteral("--size takes WxH, each from 100 to 10000 pixels"));
     std::optional<FreqChoice> freq;

@@ -87,14 +87,16 @@ void AddColumn(QChart& chart, const SeriesData& data, bool dated, QColor colour,
 // A colour of the scale from cold (0: blue) through pale yellow to hot (1: red).
 QColor ColdToHot(double position)
 {
-    static const std::array<QColor, 5> Stops{QColor(0x2c, 0x7b, 0xb6), QColor(0xab, 0xd9, 0xe9), QColor(0xff, 0xff, 0xbf),
-                                             QColor(0xfd, 0xae, 0x61), QColor(0xd7, 0x19, 0x1c)};
+    static const std::array<QColor, 5> Stops{QColor(0x2c, 0x7b, 0xb6), QColor(0xab, 0xd9, 0xe9),
+                                             QColor(0xff, 0xff, 0xbf), QColor(0xfd, 0xae, 0x61),
+                                             QColor(0xd7, 0x19, 0x1c)};
     const double scaled = std::clamp(position, 0.0, 1.0) * double(Stops.size() - 1);
     const auto below = std::min(std::size_t(scaled), Stops.size() - 2);
     const double f = scaled - double(below);
     const QColor& a = Stops[below];
     const QColor& b = Stops[below + 1];
-    return QColor::fromRgbF(float(a.redF() + f * (b.redF() - a.redF())), float(a.greenF() + f * (b.greenF() - a.greenF())),
+    return QColor::fromRgbF(float(a.redF() + f * (b.redF() - a.redF())),
+                            float(a.greenF() + f * (b.greenF() - a.greenF())),
                             float(a.blueF() + f * (b.blueF() - a.blueF())));
 }
 
@@ -176,7 +178,7 @@ std::unique_ptr<QChart> SeriesChart(const TTable& table, const std::vector<int>&
         // Days and months for more than three days, the hours as well for fewer.
         constexpr qint64 ThreeDays = 3 * 24 * 3600 * qint64(1000);
         axis->setFormat(axis->min().msecsTo(axis->max()) > ThreeDays ? QStringLiteral("dd.MM")
-                                                                      : QStringLiteral("dd.MM hh:mm"));
+                                                                     : QStringLiteral("dd.MM hh:mm"));
     }
     FitValues(*left, series, firstUnit, true);
     if (right)

@@ -87,7 +87,7 @@ TEST_F(ChartDataTest, TheCalendarOfTheExampleYearHasTwelveMonthsOfWholeShares)
         EXPECT_GT(calendar->Numbers[m], 600);
         EXPECT_NEAR(std::accumulate(calendar->Shares[m].begin(), calendar->Shares[m].end(), 0.0), 100.0, 1e-9);
     }
-    EXPECT_GT(calendar->Shares[0][0], calendar->Shares[6][0]);   // colder in January than in July
+    EXPECT_GT(calendar->Shares[0][0], calendar->Shares[6][0]);      // colder in January than in July
     EXPECT_FALSE(MakeCalendar(table, table.ColumnIndexOf(u"t")));   // no classes
 }
 

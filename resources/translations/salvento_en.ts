@@ -88,7 +88,7 @@
 <context>
     <name>Chart</name>
     <message>
-        <location filename="../../src/gui/chart/ChartBuilder.cpp" line="+146"/>
+        <location filename="../../src/gui/chart/ChartBuilder.cpp" line="+148"/>
         <source>Data i godzina</source>
         <translation>Date and time</translation>
     </message>
@@ -315,10 +315,6 @@ The point is used as the decimal separator instead.</translation>
         <location line="+51"/>
         <source>Błąd podczas zapisu na standardowe wyjście !</source>
         <translation>Error while writing to the standard output!</translation>
-    </message>
-    <message>
-        <source>Błąd podczas zapisu do pliku %1 !</source>
-        <translation type="obsolete">Error while writing to the file %1!</translation>
     </message>
 </context>
 <context>
@@ -782,6 +778,109 @@ The current column, however, is not a data column!</translation>
         <location line="+4"/>
         <source>Tabele źródłowe muszą występować poczynając od priorytetu 0, bez przerw !</source>
         <translation>Source tables must be given from priority 0 on, without gaps!</translation>
+    </message>
+</context>
+<context>
+    <name>TChartWin</name>
+    <message>
+        <location filename="../../src/gui/chart/ChartWindow.cpp" line="+104"/>
+        <source>Przebieg</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Histogram</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kalendarz bioklimatyczny</source>
+        <translation>Bioclimatic calendar</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>W procentach</source>
+        <translation>As percentages</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Przedziały:</source>
+        <translation>Intervals:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wartość:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Zapisz jako ...</source>
+        <translation>Save as ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kopiuj</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rodzaj wykresu:</source>
+        <translation>Kind of chart:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kolumny:</source>
+        <translation>Columns:</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>klasy wskaźnika</source>
+        <translation>classes of the index</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>o szerokości</source>
+        <translation>of width</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>w liczbie</source>
+        <translation>in number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>progi użytkownika</source>
+        <translation>user&apos;s thresholds</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Zaznacz kolumny, z których powstaje wykres.</source>
+        <translation>Check the columns to draw the chart of.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Wykres: %1</source>
+        <translation>Chart: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Zapisz wykres</source>
+        <translation>Save chart</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Obraz PNG (*.png);;Grafika SVG (*.svg)</source>
+        <translation>PNG picture (*.png);;SVG graphics (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wykres</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Błąd podczas zapisu do pliku %1 !</source>
+        <translation>Error while writing to the file %1!</translation>
     </message>
 </context>
 <context>
@@ -1612,7 +1711,17 @@ write to us!</translation>
         <translation>Statistics|Shows basic statistics of the data in the current table</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+7"/>
+        <source>&amp;Wykres ...</source>
+        <translation>&amp;Chart ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wykres|Rysuje wykres zaznaczonych kolumn bieżącej tabeli: przebieg, histogram lub kalendarz bioklimatyczny</source>
+        <translation>Chart|Draws a chart of the selected columns of the current table: series, histogram or bioclimatic calendar</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>&amp;Plik</source>
         <translation>&amp;File</translation>
     </message>
@@ -1652,7 +1761,7 @@ write to us!</translation>
         <translation>&amp;Calculations</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Op&amp;cje</source>
         <translation>&amp;Options</translation>
     </message>

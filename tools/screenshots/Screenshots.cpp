@@ -1,6 +1,7 @@
 // Writes PNG pictures of the desktop application for the README: the main window with two tables
 // (the example year and the indices calculated from it), the Edit menu offering to undo a change,
-// the load options dialog, both calculation dialogs, the data options dialog and the options dialog.
+// the load options dialog, both calculation dialogs, the data options dialog, the options dialog and
+// the three charts of the example year.
 // Drawn offscreen; see script/screenshots.
 
 #include "core/calc/CalcManager.h"
@@ -13,6 +14,7 @@
 #include "gui/calc/CalcMainForm.h"
 #include "gui/calc/CalcRunner.h"
 #include "gui/calc/PossibleIdxsSelForm.h"
+#include "gui/chart/ChartWindow.h"
 #include "gui/data/DataOptionsForm.h"
 #include "gui/table/LoadOptionsForm.h"
 #include "gui/table/TableWin.h"
@@ -172,5 +174,26 @@ int main(int argc, char* argv[])
     bool point = true;
     TOptionsForm options(form.Workbench().Options().Record, &point, &form);
     Save(&options, out, "options.png");
+
+    // The charts of the example year with its UTCI: the series, the histogram of t, the calendar.
+    ScriptedUser intoSource;
+    intoSource.choices.SimpleSources = {TableEntryText(*source)};
+    intoSource.choices.SimpleDestination = TableEntryText(*source);
+    intoSource.indices[kind::UTCI] = true;
+    CalcManager utci(settings, form.Workbench().Kinds(), form.Workbench().Tables(), intoSource);
+    if (!utci.Calculate() || !utci.Run())
+        return 1;
+    const int utciColumn = source->ColumnIndexOf(u"UTCI");
+    const int tColumn = source->ColumnIndexOf(u"t");
+    const std::pair<ChartType, int> charts[] = {
+        {ChartType::Series, utciColumn}, {ChartType::Histogram, tColumn}, {ChartType::Calendar, utciColumn}};
+    const char* names[] = {"chart-series.png", "chart-histogram.png", "chart-calendar.png"};
+    for (std::size_t i = 0; i < std::size(charts); ++i) {
+        TChartWin chart(*source, {charts[i].second});
+        chart.SetType(charts[i].first);
+        chart.resize(1000, 560);
+        chart.show();
+        Save(&chart, out, names[i]);
+    }
     return 0;
 }

@@ -88,9 +88,12 @@ HistogramData MakeHistogram(const TStatColumnRec& record, QChar decimalSeparator
             histogram.Labels << record.Kind->Thresholds[i].Name;
             continue;
         }
-        const QString from = i == 0 ? QStringLiteral("−∞") : bound(thresholds[i - 1]);
-        const QString to = i == thresholds.size() ? QStringLiteral("+∞") : bound(double(thresholds[i]) - 0.01);
-        histogram.Labels << from + QStringLiteral(" … ") + to;
+        if (i == 0)
+            histogram.Labels << QStringLiteral("≤ ") + bound(double(thresholds[0]) - 0.01);
+        else if (i == thresholds.size())
+            histogram.Labels << QStringLiteral("≥ ") + bound(thresholds[i - 1]);
+        else
+            histogram.Labels << bound(thresholds[i - 1]) + QStringLiteral(" … ") + bound(double(thresholds[i]) - 0.01);
     }
     return histogram;
 }

@@ -49,7 +49,8 @@ SeriesData MakeSeries(const TTable& table, int column, const TimeColumns& time);
 
 // A histogram: one bar per frequency interval of the column's statistics, counted as the report
 // counts them (see ComputeColumnFigures); labelled with the class names of the kind for its
-// classes, otherwise with the bounds the report prints (2 decimals, an upper bound less 0.01).
+// classes, otherwise with the bounds the report prints (2 decimals, an upper bound less 0.01): "≤ b"
+// for the first interval, "a … b" between, "≥ a" for the last.
 struct HistogramData
 {
     QStringList Labels;

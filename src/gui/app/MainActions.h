@@ -32,6 +32,7 @@ struct TMainActions
     QAction* WhatCanBeComputed = nullptr;   // acCoMozeszObl
     QAction* Calculate = nullptr;           // acObliczenia
     QAction* Statistics = nullptr;          // acStatystyka
+    QAction* Chart = nullptr;               // acWykres
     QAction* Options = nullptr;             // acOpcje
     QAction* DataOptions = nullptr;         // acOpcjeDanych
     // Window

@@ -141,7 +141,7 @@ void TMainForm::UpdateTableCommands(bool tablesOpen)
     }
     const TMainActions& a = m_actions;
     for (QAction* action : {a.Insert, a.Delete, a.ColumnOptions, a.Close, a.Save, a.SaveAs, a.Clear, a.Calculate,
-                            a.Statistics, a.SaveSelection, a.Find, a.FindColumn, a.Maximize})
+                            a.Statistics, a.Chart, a.SaveSelection, a.Find, a.FindColumn, a.Maximize})
         action->setEnabled(tablesOpen);
     m_actions.FindAgain->setEnabled(tablesOpen && m_workbench.Search().Type != skNone);
     if (tablesOpen)

@@ -103,6 +103,7 @@ private:
     void Calculate();
     void WhatCanBeComputed();
     void ComputeStatistics();
+    void ShowChart();
     // Search commands: the data search, the column search and the repetition of the last one.
     void FindData();
     void FindColumn();

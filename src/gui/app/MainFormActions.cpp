@@ -175,7 +175,12 @@ void TMainForm::CreateActions()
     connect(a.DataOptions, &QAction::triggered, this, &TMainForm::ShowDataOptions);
     connect(a.WhatCanBeComputed, &QAction::triggered, this, &TMainForm::WhatCanBeComputed);
     connect(a.Calculate, &QAction::triggered, this, &TMainForm::Calculate);
+    a.Chart = AddAction("acWykres", tr("&Wykres ..."),
+                        tr("Wykres|Rysuje wykres zaznaczonych kolumn bieżącej tabeli: przebieg, histogram lub "
+                           "kalendarz bioklimatyczny"),
+                        Qt::CTRL | Qt::Key_G);
     connect(a.Statistics, &QAction::triggered, this, &TMainForm::ComputeStatistics);
+    connect(a.Chart, &QAction::triggered, this, &TMainForm::ShowChart);
 }
 
 void TMainForm::CreateMenus()
@@ -221,6 +226,7 @@ void TMainForm::CreateMenus()
     AddItem(calculations, m_actions.Calculate, 142);
     calculations->addSeparator();
     AddItem(calculations, m_actions.Statistics, 143);
+    AddItem(calculations, m_actions.Chart, 144);
 
     QMenu* options = menuBar()->addMenu(tr("Op&cje"));
     options->menuAction()->setProperty("helpTopic", 160);
@@ -279,7 +285,7 @@ void TMainForm::CreateToolBar()
         {a.Find, a.FindColumn, a.FindAgain},
         {a.Insert, a.Delete},
         {a.ColumnOptions, a.Options, a.DataOptions},
-        {a.WhatCanBeComputed, a.Calculate, a.Statistics},
+        {a.WhatCanBeComputed, a.Calculate, a.Statistics, a.Chart},
         {a.Cascade, a.TileOneAboveAnother, a.TileSideBySide},
     };
     bool first = true;

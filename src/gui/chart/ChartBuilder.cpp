@@ -200,6 +200,7 @@ std::unique_ptr<QChart> HistogramChart(const TStatColumnRec& record, bool percen
     categories->append(data.Labels);
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
+    categories->setTruncateLabels(false);
     if (data.Labels.size() > 6)
         categories->setLabelsAngle(-40);
     QValueAxis* y = ValueAxis(percent ? QStringLiteral("%") : Texts::tr("Liczba"));

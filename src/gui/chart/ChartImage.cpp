@@ -12,7 +12,8 @@ namespace {
 void Paint(QChart& chart, QSize size, QPaintDevice& device)
 {
     QGraphicsScene scene;
-    QGraphicsScene* previous = chart.scene();
+    QGraphicsScene* previous = chart.scene();   // a chart view's, which gets it back as it was
+    const QRectF geometry = chart.geometry();
     if (previous)
         previous->removeItem(&chart);
     scene.addItem(&chart);
@@ -24,8 +25,10 @@ void Paint(QChart& chart, QSize size, QPaintDevice& device)
         scene.render(&painter, QRectF(QPointF(0, 0), size), scene.sceneRect());
     }
     scene.removeItem(&chart);
-    if (previous)
+    if (previous) {
         previous->addItem(&chart);
+        chart.setGeometry(geometry);
+    }
 }
 
 }   // namespace

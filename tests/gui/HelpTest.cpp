@@ -147,6 +147,7 @@ TEST(HelpWindow, ContentsIndexAndSearchLeadToThePages)
     QTest::keyClick(term, Qt::Key_Return);
     EXPECT_EQ(terms->currentItem()->text(), QStringLiteral("weather type"));
     EXPECT_EQ(QFileInfo(help.Page()).fileName(), QStringLiteral("weather-code.html"));
+    EXPECT_EQ(contents->currentItem()->data(0, Qt::UserRole).toString(), QStringLiteral("weather-code.html"));
 
     auto* words = help.findChild<QLineEdit*>(QStringLiteral("HelpWords"));
     auto* found = help.findChild<QListWidget*>(QStringLiteral("HelpFound"));

@@ -48,8 +48,8 @@ QStringList PageNames(const QString& language)
 std::set<int> TopicsInTheCode()
 {
     std::set<int> topics{1};
-    const QRegularExpression topic(QStringLiteral(
-        R"(SetHelpTopic\([^,]+,\s*(\d+)\)|"helpTopic",\s*(\d+)\)|AddItem\([^;]*,\s*(\d+)\);)"));
+    const QRegularExpression topic(
+        QStringLiteral(R"(SetHelpTopic\([^,]+,\s*(\d+)\)|"helpTopic",\s*(\d+)\)|AddItem\([^;]*,\s*(\d+)\);)"));
     QDirIterator files(QStringLiteral(SALVENTO_RESOURCES "/../src/gui"), {QStringLiteral("*.cpp")}, QDir::Files,
                        QDirIterator::Subdirectories);
     while (files.hasNext())
@@ -82,9 +82,10 @@ TEST(HelpPages, EveryKindHasItsPageWithItsInputsLinked)
 {
     for (const QString& language : Languages)
         for (int id = 0; id < kind::ListedCount; ++id) {
-            const QString page = ReadText(QDir(BuiltPages(language))
-                                              .filePath(QStringLiteral("kind-%1.html")
-                                                            .arg(QLatin1String(KindCatalogue[std::size_t(id)].ShortName))));
+            const QString page = ReadText(
+                QDir(BuiltPages(language))
+                    .filePath(
+                        QStringLiteral("kind-%1.html").arg(QLatin1String(KindCatalogue[std::size_t(id)].ShortName))));
             ASSERT_FALSE(page.isEmpty()) << language.toStdString() << " " << KindCatalogue[std::size_t(id)].ShortName;
             if (id >= kind::FirstComputed) {
                 EXPECT_TRUE(page.contains(QStringLiteral("<li><a href=\"")))
@@ -103,7 +104,8 @@ TEST(HelpPages, EveryKindHasItsPageWithItsInputsLinked)
         {"Weather", {"kind-W_Sens.html", "kind-W_Strain.html", "kind-W_Snow.html"}},
     };
     for (const Case& c : cases) {
-        const QString page = ReadText(QDir(BuiltPages(QStringLiteral("en"))).filePath(QStringLiteral("kind-%1.html").arg(QLatin1String(c.kind))));
+        const QString page = ReadText(
+            QDir(BuiltPages(QStringLiteral("en"))).filePath(QStringLiteral("kind-%1.html").arg(QLatin1String(c.kind))));
         for (const QString& link : c.links)
             EXPECT_TRUE(page.contains(QStringLiteral("href=\"%1\"").arg(link))) << c.kind << " " << link.toStdString();
     }
@@ -120,8 +122,8 @@ TEST(HelpPages, NoInternalLinkIsBroken)
                 if (target.contains(QLatin1Char(':')))
                     continue;   // a link out of the help
                 const QString text = ReadText(pages.filePath(target));
-                EXPECT_FALSE(text.isEmpty()) << language.toStdString() << "/" << name.toStdString() << " -> "
-                                             << target.toStdString();
+                EXPECT_FALSE(text.isEmpty())
+                    << language.toStdString() << "/" << name.toStdString() << " -> " << target.toStdString();
                 if (link.capturedLength(2) > 0) {
                     EXPECT_TRUE(text.contains(QStringLiteral("name=\"%1\"").arg(link.captured(2))))
                         << language.toStdString() << "/" << name.toStdString() << " -> "
@@ -174,8 +176,8 @@ TEST(HelpWindow, F1OpensTheTopicOfEachDialog)
         QAction* action;
         int topic;
     };
-    const Case cases[] = {{a.Options, 310}, {a.About, 301},      {a.DataOptions, 304}, {a.Insert, 306},
-                          {a.Delete, 305},  {a.ColumnOptions, 303}, {a.Calculate, 302},   {a.Find, 128},
+    const Case cases[] = {{a.Options, 310},    {a.About, 301},         {a.DataOptions, 304}, {a.Insert, 306},
+                          {a.Delete, 305},     {a.ColumnOptions, 303}, {a.Calculate, 302},   {a.Find, 128},
                           {a.FindColumn, 129}, {a.Statistics, 143}};
     for (const Case& c : cases)
         fixture.Home().Write(QStringLiteral("help/pl/%1.html").arg(c.topic), "<h1>topic</h1>");

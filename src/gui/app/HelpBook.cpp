@@ -63,8 +63,7 @@ std::vector<THelpBook::Entry> THelpBook::Contents() const
 {
     std::vector<Entry> contents;
     const QString html = ReadPage(PagePath(QStringLiteral("index.html")));
-    const QRegularExpression part(
-        QStringLiteral("<ul>|</ul>|<li>\\s*(?:<a href=\"([^\"]*)\">([^<]*)</a>|([^<]*))"));
+    const QRegularExpression part(QStringLiteral("<ul>|</ul>|<li>\\s*(?:<a href=\"([^\"]*)\">([^<]*)</a>|([^<]*))"));
     std::vector<std::vector<Entry>*> lists;
     for (const QRegularExpressionMatch& match : part.globalMatch(html)) {
         const QString token = match.captured(0);

@@ -242,9 +242,9 @@ void THelpWindow::ShowPage(const QString& path)
 }
 
 // The contents show where the page shown is.
-void THelpWindow::FollowPage()
+void THelpWindow::FollowPage(const QUrl& page)
 {
-    const auto item = m_contentsItems.find(m_browser->source().fileName());
+    const auto item = m_contentsItems.find(page.fileName());
     if (item == m_contentsItems.end())
         return;
     m_contents->setCurrentItem(item->second);

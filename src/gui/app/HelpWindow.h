@@ -13,6 +13,7 @@ class QToolBar;
 class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUrl;
 
 // The help: the HTML pages of help/pl/ or help/en/ beside the program, with their contents, an
 // index of terms and a search of their text, back and forward, printing and saving of a page.
@@ -50,7 +51,7 @@ private:
     QWidget* CreateIndex();
     QWidget* CreateSearch();
     void AddEntries(QTreeWidgetItem* parent, const std::vector<THelpBook::Entry>& entries);
-    void FollowPage();
+    void FollowPage(const QUrl& page);
     void ShowTerm(const QString& text);
     void Search();
     void PrintPage();

@@ -176,9 +176,9 @@ TEST(HelpWindow, F1OpensTheTopicOfEachDialog)
         QAction* action;
         int topic;
     };
-    const Case cases[] = {{a.Options, 310},    {a.About, 301},         {a.DataOptions, 304}, {a.Insert, 306},
-                          {a.Delete, 305},     {a.ColumnOptions, 303}, {a.Calculate, 302},   {a.Find, 128},
-                          {a.FindColumn, 129}, {a.Statistics, 143}};
+    const Case cases[] = {{a.Options, 310},    {a.About, 301},         {a.DataOptions, 304},      {a.Insert, 306},
+                          {a.Delete, 305},     {a.ColumnOptions, 303}, {a.Calculate, 302},        {a.Find, 128},
+                          {a.FindColumn, 129}, {a.Statistics, 143},    {a.WhatCanBeComputed, 141}};
     for (const Case& c : cases)
         fixture.Home().Write(QStringLiteral("help/pl/%1.html").arg(c.topic), "<h1>topic</h1>");
     fixture.Home().Write(QStringLiteral("help/pl/index.html"), "<h1>contents</h1>");

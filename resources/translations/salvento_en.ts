@@ -1168,14 +1168,109 @@ write to us!</translation>
 <context>
     <name>THelpWindow</name>
     <message>
-        <location filename="../../src/gui/app/HelpWindow.cpp" line="+22"/>
+        <location filename="../../src/gui/app/HelpWindow.cpp" line="+36"/>
         <source>Pomoc programu Salvento</source>
         <translation>Salvento Help</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+8"/>
+        <source>Spis treści</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indeks</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Szukaj</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>&amp;Wstecz</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Poprzednio oglądana strona</source>
+        <translation>The page seen before</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Dalej</source>
+        <translation>&amp;Forward</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Następna strona w historii</source>
+        <translation>The next page in the history</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Spis treści</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Spis treści pomocy</source>
+        <translation>The contents of the help</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>D&amp;rukuj ...</source>
+        <translation>&amp;Print ...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drukuje oglądaną stronę</source>
+        <translation>Prints the page shown</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Za&amp;pisz stronę ...</source>
+        <translation>&amp;Save page ...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zapisuje oglądaną stronę w pliku HTML</source>
+        <translation>Saves the page shown as an HTML file</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Wpisz początek szukanego hasła</source>
+        <translation>Type the beginning of a term</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Szukane słowa, Enter rozpoczyna szukanie</source>
+        <translation>Words to search for; Enter starts the search</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Nie znaleziono stron zawierających szukane słowa.</source>
+        <translation>No page holds the words searched for.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
         <source>Nie znaleziono pliku pomocy %1.</source>
         <translation>The help file %1 was not found.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Zapisz stronę pomocy</source>
+        <translation>Save the help page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Strony HTML (*.html)</source>
+        <translation>HTML pages (*.html)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Błąd podczas zapisu do pliku %1 !</source>
+        <translation>Error while writing to the file %1!</translation>
     </message>
 </context>
 <context>
@@ -2042,7 +2137,7 @@ write to us!</translation>
         <translation>What can be calculated</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <location line="+51"/>
         <source>Te wskaźniki możesz obliczyć</source>
         <translation>You can calculate these indices</translation>
@@ -2196,12 +2291,12 @@ write to us!</translation>
 <context>
     <name>TPossibleIndexesForm</name>
     <message>
-        <location filename="../../src/gui/calc/PossibleIndexesForm.cpp" line="+50"/>
+        <location filename="../../src/gui/calc/PossibleIndexesForm.cpp" line="+51"/>
         <source>Co możesz obliczyć</source>
         <translation>What can be calculated</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Tych danych &amp;nie mam</source>
         <translation>Data I do &amp;not have</translation>
     </message>

@@ -1,11 +1,10 @@
-// The options, data options, language, about and help windows, driven as a user drives them.
+// The options, data options, language and about windows, driven as a user drives them.
 
 #include "GuiTestSupport.h"
 
 #include "core/data/AbstractData.h"
 #include "core/data/DataManager.h"
 #include "core/table/Table.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/Startup.h"
 #include "gui/table/TableWin.h"
 
@@ -16,11 +15,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTableView>
 #include <QToolButton>
 
@@ -415,7 +412,7 @@ TEST(DataOptions, NamesAreUniqueAndWithoutSquareBrackets)
     EXPECT_EQ(table.HeaderText(1), QStringLiteral("t{1}"));   // the bound column follows
 }
 
-// ---- About box and help ----
+// ---- About box ----
 
 TEST(AboutBox, ShowsTheProgramAndClosesWithEnterOrEscape)
 {
@@ -439,55 +436,6 @@ TEST(AboutBox, ShowsTheProgramAndClosesWithEnterOrEscape)
         form.Actions().About->trigger();
         EXPECT_TRUE(shown);
     }
-}
-
-TEST(Help, F1OpensTheTopicOfTheDialog)
-{
-    MainFormFixture fixture;
-    TMainForm& form = fixture.Form();
-    QDir(fixture.Home().Path(QString())).mkpath(QStringLiteral("help/pl"));
-    const QString topic310 = fixture.Home().Path(QStringLiteral("help/pl/topic-310.html"));
-    const QString index = fixture.Home().Path(QStringLiteral("help/pl/index.html"));
-    fixture.Home().Write(QStringLiteral("help/pl/topic-310.html"), "<p>Opcje zapisu/odczytu</p>");
-    fixture.Home().Write(QStringLiteral("help/pl/index.html"), "<p>Salvento</p>");
-
-    // The options dialog has a page of its own; the about box (301) has none yet and gets the index.
-    struct Case
-    {
-        QAction* action;
-        QString page;
-    };
-    for (const Case& c : {Case{form.Actions().Options, topic310}, Case{form.Actions().About, index}}) {
-        SCOPED_TRACE(c.action->objectName().toStdString());
-        WhenModal([page = c.page](QWidget* dialog) {
-            QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-            QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-            QApplication::sendEvent(target, &f1);
-            auto* help = dialog->findChild<THelpWindow*>();
-            ASSERT_NE(help, nullptr);
-            EXPECT_TRUE(help->isVisible());
-            EXPECT_EQ(help->Page(), page);
-            dialog->close();
-        });
-        c.action->trigger();
-    }
-
-    // In an open menu, F1 asks about the highlighted item ("Opcje &danych ..." is topic 162).
-    fixture.Home().Write(QStringLiteral("help/pl/topic-162.html"), "<p>Opcje danych</p>");
-    QMenu* options = nullptr;
-    for (QMenu* menu : form.findChildren<QMenu*>())
-        if (menu->title() == QStringLiteral("Op&cje"))
-            options = menu;
-    ASSERT_NE(options, nullptr);
-    options->popup(QPoint(0, 0));
-    options->setActiveAction(form.Actions().DataOptions);
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(options, &f1);
-    options->hide();
-    auto* help = form.findChild<THelpWindow*>();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->Page(), fixture.Home().Path(QStringLiteral("help/pl/topic-162.html")));
-    EXPECT_TRUE(help->screen()->availableGeometry().contains(help->frameGeometry()));
 }
 
 }   // namespace

@@ -2,6 +2,8 @@
 
 #include "core/data/DataManager.h"
 
+#include <utility>
+
 namespace {
 
 constexpr std::size_t SnapshotSize = kind::Count - kind::FirstComputed;
@@ -13,6 +15,15 @@ EvaluationState::EvaluationState(const DataManager& kinds) : m_kinds(kinds)
 
 float EvaluationState::Input(int id)
 {
+    if (!m_traceReads)
+        return m_kinds.GetById(id)->GetValue(*this);
+    m_traceReads(m_asking, id);
+    struct Asking
+    {
+        int& current;
+        const int outer;
+        ~Asking() { current = outer; }
+    } asking{m_asking, std::exchange(m_asking, id)};
     return m_kinds.GetById(id)->GetValue(*this);
 }
 

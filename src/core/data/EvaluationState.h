@@ -4,6 +4,7 @@
 #include "core/base/CellData.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class DataManager;
@@ -46,7 +47,14 @@ public:
     void SaveValues(std::vector<float>& buffer) const;
     void RestoreValues(std::vector<float>& buffer);
 
+    // Tells `reads` of every value asked for through Input: the kind whose formula asks (-1 when no
+    // formula does) and the kind asked for, also when its value is already known. The help lists
+    // the inputs of each formula this way; an empty function tells nothing.
+    void TraceReads(std::function<void(int asking, int asked)> reads) { m_traceReads = std::move(reads); }
+
 private:
     const DataManager& m_kinds;
     std::array<KindState, kind::Count> m_states{};
+    std::function<void(int, int)> m_traceReads;
+    int m_asking = -1;
 };

@@ -121,7 +121,7 @@ private:
     void ChangeLanguage();
     // Help.
     void ShowAbout();
-    void ShowHelp(int topic);
+    void ShowHelp();
 
     TWorkbench m_workbench;
     GuiUserInterface m_ui;

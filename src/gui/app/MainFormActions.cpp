@@ -109,7 +109,7 @@ void TMainForm::CreateActions()
                         tr("O Salvento|Wyświetla podstawowe informacje o Salvento"));
     a.Help = AddAction("acPomoc", tr("&Pomoc ..."), tr("Pomoc|Wyświetla Pomoc na temat Salvento"));
     connect(a.About, &QAction::triggered, this, &TMainForm::ShowAbout);
-    connect(a.Help, &QAction::triggered, this, [this] { ShowHelp(1); });
+    connect(a.Help, &QAction::triggered, this, &TMainForm::ShowHelp);
 
     // Edit
     a.Copy = AddAction("acKopiuj", tr("&Kopiuj"), tr("Kopiuj|Kopiuje zawartość zaznaczonego obszaru do Schowka"),

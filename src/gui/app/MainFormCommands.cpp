@@ -94,7 +94,7 @@ void TMainForm::ShowAbout()
     TAboutBox::Show(this);
 }
 
-void TMainForm::ShowHelp(int topic)
+void TMainForm::ShowHelp()
 {
-    THelpWindow::ShowTopic(m_workbench.ProgramDirectory(), m_workbench.Language(), topic, this);
+    THelpWindow::ShowContents(m_workbench.ProgramDirectory(), m_workbench.Language(), this);
 }

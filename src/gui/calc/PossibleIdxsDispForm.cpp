@@ -16,6 +16,7 @@ TPossibleIdxsDispForm::TPossibleIdxsDispForm(const KindFlags& possible, const Da
 {
     setObjectName(QStringLiteral("TPossibleIdxsDispForm"));
     setWindowTitle(tr("Co możesz obliczyć"));
+    SetHelpTopic(this, 141);
 
     m_gbList = new QGroupBox(tr("Te wskaźniki możesz obliczyć"), this);
     m_gbList->setObjectName(QStringLiteral("gbList"));

@@ -4,6 +4,7 @@
 #include "core/calc/CalcChoices.h"
 #include "core/data/DataManager.h"
 #include "core/table/TableSet.h"
+#include "gui/app/Hints.h"
 #include "gui/calc/KindList.h"
 #include "gui/calc/PossibleIdxsDispForm.h"
 
@@ -48,6 +49,7 @@ TPossibleIndexesForm::TPossibleIndexesForm(DataManager& kinds, const TableSet& t
 {
     setObjectName(QStringLiteral("TPossibleIndexesForm"));
     setWindowTitle(tr("Co możesz obliczyć"));
+    SetHelpTopic(this, 141);
 
     KindFlags have{};
     for (int i = 0; i < tables.Count(); ++i)

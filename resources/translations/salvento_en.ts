@@ -98,7 +98,7 @@
         <translation>Row</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+54"/>
         <source>Liczba</source>
         <translation>Count</translation>
     </message>
@@ -838,17 +838,17 @@ The current column, however, is not a data column!</translation>
         <translation>classes of the index</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>o szerokości</source>
         <translation>of width</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>w liczbie</source>
         <translation>in number</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>progi użytkownika</source>
         <translation>user&apos;s thresholds</translation>
     </message>

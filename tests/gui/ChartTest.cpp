@@ -30,14 +30,13 @@ TEST(Chart, AChartWindowDrawsTheSelectedColumnsFollowsItsTableAndClosesWithIt)
 {
     MainFormFixture fixture;
     TMainForm& form = fixture.Form();
-    TTable& table = AddTable(form, {QStringLiteral("month"), QStringLiteral("day"), QStringLiteral("hour"),
-                                    QStringLiteral("t"), QStringLiteral("HSI")},
-                             {{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-3"),
-                               QStringLiteral("10")},
-                              {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("-4"),
-                               QStringLiteral("50")},
-                              {QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("25"),
-                               QStringLiteral("80")}});
+    TTable& table = AddTable(
+        form,
+        {QStringLiteral("month"), QStringLiteral("day"), QStringLiteral("hour"), QStringLiteral("t"),
+         QStringLiteral("HSI")},
+        {{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("-3"), QStringLiteral("10")},
+         {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("-4"), QStringLiteral("50")},
+         {QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("25"), QStringLiteral("80")}});
     QTableView* grid = form.ActiveTableWin()->Grid();
     grid->setCurrentIndex(grid->model()->index(0, 3));   // the t column
     form.Actions().Chart->trigger();

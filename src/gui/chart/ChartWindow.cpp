@@ -44,14 +44,30 @@ protected:
     {
         constexpr qreal Step = 20;
         switch (event->key()) {
-        case Qt::Key_Left: chart()->scroll(-Step, 0); break;
-        case Qt::Key_Right: chart()->scroll(Step, 0); break;
-        case Qt::Key_Up: chart()->scroll(0, Step); break;
-        case Qt::Key_Down: chart()->scroll(0, -Step); break;
-        case Qt::Key_Plus: chart()->zoomIn(); break;
-        case Qt::Key_Minus: chart()->zoomOut(); break;
-        case Qt::Key_Home: chart()->zoomReset(); break;
-        default: QChartView::keyPressEvent(event); return;
+        case Qt::Key_Left:
+            chart()->scroll(-Step, 0);
+            break;
+        case Qt::Key_Right:
+            chart()->scroll(Step, 0);
+            break;
+        case Qt::Key_Up:
+            chart()->scroll(0, Step);
+            break;
+        case Qt::Key_Down:
+            chart()->scroll(0, -Step);
+            break;
+        case Qt::Key_Plus:
+            chart()->zoomIn();
+            break;
+        case Qt::Key_Minus:
+            chart()->zoomOut();
+            break;
+        case Qt::Key_Home:
+            chart()->zoomReset();
+            break;
+        default:
+            QChartView::keyPressEvent(event);
+            return;
         }
         event->accept();
     }
@@ -109,7 +125,7 @@ void TChartWin::BuildPanel(const std::vector<int>& columns)
         auto* item = new QListWidgetItem(m_table.HeaderText(c), m_columns);
         item->setData(Qt::UserRole, c);
         item->setCheckState(std::find(columns.begin(), columns.end(), c) != columns.end() ? Qt::Checked
-                                                                                         : Qt::Unchecked);
+                                                                                          : Qt::Unchecked);
     }
     m_columns->setObjectName(QStringLiteral("lstColumns"));
     m_mode = new QComboBox(this);

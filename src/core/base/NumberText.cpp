@@ -253,8 +253,8 @@ std::optional<std::uint64_t> ScaledMagnitude(float value, int decimals)
     std::uint64_t whole = scaled >> shift;
     const std::uint64_t rest = scaled - (whole << shift);
     const std::uint64_t half = std::uint64_t(1) << (shift - 1);
-    if (rest > half || (rest == half && (whole & 1) != 0))
-        ++whole;
+    // Without a branch: the comparisons are as good as random.
+    whole += std::uint64_t(rest > half) | (std::uint64_t(rest == half) & whole & 1);
     return whole;
 }
 
@@ -273,7 +273,10 @@ char* WriteNumber(char* out, float value, int decimals, QChar decimalSeparator)
         if (std::signbit(value) && *scaled != 0)
             *end++ = '-';
         const std::uint64_t unit = PowersOfTen[std::size_t(decimals)];
-        const std::uint64_t whole = *scaled / unit;
+        // The decimals of exported and shown numbers divide by a constant: a multiplication.
+        const std::uint64_t whole = decimals == 6 ? *scaled / 1'000'000
+            : decimals == 2                       ? *scaled / 100
+                                                  : *scaled / unit;
         end = std::to_chars(end, out + NumberRoom(decimals), whole).ptr;
         if (decimals > 0) {
             for (const char byte : separator.View())

@@ -77,8 +77,8 @@ TEST(LanguageModule, CoreTextsComeOutInEnglish)
     TTable table(1);
     table.SetColumnHeader(1, QStringLiteral("a"), nullptr);
     ScriptedUi ui;
-    const QString text = QStringLiteral("a;b\n1;2");
-    const std::vector<QStringView> lines = SplitLines(text);
+    const QByteArray text("a;b\n1;2");
+    const std::vector<QByteArrayView> lines = SplitLines(text);
     ASSERT_TRUE(LoadIntoTable(table, QStringLiteral("/data/file.txt"), lines, 0, LoadMode::AppendColumns,
                               QLatin1Char(';'), QLatin1Char('.'), kinds, ui));
     ASSERT_EQ(ui.messages.size(), 1u);

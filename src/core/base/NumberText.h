@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QChar>
 #include <QString>
 #include <QStringView>
@@ -14,8 +15,10 @@ inline constexpr float NoValue = -715936.0f;
 // the program options choose it (a point, or the system's separator).
 extern QChar DecimalSeparator;
 
-// Text without the characters of code 32 or less at either end (blanks, tabs, control characters).
+// Text without the characters of code 32 or less at either end (blanks, tabs, control characters);
+// the same for UTF-8 text.
 QStringView TrimControl(QStringView text);
+QByteArrayView TrimControl(QByteArrayView utf8);
 
 // Text to number, the only way tables read numbers. The text is trimmed like TrimControl; the
 // decimal separator must be `decimalSeparator` (a text holding a point is refused when the separator
@@ -24,6 +27,8 @@ QStringView TrimControl(QStringView text);
 // double precision and rounded to float32; a magnitude beyond float32 is not a number.
 // Returns nothing when the text is not a number.
 std::optional<float> ParseNumber(QStringView text, QChar decimalSeparator);
+// The same for UTF-8 text.
+std::optional<float> ParseNumber(QByteArrayView utf8, QChar decimalSeparator);
 inline std::optional<float> ParseNumber(QStringView text)
 {
     return ParseNumber(text, DecimalSeparator);
@@ -33,6 +38,15 @@ inline std::optional<float> ParseNumber(QStringView text)
 // nearest, with `decimalSeparator` in place of the point. NoValue gives the empty text. Any finite
 // float prints in full. A negative number that rounds to zero prints without its sign.
 QString FormatNumber(float value, int decimals, QChar decimalSeparator);
+// The same text in UTF-8, written at `out`, which has room for NumberRoom(decimals) bytes; returns
+// the end of the text.
+char* WriteNumber(char* out, float value, int decimals, QChar decimalSeparator);
+constexpr qsizetype NumberRoom(int decimals)
+{
+    // 39 digits hold the integer part of the largest float; a sign, the separator and the decimals
+    // the rest.
+    return 48 + (decimals < 0 ? 2 : decimals);
+}
 inline QString FormatNumber(float value, int decimals)
 {
     return FormatNumber(value, decimals, DecimalSeparator);

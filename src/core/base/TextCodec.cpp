@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -21,46 +22,77 @@ constexpr std::array<char16_t, 128> Cp1250High = {
     0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-QString DecodeCp1250(QByteArrayView bytes)
+// Windows-1250 bytes converted to UTF-8.
+QByteArray Cp1250ToUtf8(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+    QByteArray text;
+    text.reserve(bytes.size() * 3);
     for (const char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
-        *out++ = QChar(b < 0x80 ? char16_t(b) : Cp1250High[b - 0x80]);
+        if (b < 0x80)
+            text += byte;
+        else
+            text += Utf8Char(QChar(Cp1250High[b - 0x80])).View();
     }
     return text;
 }
 
+template <class View> std::vector<View> SplitLinesOf(View text, std::size_t maxLines)
+{
+    std::vector<View> lines;
+    const qsizetype n = text.size();
+    // The next CR and the next LF from `start` on (n when none), each looked for again only once
+    // passed.
+    qsizetype cr = -1;
+    qsizetype lf = -1;
+    const auto next = [&text, n](qsizetype found, char16_t ch, qsizetype from) {
+        if (found >= from)
+            return found;
+        const qsizetype at = text.indexOf(std::remove_const_t<typename View::value_type>(ch), from);
+        return at < 0 ? n : at;
+    };
+    qsizetype start = 0;
+    while (start < n && lines.size() < maxLines) {
+        cr = next(cr, u'\r', start);
+        lf = next(lf, u'\n', start);
+        const qsizetype end = std::min(cr, lf);
+        lines.push_back(text.sliced(start, end - start));
+        start = end + (end == cr && end + 1 == lf ? 2 : 1);
+    }
+    return lines;
+}
+
 }   // namespace
+
+QByteArray Utf8Text(QByteArray bytes)
+{
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
+        bytes.truncate(nul);
+    if (!QByteArrayView(bytes).isValidUtf8())
+        return Cp1250ToUtf8(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    return bytes;
+}
 
 QString DecodeText(const QByteArray& bytes)
 {
-    QByteArrayView view(bytes);
-    if (const qsizetype nul = view.indexOf('\0'); nul >= 0)
-        view = view.first(nul);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(view);
-    if (!utf8.hasError())
-        return text;
-    return DecodeCp1250(view);
+    return DecodeUtf8(Utf8Text(bytes));
+}
+
+QString DecodeUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
 }
 
 std::vector<QStringView> SplitLines(QStringView text, std::size_t maxLines)
 {
-    std::vector<QStringView> lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n && lines.size() < maxLines; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.push_back(text.sliced(start, i - start));
-        if (c == u'\r' && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < n && lines.size() < maxLines)
-        lines.push_back(text.sliced(start));
-    return lines;
+    return SplitLinesOf(text, maxLines);
+}
+
+std::vector<QByteArrayView> SplitLines(QByteArrayView text, std::size_t maxLines)
+{
+    return SplitLinesOf(text, maxLines);
 }

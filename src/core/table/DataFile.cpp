@@ -9,6 +9,10 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
+#include <QVarLengthArray>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,7 +24,7 @@ struct Texts
 
 // The header line of a single unnamed column (see WriteTableBlock).
 constexpr QChar EmptyNameLine(u'\x0B');
-constexpr QChar ByteOrderMark(u'\xFEFF');
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 
 // The decimal separator of the numbers written to a file whose fields `dataSeparator` separates:
 // the program's own, unless the two are the same character; then the other of the point and the
@@ -32,25 +36,101 @@ QChar FileDecimalSeparator(QChar dataSeparator)
     return DecimalSeparator == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
 }
 
-// Stores one field of a file into a cell. A number written with the file's decimal separator is
-// rewritten with the program's separator first; anything else goes in as it stands.
-void StoreField(TTable& table, int c, int r, QStringView field, QChar decimalSeparator)
+// Stores the fields of a file into cells, each decoded on its own (most into a buffer on the stack).
+class FieldStore
 {
-    field = TrimControl(field);
-    if (decimalSeparator != DecimalSeparator && ParseNumber(field, decimalSeparator)) {
-        QString converted = field.toString();
-        if (const qsizetype at = converted.indexOf(decimalSeparator); at >= 0)
-            converted[at] = DecimalSeparator;
-        table.SetCellText(c, r, converted);
+public:
+    FieldStore(TTable& table, QChar decimalSeparator) : m_table(table), m_decimalSeparator(decimalSeparator) { }
+
+    // Stores a field into a cell. A number written with the file's decimal separator is rewritten
+    // with the program's separator first; anything else goes in as it stands.
+    void operator()(int c, int r, QByteArrayView field)
+    {
+        field = TrimControl(field);
+        const bool ascii = std::all_of(field.begin(), field.end(), [](char byte) { return byte >= 0; });
+        m_text.resize(ascii ? field.size() : m_decoder.requiredSpace(field.size()));
+        QChar* const begin = m_text.data();
+        QChar* const end = ascii
+            ? std::transform(field.begin(), field.end(), begin, [](char byte) { return QChar(char16_t(byte)); })
+            : m_decoder.appendToBuffer(begin, field);
+        if (m_decimalSeparator != DecimalSeparator && ParseNumber(QStringView(begin, end), m_decimalSeparator))
+            if (QChar* const at = std::find(begin, end, m_decimalSeparator); at != end)
+                *at = DecimalSeparator;
+        m_table.SetCellText(c, r, QStringView(begin, end));
+    }
+
+private:
+    TTable& m_table;
+    const QChar m_decimalSeparator;
+    // A byte-order mark inside the file belongs to the field.
+    QStringDecoder m_decoder{QStringDecoder::Utf8,
+                             QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
+    QVarLengthArray<QChar, 64> m_text;
+};
+
+// Gathers the bytes of a file and writes them to a device in blocks of a few megabytes, each
+// block ending with a line.
+class BlockWriter
+{
+public:
+    explicit BlockWriter(QIODevice& device) : m_device(device), m_block(BlockSize + (1 << 16), Qt::Uninitialized) { }
+
+    // Room for `size` bytes at the end of what is gathered; Commit tells where the bytes written
+    // there end.
+    char* Reserve(qsizetype size)
+    {
+        if (m_size + size > m_block.size())
+            m_block.resize(std::max(2 * m_block.size(), m_size + size));
+        return m_block.data() + m_size;
+    }
+    void Commit(const char* end) { m_size = end - m_block.data(); }
+    void Append(QByteArrayView bytes) { Commit(std::copy(bytes.begin(), bytes.end(), Reserve(bytes.size()))); }
+    void Prepend(QByteArrayView bytes)
+    {
+        char* const begin = Reserve(bytes.size()) - m_size;
+        std::copy_backward(begin, begin + m_size, begin + m_size + bytes.size());
+        Commit(std::copy(bytes.begin(), bytes.end(), begin) + m_size);
+    }
+    QByteArrayView Gathered() const { return {m_block.data(), m_size}; }
+    // After a line: writes the block once it is full. False when the write failed.
+    bool EndLine() { return m_size < BlockSize || Flush(); }
+    // Writes what is gathered. False when the write failed.
+    bool Flush()
+    {
+        const bool written = m_size == 0 || m_device.write(m_block.constData(), m_size) == m_size;
+        m_size = 0;
+        return written;
+    }
+
+private:
+    static constexpr qsizetype BlockSize = 4 << 20;
+    QIODevice& m_device;
+    QByteArray m_block;
+    qsizetype m_size = 0;
+};
+
+// SplitFields of a text of any code units, the separator given in the same ones (none: empty).
+template <class View> void SplitFieldsOf(View line, View separator, std::vector<View>& fields, int maxFields)
+{
+    fields.clear();
+    if (separator.isEmpty()) {
+        fields.push_back(line);
         return;
     }
-    table.SetCellText(c, r, field);
+    qsizetype start = 0;
+    for (qsizetype at = line.indexOf(separator); at >= 0; at = line.indexOf(separator, start)) {
+        fields.push_back(line.sliced(start, at - start));
+        if (int(fields.size()) == maxFields)
+            return;   // the rest of the line is not used
+        start = at + separator.size();
+    }
+    fields.push_back(line.sliced(start));
 }
 
 // Maps every file column to a table column (−1: skipped) and prepares the table's size for the
 // mode; returns the first row to fill, or 0 when the load must end. `skipped` tells whether a
 // warning is due.
-int PrepareColumns(TTable& table, LoadMode mode, const std::vector<QStringView>& names, int fileColumns, int dataLines,
+int PrepareColumns(TTable& table, LoadMode mode, const std::vector<QString>& names, int fileColumns, int dataLines,
                    std::vector<int>& map, bool& skipped)
 {
     map.assign(std::size_t(fileColumns), -1);
@@ -68,7 +148,7 @@ int PrepareColumns(TTable& table, LoadMode mode, const std::vector<QStringView>&
     case LoadMode::AppendColumns: {
         int next = table.ColCount();
         for (int i = 0; i < fileColumns; ++i) {
-            const QStringView name = names.empty() ? QStringView() : names[std::size_t(i)];
+            const QStringView name = names.empty() ? QStringView() : QStringView(names[std::size_t(i)]);
             if (!name.isEmpty() && table.ColumnIndexOf(name) >= 0)
                 skipped = true;
             else
@@ -85,7 +165,7 @@ int PrepareColumns(TTable& table, LoadMode mode, const std::vector<QStringView>&
     }
     case LoadMode::AppendRows: {
         for (int i = 0; i < fileColumns; ++i) {
-            const QStringView name = names[std::size_t(i)];
+            const QString& name = names[std::size_t(i)];
             const int c = name.isEmpty() ? -1 : table.ColumnIndexOf(name);
             if (c >= 1)
                 map[std::size_t(i)] = c;
@@ -107,13 +187,13 @@ bool ReadDataFile(const QString& path, DataFileText& file)
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly))
         return false;
-    file.text = DecodeText(input.readAll());
+    file.text = Utf8Text(input.readAll());
     // A line each for the header and one row beyond the largest table are enough to refuse it.
     file.lines = SplitLines(file.text, std::size_t(TTable::MaxCells) + 2);
     return true;
 }
 
-int FirstNonEmptyLine(const std::vector<QStringView>& lines)
+int FirstNonEmptyLine(const std::vector<QByteArrayView>& lines)
 {
     int i = 0;
     while (i < int(lines.size()) && lines[std::size_t(i)].isEmpty())
@@ -121,12 +201,12 @@ int FirstNonEmptyLine(const std::vector<QStringView>& lines)
     return i;
 }
 
-QChar DetectDataSeparator(QStringView line)
+QChar DetectDataSeparator(QByteArrayView line)
 {
     for (QChar candidate : {QChar(u'\t'), QChar(u';'), QChar(u' '), QChar(u',')}) {
         if (candidate == DecimalSeparator)
             candidate = QChar(u'\t');
-        if (line.contains(candidate))
+        if (line.contains(char(candidate.unicode())))
             return candidate;
     }
     return QChar();
@@ -134,35 +214,32 @@ QChar DetectDataSeparator(QStringView line)
 
 void SplitFields(QStringView line, QChar separator, std::vector<QStringView>& fields, int maxFields)
 {
-    fields.clear();
-    if (separator.isNull()) {
-        fields.push_back(line);
-        return;
-    }
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == separator) {
-            fields.push_back(line.sliced(start, i - start));
-            if (int(fields.size()) == maxFields)
-                return;   // the rest of the line is not used
-            start = i + 1;
-        }
-    }
-    fields.push_back(line.sliced(start));
+    SplitFieldsOf(line, separator.isNull() ? QStringView() : QStringView(&separator, 1), fields, maxFields);
 }
 
-QChar DetectDecimalSeparator(const std::vector<QStringView>& lines, int first, QChar dataSeparator)
+void SplitFields(QByteArrayView line, QChar separator, std::vector<QByteArrayView>& fields, int maxFields)
+{
+    const Utf8Char bytes(separator);
+    SplitFieldsOf(line, separator.isNull() ? QByteArrayView() : bytes.View(), fields, maxFields);
+}
+
+qsizetype CountFields(QByteArrayView line, QChar separator)
+{
+    return separator.isNull() ? 1 : line.count(Utf8Char(separator).View()) + 1;
+}
+
+QChar DetectDecimalSeparator(const std::vector<QByteArrayView>& lines, int first, QChar dataSeparator)
 {
     bool point = false;
     bool comma = false;
-    std::vector<QStringView> fields;
+    std::vector<QByteArrayView> fields;
     const int last = int(std::min<std::size_t>(lines.size(), std::size_t(first) + 1000));
     for (int i = first; i < last; ++i) {
         SplitFields(lines[std::size_t(i)], dataSeparator, fields, 1000);
-        for (const QStringView field : fields) {
-            if (field.contains(u'.'))
+        for (const QByteArrayView field : fields) {
+            if (field.contains('.'))
                 point = point || ParseNumber(field, QChar(u'.'));
-            else if (field.contains(u','))
+            else if (field.contains(','))
                 comma = comma || ParseNumber(field, QChar(u','));
         }
     }
@@ -171,24 +248,24 @@ QChar DetectDecimalSeparator(const std::vector<QStringView>& lines, int first, Q
     return point ? QChar(u'.') : QChar(u',');
 }
 
-bool IsHeaderLine(const std::vector<QStringView>& fields, QChar decimalSeparator)
+bool IsHeaderLine(const std::vector<QByteArrayView>& fields, QChar decimalSeparator)
 {
     // A field in the program's own notation is stored as a number too (see StoreField), so it
     // makes a line data as well; as a name it would make the saved header line read as data.
-    for (const QStringView field : fields)
-        if (ParseNumber(field, decimalSeparator) || ParseNumber(field))
+    for (const QByteArrayView field : fields)
+        if (ParseNumber(field, decimalSeparator) || ParseNumber(field, DecimalSeparator))
             return false;
     return true;
 }
 
-bool LoadFits(const TTable* table, const std::vector<QStringView>& lines, int first, LoadMode mode, QChar dataSeparator,
-              QChar decimalSeparator, UserInterface& ui)
+bool LoadFits(const TTable* table, const std::vector<QByteArrayView>& lines, int first, LoadMode mode,
+              QChar dataSeparator, QChar decimalSeparator, UserInterface& ui)
 {
-    const QStringView reference = lines[std::size_t(first)];
-    qint64 fileColumns = dataSeparator.isNull() ? 1 : reference.count(dataSeparator) + 1;
+    const QByteArrayView reference = lines[std::size_t(first)];
+    const qint64 fileColumns = CountFields(reference, dataSeparator);
     qint64 dataLines = qint64(lines.size()) - first;
     if (fileColumns <= TTable::MaxColumns) {
-        std::vector<QStringView> fields;
+        std::vector<QByteArrayView> fields;
         SplitFields(reference, dataSeparator, fields);
         dataLines -= IsHeaderLine(fields, decimalSeparator) ? 1 : 0;
     }
@@ -209,8 +286,9 @@ bool LoadFits(const TTable* table, const std::vector<QStringView>& lines, int fi
     return false;
 }
 
-bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QStringView>& lines, int first, LoadMode mode,
-                   QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds, UserInterface& ui)
+bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QByteArrayView>& lines, int first,
+                   LoadMode mode, QChar dataSeparator, QChar decimalSeparator, const DataManager& kinds,
+                   UserInterface& ui)
 {
     const bool keepsCells = mode == LoadMode::AppendColumns || mode == LoadMode::AppendRows;
     if (!LoadFits(keepsCells ? &table : nullptr, lines, first, mode, dataSeparator, decimalSeparator, ui))
@@ -220,14 +298,14 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
     if (mode == LoadMode::NewTable || mode == LoadMode::Replace)
         table.BindFile(path);
 
-    std::vector<QStringView> fields;
+    std::vector<QByteArrayView> fields;
     SplitFields(lines[std::size_t(first)], dataSeparator, fields);
     const int fileColumns = int(fields.size());
     const bool header = IsHeaderLine(fields, decimalSeparator);
-    std::vector<QStringView> names;
+    std::vector<QString> names;
     if (header) {
-        for (const QStringView field : fields)
-            names.push_back(TrimControl(field));
+        for (const QByteArrayView field : fields)
+            names.push_back(DecodeUtf8(TrimControl(field)));
         ++first;
     } else if (mode == LoadMode::AppendRows) {
         ui.ShowMessage(Texts::tr("Plik nie zawiera wiersza nagłówków - nie można go wczytać przy pomocy tej opcji !"),
@@ -255,12 +333,13 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QString
             if (const int c = map[std::size_t(i)]; c >= 1)
                 table.BindHeader(c, names[std::size_t(i)], kinds);
 
+    FieldStore store(table, decimalSeparator);
     for (int line = first; line < int(lines.size()); ++line, ++r) {
         SplitFields(lines[std::size_t(line)], dataSeparator, fields, fileColumns);
         const int count = std::min(int(fields.size()), fileColumns);
         for (int i = 0; i < count; ++i)
             if (const int c = map[std::size_t(i)]; c >= 1)
-                StoreField(table, c, r, fields[std::size_t(i)], decimalSeparator);
+                store(c, r, fields[std::size_t(i)]);
         table.SetRowLabel(r);
     }
 
@@ -275,6 +354,7 @@ bool WriteTableBlock(const TTable& table, int left, int top, int right, int bott
 {
     const QChar separator = table.DataSeparator().isNull() ? QChar(u'\t') : table.DataSeparator();
     const QChar decimal = FileDecimalSeparator(separator);
+    const Utf8Char separatorBytes(separator);
     // A single unnamed column would give an empty header line, which a reader skips, taking the
     // first row for the name. When that row reads as a number the file goes without a header line
     // (a reader takes it for data); otherwise the header line is one control character, which a
@@ -293,34 +373,35 @@ bool WriteTableBlock(const TTable& table, int left, int top, int right, int bott
             header += table.HeaderText(c);
         }
     }
-    QString line;
-    QByteArray buffer;
-    constexpr qsizetype FlushSize = 1 << 20;
+    const QByteArray headerBytes = header.toUtf8();
+    BlockWriter writer(device);
     for (int r = first; r <= bottom; ++r) {
-        line.clear();
         if (r > first)
-            line += QStringLiteral("\r\n");
+            writer.Append("\r\n");
         if (r < top) {
-            line += header;
+            writer.Append(headerBytes);
         } else {
             for (int c = left; c <= right; ++c) {
-                if (c > left)
-                    line += separator;
-                line += table.ExportText(c, r, decimal);
+                const QByteArrayView before = c > left ? separatorBytes.View() : QByteArrayView();
+                if (const auto number = table.ExportNumber(c, r)) {
+                    char* at = writer.Reserve(before.size() + NumberRoom(number->decimals));
+                    for (const char byte : before)
+                        *at++ = byte;
+                    writer.Commit(WriteNumber(at, number->value, number->decimals, decimal));
+                } else {
+                    writer.Append(before);
+                    writer.Append(table.DisplayText(c, r).toUtf8());
+                }
             }
         }
         // A reader drops a byte-order mark that starts the file; a text starting with that character
         // keeps it when a mark goes before it.
-        if (r == first && line.startsWith(ByteOrderMark))
-            line.prepend(ByteOrderMark);
-        buffer += line.toUtf8();
-        if (buffer.size() >= FlushSize || r == bottom) {
-            if (device.write(buffer) != buffer.size())
-                return false;
-            buffer.clear();
-        }
+        if (r == first && writer.Gathered().startsWith(ByteOrderMark))
+            writer.Prepend(ByteOrderMark);
+        if (!writer.EndLine())
+            return false;
     }
-    return true;
+    return writer.Flush();
 }
 
 bool WriteTable(const TTable& table, QIODevice& device)

@@ -70,12 +70,12 @@ void ClearSelection(TTable& table, const TableSelection& selection)
 namespace {
 
 // Offers to grow the table so that the pasted lines from `first` on fit from the current cell on.
-void GrowForPaste(TTable& table, const TableSelection& selection, const std::vector<QStringView>& lines,
+void GrowForPaste(TTable& table, const TableSelection& selection, const std::vector<QByteArrayView>& lines,
                   std::size_t first, QChar separator, UserInterface& ui)
 {
     qint64 fields = 1;
     for (std::size_t i = first; i < lines.size(); ++i)
-        fields = std::max<qint64>(fields, separator.isNull() ? 1 : lines[i].count(separator) + 1);
+        fields = std::max<qint64>(fields, CountFields(lines[i], separator));
     const qint64 columns = std::max<qint64>(table.ColCount() - 1, selection.Col - 1 + fields);
     const qint64 rows = std::max<qint64>(table.RowCount() - 1, selection.Row - 1 + qint64(lines.size() - first));
     if (columns == table.ColCount() - 1 && rows == table.RowCount() - 1)
@@ -104,28 +104,29 @@ bool PasteText(TTable& table, const TableSelection& selection, QStringView text,
         && !ui.AskYesNo(Texts::tr("Ta operacja zamieni nazwy części kolumn w tabeli na nazwy zawarte w Schowku.\r\n"
                                   "Czy jesteś pewien, że chcesz kontynuować ?")))
         return false;
-    const std::vector<QStringView> lines = SplitLines(text);
+    const QByteArray utf8 = text.toUtf8();
+    const std::vector<QByteArrayView> lines = SplitLines(utf8);
     auto line = std::size_t(FirstNonEmptyLine(lines));
     if (line == lines.size())
         return false;
     const QChar separator = DetectDataSeparator(lines[line]);
     const int k = selection.Col;
     GrowForPaste(table, selection, lines, line + (withNames ? 1 : 0), separator, ui);
-    std::vector<QStringView> fields;
+    std::vector<QByteArrayView> fields;
     TableUpdate update(table);
     if (withNames) {
         SplitFields(lines[line++], separator, fields);
         const int count = std::min(int(fields.size()), table.ColCount() - k);
         for (int j = 0; j < count; ++j) {
-            const QStringView name = TrimControl(fields[std::size_t(j)]);
-            table.SetColumnHeader(k + j, name.toString(), kinds.FindByName(name));
+            const QString name = DecodeUtf8(TrimControl(fields[std::size_t(j)]));
+            table.SetColumnHeader(k + j, name, kinds.FindByName(name));
         }
     }
     for (int r = selection.Row; line < lines.size() && r < table.RowCount(); ++line, ++r) {
         SplitFields(lines[line], separator, fields);
         const int count = std::min(int(fields.size()), table.ColCount() - k);
         for (int j = 0; j < count; ++j)
-            table.SetCellText(k + j, r, TrimControl(fields[std::size_t(j)]));
+            table.SetCellText(k + j, r, DecodeUtf8(TrimControl(fields[std::size_t(j)])));
     }
     table.SetModified(true);
     return true;

@@ -251,9 +251,9 @@ QString MonthDay(const Row& row)
 
 }   // namespace
 
-bool IsEpwLocationLine(QStringView line)
+bool IsEpwLocationLine(QByteArrayView line)
 {
-    return line.startsWith(u"LOCATION,");
+    return line.startsWith("LOCATION,");
 }
 
 std::optional<EpwText> ReadEpwFile(const QString& path, const std::vector<QStringView>& lines, const DataManager& kinds,
@@ -312,8 +312,7 @@ std::optional<EpwText> ReadEpwFile(const QString& path, const std::vector<QStrin
     QString station = field(1);
     station.replace(QLatin1Char('\t'), QLatin1Char(' '));
     EpwText epw;
-    QString& text = epw.file.text;
-    text = QStringLiteral("station");
+    QString text = QStringLiteral("station");
     for (const int id : ColumnKinds)
         text += QLatin1Char('\t') + kinds.GetById(id)->Name;
     std::array<int, ColumnCount> missing{};
@@ -327,6 +326,7 @@ std::optional<EpwText> ReadEpwFile(const QString& path, const std::vector<QStrin
                 text += QString::number(row[std::size_t(c)], 'g', 10);
         }
     }
+    epw.file.text = text.toUtf8();
     epw.file.lines = SplitLines(epw.file.text);
 
     QStringList place;

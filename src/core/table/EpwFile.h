@@ -2,6 +2,7 @@
 
 #include "core/table/DataFile.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -24,7 +25,7 @@ struct EpwText
 };
 
 // Whether a file's first non-empty line makes it a weather file: it starts with "LOCATION,".
-bool IsEpwLocationLine(QStringView line);
+bool IsEpwLocationLine(QByteArrayView line);
 
 // Reads the lines of a weather file into columns station, month, day, hour, min, lat, t, td, f, p,
 // v10m, v, N8, Kdir, Kdif, vis, prec, snow, tmax, tmin (see the .cpp for the conversions).

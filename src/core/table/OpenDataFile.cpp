@@ -1,5 +1,6 @@
 #include "core/table/OpenDataFile.h"
 
+#include "core/base/TextCodec.h"
 #include "core/base/UserInterface.h"
 #include "core/table/DataFile.h"
 #include "core/table/EpwFile.h"
@@ -19,8 +20,9 @@ struct Texts
 
 // Loads a file's lines into a new table or into `current`, as `mode` says; a new table is made
 // only for a file that fits in one. Returns the table that received the data, or none.
-TTable* Load(const QString& path, const std::vector<QStringView>& lines, int first, LoadMode mode, QChar dataSeparator,
-             QChar decimalSeparator, TableSet& tables, TTable* current, const DataManager& kinds, UserInterface& ui)
+TTable* Load(const QString& path, const std::vector<QByteArrayView>& lines, int first, LoadMode mode,
+             QChar dataSeparator, QChar decimalSeparator, TableSet& tables, TTable* current, const DataManager& kinds,
+             UserInterface& ui)
 {
     if (!current)
         mode = LoadMode::NewTable;
@@ -99,7 +101,8 @@ TTable* OpenDataFile(const QString& path, TableSet& tables, TTable* current, con
     TTable* target = nullptr;
     if (IsEpwLocationLine(file.lines[std::size_t(first)])) {
         QString error;
-        const std::optional<EpwText> epw = ReadEpwFile(path, file.lines, kinds, error);
+        const QString text = DecodeUtf8(file.text);
+        const std::optional<EpwText> epw = ReadEpwFile(path, SplitLines(text, file.lines.size()), kinds, error);
         if (!epw) {
             ui.ShowMessage(error, UserInterface::Icon::Error);
             return nullptr;

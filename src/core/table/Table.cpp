@@ -12,6 +12,13 @@ namespace {
 const QString EmptyText;
 const TCellData EmptyCell;
 
+// Whether a cell gives its shown text rather than its number to edit or export: it has no valid
+// number, or its column's kind is textual.
+bool GivesShownText(const TAbstractData* kind, const TCellData& cell)
+{
+    return cell.NoValidValue || (kind && kind->IsTextual);
+}
+
 }   // namespace
 
 TTable::TTable(int tableNumber, QObject* parent) : QObject(parent), m_tableNumber(tableNumber)
@@ -160,28 +167,33 @@ QString TTable::DisplayText(int c, int r) const
     return column.texts.empty() ? QString() : column.texts[std::size_t(r - 1)];
 }
 
-QString TTable::NumberOrShown(int c, int r, int decimals, QChar decimalSeparator) const
-{
-    const TAbstractData* kind = ColumnKind(c);
-    const TCellData& cell = CellData(c, r);
-    if (cell.NoValidValue || (kind && kind->IsTextual))
-        return DisplayText(c, r);
-    return FormatNumber(cell.Number, decimals, decimalSeparator);
-}
-
 QString TTable::EditText(int c, int r) const
 {
     const TAbstractData* kind = ColumnKind(c);
-    return NumberOrShown(c, r, kind && kind->IsInteger ? 0 : 2, DecimalSeparator);
+    const TCellData& cell = CellData(c, r);
+    if (GivesShownText(kind, cell))
+        return DisplayText(c, r);
+    return FormatNumber(cell.Number, kind && kind->IsInteger ? 0 : 2);
+}
+
+std::optional<TTable::ExportedNumber> TTable::ExportNumber(int c, int r) const
+{
+    if (!IsDataCell(c, r))
+        return std::nullopt;
+    const Column& column = ColumnAt(c);
+    const TCellData& cell = column.cells[std::size_t(r - 1)].value;
+    if (GivesShownText(column.kind, cell))
+        return std::nullopt;
+    // A fraction in an integer kind's column keeps its decimals: an export loses nothing.
+    const bool whole = column.kind && column.kind->IsInteger && cell.Number == std::trunc(cell.Number);
+    return ExportedNumber{cell.Number, whole ? 0 : 6};
 }
 
 QString TTable::ExportText(int c, int r, QChar decimalSeparator) const
 {
-    // A fraction in an integer kind's column keeps its decimals: an export loses nothing.
-    const TAbstractData* kind = ColumnKind(c);
-    const float number = CellData(c, r).Number;
-    const bool whole = kind && kind->IsInteger && number == std::trunc(number);
-    return NumberOrShown(c, r, whole ? 0 : 6, decimalSeparator);
+    if (const std::optional<ExportedNumber> number = ExportNumber(c, r))
+        return FormatNumber(number->value, number->decimals, decimalSeparator);
+    return DisplayText(c, r);
 }
 
 QString TTable::StatusText(int c, int r) const

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class DataManager;
@@ -88,6 +89,13 @@ public:
     // Numbers take the program's decimal separator, or `decimalSeparator`.
     QString ExportText(int c, int r) const { return ExportText(c, r, DecimalSeparator); }
     QString ExportText(int c, int r, QChar decimalSeparator) const;
+    // The number of the export text and its decimals; nothing when the export text is the shown text.
+    struct ExportedNumber
+    {
+        float value;
+        int decimals;
+    };
+    std::optional<ExportedNumber> ExportNumber(int c, int r) const;
     // The full-precision value for the status bar: empty without a valid number; otherwise the
     // export text.
     QString StatusText(int c, int r) const;
@@ -226,7 +234,6 @@ private:
     // The kept text of cell (c, r), created (empty) when the column keeps none yet.
     QString& KeptText(int c, int r);
     void Store(int c, int r, ShownText&& shown);
-    QString NumberOrShown(int c, int r, int decimals, QChar decimalSeparator) const;
     void SetHeader(int c, const QString& name, TAbstractData* kind);
     void SetCaption(const QString& caption);
     void CellsChanged(int left, int top, int right, int bottom);

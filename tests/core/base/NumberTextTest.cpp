@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace {
@@ -28,34 +33,38 @@ TEST_P(ParseNumberTest, ReadsOnlyDecimalNumbers)
     if (c.expected) {
         EXPECT_EQ(*parsed, *c.expected);
     }
+    EXPECT_EQ(ParseNumber(QString::fromUtf16(c.text).toUtf8(), QChar(c.separator)), parsed);   // the same in UTF-8
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberTest,
-                         testing::Values(
-                             // With the comma: the first comma is the decimal point, a point is never accepted.
-                             ParseCase{u"3,5", u',', 3.5f}, ParseCase{u"3.5", u',', std::nullopt},
-                             ParseCase{u"1,2,3", u',', std::nullopt}, ParseCase{u"-0,25", u',', -0.25f},
-                             // With the point.
-                             ParseCase{u"  12  ", u'.', 12.0f}, ParseCase{u"\t7\r", u'.', 7.0f},
-                             ParseCase{u"12abc", u'.', std::nullopt}, ParseCase{u"1e3", u'.', 1000.0f},
-                             ParseCase{u"2.5E-1", u'.', 0.25f}, ParseCase{u"+4", u'.', 4.0f},
-                             ParseCase{u".5", u'.', 0.5f}, ParseCase{u"5.", u'.', 5.0f},
-                             ParseCase{u"1e", u'.', std::nullopt}, ParseCase{u"", u'.', std::nullopt},
-                             ParseCase{u"   ", u'.', std::nullopt}, ParseCase{u"-", u'.', std::nullopt},
-                             ParseCase{u".", u'.', std::nullopt}, ParseCase{u"1 000", u'.', std::nullopt},
-                             ParseCase{u"0x10", u'.', std::nullopt}, ParseCase{u"12,5", u'.', std::nullopt},
-                             // Words are not numbers, nor is anything beyond float32.
-                             ParseCase{u"inf", u'.', std::nullopt}, ParseCase{u"-Infinity", u'.', std::nullopt},
-                             ParseCase{u"nan", u'.', std::nullopt}, ParseCase{u"1e39", u'.', std::nullopt},
-                             ParseCase{u"1e400", u'.', std::nullopt}, ParseCase{u"1e-400", u'.', 0.0f},
-                             // The marker itself is a number; the cell then holds no valid value.
-                             ParseCase{u"-715936", u'.', NoValue}),
-                         [](const testing::TestParamInfo<ParseCase>& info) {
-                             std::string name = std::to_string(info.index) + "_";
-                             for (const char16_t c : std::u16string_view(info.param.text))
-                                 name += (c < 128 && std::isalnum(int(c))) ? char(c) : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumberTest,
+    testing::Values(
+        // With the comma: the first comma is the decimal point, a point is never accepted.
+        ParseCase{u"3,5", u',', 3.5f}, ParseCase{u"3.5", u',', std::nullopt}, ParseCase{u"1,2,3", u',', std::nullopt},
+        ParseCase{u"-0,25", u',', -0.25f},
+        // With the point.
+        ParseCase{u"  12  ", u'.', 12.0f}, ParseCase{u"\t7\r", u'.', 7.0f}, ParseCase{u"12abc", u'.', std::nullopt},
+        ParseCase{u"1e3", u'.', 1000.0f}, ParseCase{u"2.5E-1", u'.', 0.25f}, ParseCase{u"+4", u'.', 4.0f},
+        ParseCase{u".5", u'.', 0.5f}, ParseCase{u"5.", u'.', 5.0f}, ParseCase{u"1e", u'.', std::nullopt},
+        ParseCase{u"", u'.', std::nullopt}, ParseCase{u"   ", u'.', std::nullopt}, ParseCase{u"-", u'.', std::nullopt},
+        ParseCase{u".", u'.', std::nullopt}, ParseCase{u"1 000", u'.', std::nullopt},
+        ParseCase{u"0x10", u'.', std::nullopt}, ParseCase{u"12,5", u'.', std::nullopt},
+        // Words are not numbers, nor is anything beyond float32.
+        ParseCase{u"inf", u'.', std::nullopt}, ParseCase{u"-Infinity", u'.', std::nullopt},
+        ParseCase{u"nan", u'.', std::nullopt}, ParseCase{u"1e39", u'.', std::nullopt},
+        ParseCase{u"1e400", u'.', std::nullopt}, ParseCase{u"1e-400", u'.', 0.0f},
+        // Up to 15 digits and beyond; a separator of several UTF-8 bytes.
+        ParseCase{u"-12345678.9012345", u'.', -12345678.9012345f},
+        ParseCase{u"1234567890.123456789", u'.', 1234567890.123456789f}, ParseCase{u"0000000000000000.5", u'.', 0.5f},
+        ParseCase{u"3·5", u'·', 3.5f}, ParseCase{u"3.5", u'·', std::nullopt}, ParseCase{u"3·5·5", u'·', std::nullopt},
+        // The marker itself is a number; the cell then holds no valid value.
+        ParseCase{u"-715936", u'.', NoValue}),
+    [](const testing::TestParamInfo<ParseCase>& info) {
+        std::string name = std::to_string(info.index) + "_";
+        for (const char16_t c : std::u16string_view(info.param.text))
+            name += (c < 128 && std::isalnum(int(c))) ? char(c) : '_';
+        return name;
+    });
 
 TEST(ParseNumber, RoundsTheDoubleToFloat)
 {
@@ -93,6 +102,25 @@ TEST(FormatNumber, NeverPrintsANegativeZero)
                  {-0.4f, 0, "0"},        {-0.01f, 2, "-0,01"},    {-0.6f, 0, "-1"}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatNumber(c.value, c.decimals, QLatin1Char(',')), QString::fromLatin1(c.text)) << c.value;
+}
+
+TEST(FormatNumber, RoundsEveryFloatAsTheExactValueRounds)
+{
+    // Correctly rounded fixed-point notation of the float's exact value, ties to even.
+    const auto reference = [](float value, int decimals) {
+        char text[128];
+        char* end = std::to_chars(text, text + sizeof text, double(value), std::chars_format::fixed, decimals).ptr;
+        const bool zero = std::all_of(text + 1, end, [](char c) { return c == '0' || c == '.'; });
+        return QString::fromLatin1(text[0] == '-' && zero ? text + 1 : text,
+                                   end - (text[0] == '-' && zero ? text + 1 : text));
+    };
+    for (std::uint64_t bits = 0; bits < (std::uint64_t(1) << 32); bits += 65'521) {
+        const float value = std::bit_cast<float>(std::uint32_t(bits));
+        if (!std::isfinite(value) || value == NoValue)
+            continue;
+        for (const int decimals : {0, 2, 6, 9})
+            ASSERT_EQ(FormatNumber(value, decimals, QLatin1Char('.')), reference(value, decimals)) << bits;
+    }
 }
 
 TEST(FormatNumber, PrintsHugeValuesInFull)

@@ -36,8 +36,8 @@ protected:
     // Loads `text` (lines as a file would give them) into `table`.
     bool Load(TTable& table, const QString& text, LoadMode mode, QChar dataSeparator, QChar decimalSeparator)
     {
-        m_text = text;
-        const std::vector<QStringView> lines = SplitLines(m_text);
+        m_text = text.toUtf8();
+        const std::vector<QByteArrayView> lines = SplitLines(m_text);
         return LoadIntoTable(table, QStringLiteral("/data/file.txt"), lines, FirstNonEmptyLine(lines), mode,
                              dataSeparator, decimalSeparator, kinds, ui);
     }
@@ -58,18 +58,18 @@ protected:
     }
 
 private:
-    QString m_text;
+    QByteArray m_text;
 };
 
 TEST(DetectDataSeparator, TriesTabSemicolonBlankCommaInThatOrder)
 {
-    EXPECT_EQ(DetectDataSeparator(u"a;b\tc"), QChar(u'\t'));
-    EXPECT_EQ(DetectDataSeparator(u"a b;c"), QChar(u';'));
-    EXPECT_EQ(DetectDataSeparator(u"a,b c"), QChar(u' '));
-    EXPECT_EQ(DetectDataSeparator(u"a,b"), QChar(u','));
-    EXPECT_TRUE(DetectDataSeparator(u"abc").isNull());
+    EXPECT_EQ(DetectDataSeparator("a;b\tc"), QChar(u'\t'));
+    EXPECT_EQ(DetectDataSeparator("a b;c"), QChar(u';'));
+    EXPECT_EQ(DetectDataSeparator("a,b c"), QChar(u' '));
+    EXPECT_EQ(DetectDataSeparator("a,b"), QChar(u','));
+    EXPECT_TRUE(DetectDataSeparator("abc").isNull());
     SeparatorScope comma(QLatin1Char(','));
-    EXPECT_TRUE(DetectDataSeparator(u"1,5").isNull());   // the decimal comma is never a data separator
+    EXPECT_TRUE(DetectDataSeparator("1,5").isNull());   // the decimal comma is never a data separator
 }
 
 TEST(DetectDecimalSeparator, OnlyFractionsOfOneKindTell)
@@ -86,8 +86,7 @@ TEST(DetectDecimalSeparator, OnlyFractionsOfOneKindTell)
         {"name;x\nv1.2b;3", u';', QChar()},   // a text with a point is no number
     };
     for (const auto& c : cases) {
-        const QString text = QString::fromUtf8(c.text);
-        EXPECT_EQ(DetectDecimalSeparator(SplitLines(text), 0, c.data), c.expected) << c.text;
+        EXPECT_EQ(DetectDecimalSeparator(SplitLines(QByteArrayView(c.text)), 0, c.data), c.expected) << c.text;
     }
 }
 
@@ -105,6 +104,9 @@ TEST(TextCodec, ReadsUtf8ElseWindows1250)
     EXPECT_EQ(DecodeText(QByteArray("\xEF\xBB\xBFZa\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87")), QStringLiteral("Zażółć"));
     EXPECT_EQ(DecodeText(QByteArray("\xA3\xF3\x64\x9F \xB9\xEA \x8C\x8F \x80")), QStringLiteral("Łódź ąę ŚŹ €"));
     EXPECT_EQ(DecodeText(QByteArray("ab\0cd", 5)), QStringLiteral("ab"));   // NUL ends the text
+    EXPECT_EQ(DecodeText(QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                    "a")),
+              QStringLiteral("\uFEFFa"));   // one mark is dropped
 }
 
 TEST(TextCodec, SplitsAtEveryKindOfLineEnd)
@@ -112,6 +114,8 @@ TEST(TextCodec, SplitsAtEveryKindOfLineEnd)
     const QString text = QStringLiteral("a\r\nb\nc\rd\r\n\r\ne");
     EXPECT_EQ(SplitLines(text), (std::vector<QStringView>{u"a", u"b", u"c", u"d", u"", u"e"}));
     EXPECT_EQ(SplitLines(u"a\n").size(), 1u);
+    EXPECT_EQ(SplitLines(QByteArrayView("a\rb\r\nc\n\rd\re")),
+              (std::vector<QByteArrayView>{"a", "b", "c", "", "d", "e"}));
     EXPECT_TRUE(SplitLines(u"").empty());
 }
 
@@ -458,7 +462,7 @@ TEST_F(DataFileTest, ReadsExcelCsvAndWindows1250Files)
 {
     DataFileText csv;
     ASSERT_TRUE(ReadDataFile(QStringLiteral(SALVENTO_TEST_DATA "/excel_utf8.csv"), csv));
-    EXPECT_EQ(csv.lines[0], u"stacja;t;f;v;N8");   // the byte-order mark is gone
+    EXPECT_EQ(csv.lines[0], "stacja;t;f;v;N8");   // the byte-order mark is gone
     TTable excel(1);
     ASSERT_TRUE(LoadIntoTable(excel, QStringLiteral("x"), csv.lines, 0, LoadMode::NewTable,
                               DetectDataSeparator(csv.lines[0]), QChar(u','), kinds, ui));

@@ -1,19 +1,84 @@
 #include "core/data/EvaluationState.h"
 
+#include "core/data/AbstractData.h"
 #include "core/data/DataManager.h"
+
+#include <bit>
 
 namespace {
 
-constexpr std::size_t SnapshotSize = kind::Count - kind::FirstComputed;
+bool SameBits(float a, float b)
+{
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
 
 }   // namespace
 
 EvaluationState::EvaluationState(const DataManager& kinds) : m_kinds(kinds)
-{ }
-
-float EvaluationState::Input(int id)
 {
-    return m_kinds.GetById(id)->GetValue(*this);
+    for (int id = 0; id < kind::Count; ++id)
+        m_kindOf[std::size_t(id)] = kinds.GetById(id);
+}
+
+float EvaluationState::Obtain(int id)
+{
+    return m_kindOf[std::size_t(id)]->GetValue(*this);
+}
+
+float EvaluationState::Read(int id, bool stored)
+{
+    Frame* frame = m_frame;
+    if (!frame || !frame->Memory)
+        return stored ? State(id).Value : Obtain(id);
+    Recall& recall = *frame->Memory;
+    if (frame->Next < frame->Replayed)
+        return recall.Readings[std::size_t(frame->Next++)].Value;
+    const float value = stored ? State(id).Value : Obtain(id);
+    if (frame->Next < MaxReadings)
+        recall.Readings[std::size_t(frame->Next)] = {std::uint8_t(id), stored, value};
+    else
+        frame->Overflow = true;
+    ++frame->Next;
+    return value;
+}
+
+float EvaluationState::Compute(const TAbstractData& kind)
+{
+    Frame frame;
+    struct Scope   // the outer formula is the innermost again on every path out
+    {
+        Frame*& Current;
+        Frame* Outer;
+        ~Scope() { Current = Outer; }
+    } scope{m_frame, m_frame};
+    m_frame = &frame;
+    if (!kind.FormulaOnlyReads())
+        return kind.Compute(*this);
+
+    Recall& recall = m_recalls[std::size_t(kind.Id)];
+    frame.Memory = &recall;
+    if (recall.Known) {
+        // Make the reads of the last run while each gives what it gave then; from the first one
+        // that differs the formula runs, its reads up to that one served from the replay.
+        recall.Known = false;
+        for (int i = 0; i < recall.Count && frame.Replayed == 0; ++i) {
+            Reading& reading = recall.Readings[std::size_t(i)];
+            const float value = reading.Stored ? State(reading.Id).Value : Obtain(reading.Id);
+            if (!SameBits(value, reading.Value)) {
+                reading.Value = value;
+                frame.Replayed = i + 1;
+            }
+        }
+        if (frame.Replayed == 0) {
+            recall.Known = true;
+            return recall.Result;
+        }
+    }
+    const float result = kind.Compute(*this);
+    recall.Count = frame.Next;
+    recall.Result = result;
+    recall.Known = !frame.Overflow;
+    return result;
 }
 
 void EvaluationState::SetFromSource(int id, float value)
@@ -42,18 +107,14 @@ void EvaluationState::ClearComputed()
     }
 }
 
-void EvaluationState::SaveValues(std::vector<float>& buffer) const
+void EvaluationState::SaveValues(Snapshot& snapshot) const
 {
-    buffer.resize(SnapshotSize);
-    for (std::size_t i = 0; i < buffer.size(); ++i)
-        buffer[i] = m_states[kind::FirstComputed + i].Value;
+    for (std::size_t i = 0; i < snapshot.size(); ++i)
+        snapshot[i] = m_states[kind::FirstComputed + i].Value;
 }
 
-void EvaluationState::RestoreValues(std::vector<float>& buffer)
+void EvaluationState::RestoreValues(const Snapshot& snapshot)
 {
-    if (buffer.size() != SnapshotSize)
-        return;
-    for (std::size_t i = 0; i < buffer.size(); ++i)
-        m_states[kind::FirstComputed + i].Value = buffer[i];
-    buffer.clear();
+    for (std::size_t i = 0; i < snapshot.size(); ++i)
+        m_states[kind::FirstComputed + i].Value = snapshot[i];
 }

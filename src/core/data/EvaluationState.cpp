@@ -22,13 +22,24 @@ EvaluationState::EvaluationState(const DataManager& kinds) : m_kinds(kinds)
 
 float EvaluationState::Obtain(int id)
 {
+    // What GetValue returns without computing, taken here without calling it.
+    const KindState& state = State(id);
+    if (!state.Ready)
+        return state.Value;
+    if (state.Value != NoValue) {
+        if (!state.FromSource)
+            return state.Value;
+        const SourceOrFormula option = m_kindOf[std::size_t(id)]->DualOption;
+        if (option != SourceOrFormula::Formula && option != SourceOrFormula::FormulaElseSource)
+            return state.Value;
+    }
     return m_kindOf[std::size_t(id)]->GetValue(*this);
 }
 
 float EvaluationState::Read(int id, bool stored)
 {
     Frame* frame = m_frame;
-    if (!frame || !frame->Memory)
+    if (!frame)
         return stored ? State(id).Value : Obtain(id);
     Recall& recall = *frame->Memory;
     if (frame->Next < frame->Replayed)
@@ -51,10 +62,11 @@ float EvaluationState::Compute(const TAbstractData& kind)
         Frame* Outer;
         ~Scope() { Current = Outer; }
     } scope{m_frame, m_frame};
-    m_frame = &frame;
-    if (!kind.FormulaOnlyReads())
+    if (!kind.FormulaOnlyReads()) {
+        m_frame = nullptr;   // its reads are not an outer formula's
         return kind.Compute(*this);
-
+    }
+    m_frame = &frame;
     Recall& recall = m_recalls[std::size_t(kind.Id)];
     frame.Memory = &recall;
     if (recall.Known) {

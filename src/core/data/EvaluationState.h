@@ -74,8 +74,8 @@ private:
         bool Known = false;   // Readings and Result describe a complete run
         float Result = NoValue;
     };
-    // The formula being run: its recall (none for a formula that may write the row), how many
-    // values it has read and how many of its first reads the replay of its recall made already.
+    // The recalled formula being run: its recall, how many values it has read and how many of its
+    // first reads the replay of its recall made already.
     struct Frame
     {
         Recall* Memory = nullptr;
@@ -91,5 +91,5 @@ private:
     std::array<const TAbstractData*, kind::Count> m_kindOf{};
     std::array<KindState, kind::Count> m_states{};
     std::array<Recall, kind::Count> m_recalls{};
-    Frame* m_frame = nullptr;   // the innermost formula running
+    Frame* m_frame = nullptr;   // the recalled formula running, none while another one runs inside it
 };

@@ -93,7 +93,7 @@ private:
     int m_inputCount = 0;
 };
 
-// Declares the class of a computed kind that supplies only its formula, one that only reads the row.
+// Declares the class of a computed kind that supplies only its formula.
 // NOLINTBEGIN(bugprone-macro-parentheses): the argument names the class, which takes no parentheses
 #define SALVENTO_FORMULA_KIND(Class)                                                                                   \
     class Class : public TAbstractData                                                                                 \
@@ -101,15 +101,17 @@ private:
     public:                                                                                                            \
         using TAbstractData::TAbstractData;                                                                            \
         float Compute(EvaluationState& row) const override;                                                            \
-        bool FormulaOnlyReads() const override { return true; }                                                        \
     }
 
-// Declares the class of a computed kind whose formula is a what-if evaluation of the row.
-#define SALVENTO_WHAT_IF_KIND(Class)                                                                                   \
+// … of one whose formula only reads the row and is costly (trigonometric and power functions), so
+// that the row recalls its result rather than run it again on the same values (the what-if
+// evaluations obtain it again and again).
+#define SALVENTO_RECALLED_FORMULA_KIND(Class)                                                                          \
     class Class : public TAbstractData                                                                                 \
     {                                                                                                                  \
     public:                                                                                                            \
         using TAbstractData::TAbstractData;                                                                            \
         float Compute(EvaluationState& row) const override;                                                            \
+        bool FormulaOnlyReads() const override { return true; }                                                        \
     }
 // NOLINTEND(bugprone-macro-parentheses)

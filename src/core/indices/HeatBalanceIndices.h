@@ -25,8 +25,8 @@ SALVENTO_FORMULA_KIND(TData_STI);
 // SW: the sweat rate the row's body would lose at 5 % relative humidity (−2.6 times the
 // evaporative exchange [W/m²] there).
 // PSI [W/m²]: the net storage at the configured defaults of M, Icl and Ts.
-SALVENTO_WHAT_IF_KIND(TData_SW);
-SALVENTO_WHAT_IF_KIND(TData_PSI);
+SALVENTO_FORMULA_KIND(TData_SW);
+SALVENTO_FORMULA_KIND(TData_PSI);
 
 // The heat balance of the row evaluated again under the skin temperature adapted to sweating
 // (never below 22 °C); shared by PST and mS_w.

@@ -51,21 +51,21 @@ float TAbstractData::GetValue(EvaluationState& row) const
     if (state.FromSource) {
         switch (DualOption) {
         case SourceOrFormula::Formula:
-            state.Value = Compute(row);
+            state.Value = row.Compute(*this);
             break;
         case SourceOrFormula::FormulaElseSource:
-            if (const float computed = Compute(row); computed != NoValue)
+            if (const float computed = row.Compute(*this); computed != NoValue)
                 state.Value = computed;
             break;
         case SourceOrFormula::SourceElseFormula:
             if (state.Value == NoValue)
-                state.Value = Compute(row);
+                state.Value = row.Compute(*this);
             break;
         default:
             break;
         }
     } else if (state.Value == NoValue) {
-        state.Value = Compute(row);
+        state.Value = row.Compute(*this);
     }
     if (state.Value == NoValue) {
         state.Value = DefaultValue;

@@ -58,6 +58,9 @@ public:
     // The kind's formula for the row of `row`; the base kind returns the stored value unchanged, so
     // an input yields what the table gave. A formula returns NoValue when it cannot compute.
     virtual float Compute(EvaluationState& row) const;
+    // Whether Compute does nothing but read the row (Input, Stored) and compute from what it read, so
+    // that the same values read give the same result.
+    virtual bool FormulaOnlyReads() const { return false; }
     // Stores user or file text into a cell and returns what the cell shows. Text that is not a
     // number leaves the cell without a valid value and is shown as typed.
     virtual ShownText SetCellFromText(TCellData& cell, QStringView text);

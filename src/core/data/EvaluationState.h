@@ -4,10 +4,12 @@
 #include "core/base/CellData.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
-#include <vector>
+#include <utility>
 
 class DataManager;
+class TAbstractData;
 
 // What one kind holds while a row is evaluated.
 struct KindState
@@ -25,6 +27,9 @@ struct KindState
 class EvaluationState
 {
 public:
+    // The values of kinds 23…107, as SaveValues keeps them.
+    using Snapshot = std::array<float, kind::Count - kind::FirstComputed>;
+
     explicit EvaluationState(const DataManager& kinds);
 
     const DataManager& Kinds() const { return m_kinds; }
@@ -32,29 +37,70 @@ public:
     const KindState& State(int id) const { return m_states[std::size_t(id)]; }
 
     // The value of kind `id` in the row, computed when needed (its GetValue).
-    float Input(int id);
+    float Input(int id) { return Read(id, false); }
     // The value of kind `id` as it stands, computing nothing.
-    float Stored(int id) const { return State(id).Value; }
+    float Stored(int id) { return Read(id, true); }
     // The value of kind `id` as a source table gives it (NoValue for an empty cell).
     void SetFromSource(int id, float value);
+
+    // The result of the formula of `kind` in the row (what its GetValue computes). A formula that only
+    // reads the row is not run again while it would read, in the same order, the same values (to the
+    // bit) as the last time it ran: it would make the same reads with the same effects and give the
+    // same result. Each read is still made, so the kinds it obtains are computed as before.
+    float Compute(const TAbstractData& kind);
 
     // Before each row: every value missing, every kind ready, nothing from a source.
     void ResetAll();
     // For what-if evaluations: every computed kind not taken from a source is missing again.
     void ClearComputed();
-    // Snapshot of the values of kinds 23…107, replacing `buffer`; RestoreValues puts them back and
-    // empties the buffer (nothing happens for an empty buffer).
-    void SaveValues(std::vector<float>& buffer) const;
-    void RestoreValues(std::vector<float>& buffer);
+    // The values of kinds 23…107 into `snapshot`, and back into the row.
+    void SaveValues(Snapshot& snapshot) const;
+    void RestoreValues(const Snapshot& snapshot);
 
     // Tells `reads` of every value asked for through Input: the kind whose formula asks (-1 when no
     // formula does) and the kind asked for, also when its value is already known. The help lists
-    // the inputs of each formula this way; an empty function tells nothing.
+    // the inputs of each formula this way; an empty function tells nothing. While reads are traced,
+    // every formula runs afresh (none is recalled).
     void TraceReads(std::function<void(int asking, int asked)> reads) { m_traceReads = std::move(reads); }
 
 private:
+    // A formula reads this many values at most to be recalled.
+    static constexpr int MaxReadings = 12;
+
+    // One value a formula read: obtained (Input) or as it stood (Stored).
+    struct Reading
+    {
+        std::uint8_t Id = 0;
+        bool Stored = false;
+        float Value = NoValue;
+    };
+    // What the formula of a kind read the last time it ran, and what it gave.
+    struct Recall
+    {
+        std::array<Reading, MaxReadings> Readings{};
+        int Count = 0;
+        bool Known = false;   // Readings and Result describe a complete run
+        float Result = NoValue;
+    };
+    // The recalled formula being run: its recall, how many values it has read and how many of its
+    // first reads the replay of its recall made already.
+    struct Frame
+    {
+        Recall* Memory = nullptr;
+        int Next = 0;
+        int Replayed = 0;
+        bool Overflow = false;
+    };
+
+    float Read(int id, bool stored);
+    float Obtain(int id);
+    float TracedInput(int id);
+
     const DataManager& m_kinds;
+    std::array<const TAbstractData*, kind::Count> m_kindOf{};
     std::array<KindState, kind::Count> m_states{};
+    std::array<Recall, kind::Count> m_recalls{};
+    Frame* m_frame = nullptr;   // the recalled formula running, none while another one runs inside it
     std::function<void(int, int)> m_traceReads;
     int m_asking = -1;
 };

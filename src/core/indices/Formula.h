@@ -10,9 +10,9 @@
 #include "core/data/EvaluationState.h"
 #include "core/indices/Physics.h"
 
+#include <array>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 // Intermediate arithmetic runs in extended precision. Values obtained from other kinds are float32
 // and are widened on the spot (`const Real t = Input(kind::t);`, exact, NoValue included); constants
@@ -61,8 +61,8 @@ public:
     explicit WhatIf(EvaluationState& row) : m_row(row) { m_row.SaveValues(m_snapshot); }
     ~WhatIf()
     {
-        for (auto it = m_inputs.rbegin(); it != m_inputs.rend(); ++it)
-            m_row.State(it->first).Value = it->second;
+        for (int i = m_inputCount - 1; i >= 0; --i)
+            m_row.State(m_inputs[std::size_t(i)].first).Value = m_inputs[std::size_t(i)].second;
         m_row.RestoreValues(m_snapshot);
     }
     WhatIf(const WhatIf&) = delete;
@@ -78,18 +78,19 @@ public:
         KindState& state = m_row.State(id);
         if (id < kind::FirstComputed) {
             bool known = false;
-            for (const auto& input : m_inputs)
-                known = known || input.first == id;
+            for (int i = 0; i < m_inputCount; ++i)
+                known = known || m_inputs[std::size_t(i)].first == id;
             if (!known)
-                m_inputs.emplace_back(id, state.Value);
+                m_inputs[std::size_t(m_inputCount++)] = {id, state.Value};
         }
         state.Value = value;
     }
 
 private:
     EvaluationState& m_row;
-    std::vector<float> m_snapshot;
-    std::vector<std::pair<int, float>> m_inputs;
+    EvaluationState::Snapshot m_snapshot;
+    std::array<std::pair<int, float>, kind::FirstComputed> m_inputs;   // each input kind once at most
+    int m_inputCount = 0;
 };
 
 // Declares the class of a computed kind that supplies only its formula.
@@ -100,5 +101,17 @@ private:
     public:                                                                                                            \
         using TAbstractData::TAbstractData;                                                                            \
         float Compute(EvaluationState& row) const override;                                                            \
+    }
+
+// … of one whose formula only reads the row and is costly (trigonometric and power functions), so
+// that the row recalls its result rather than run it again on the same values (the what-if
+// evaluations obtain it again and again).
+#define SALVENTO_RECALLED_FORMULA_KIND(Class)                                                                          \
+    class Class : public TAbstractData                                                                                 \
+    {                                                                                                                  \
+    public:                                                                                                            \
+        using TAbstractData::TAbstractData;                                                                            \
+        float Compute(EvaluationState& row) const override;                                                            \
+        bool FormulaOnlyReads() const override { return true; }                                                        \
     }
 // NOLINTEND(bugprone-macro-parentheses)

@@ -4,5 +4,5 @@
 
 #include "core/indices/Formula.h"
 
-SALVENTO_FORMULA_KIND(TData_e);
+SALVENTO_RECALLED_FORMULA_KIND(TData_e);
 SALVENTO_FORMULA_KIND(TData_f);

@@ -27,6 +27,8 @@ def test_chunked_equals_unchunked_and_numpy(example_inputs):
         assert whole[index].equals(lazy[index]), index
         assert np.array_equal(whole[index].values.reshape(-1), direct[index],
                               equal_nan=index != "Weather"), index
+    one = salvento.xarray.compute(ds.chunk({"date": 100}), "UTCI", mapping={"air_temperature": "t"})
+    assert one["UTCI"].equals(whole["UTCI"])
     assert whole["Weather"].dtype == object and whole["UTCI"].dtype == np.float32
     assert whole.attrs == ds.attrs and set(whole.coords) == set(ds.coords)
     utci = whole["UTCI"].attrs

@@ -20,7 +20,8 @@ __all__ = ["compute"]
 
 def _kernel(indices, names, config, threads, *values):
     results = salvento.compute(indices, config=config, threads=threads, **dict(zip(names, values)))
-    return tuple(results[index] for index in indices)
+    # apply_ufunc takes a tuple for several outputs, the array itself for one.
+    return tuple(results[index] for index in indices) if len(indices) > 1 else results[indices[0]]
 
 
 def _attributes(kind):

@@ -41,11 +41,15 @@ py::object OptionalNumber(float value)
     return value == NoValue ? py::none() : py::object(py::float_(value));
 }
 
-// The unit of a kind: what follows the last comma of its description.
+// The unit of a kind: what follows the last comma of its description when that is one word that is
+// no number or range ("°C", "W/m²", "%"); empty otherwise ("dimensionless", "1–12", "1 = woman").
 QString Unit(const QString& description)
 {
     const qsizetype comma = description.lastIndexOf(QLatin1Char(','));
-    return comma < 0 ? QString() : description.mid(comma + 1).trimmed();
+    const QString unit = comma < 0 ? QString() : description.mid(comma + 1).trimmed();
+    const bool word = !unit.isEmpty() && !unit.contains(QLatin1Char(' ')) && !unit[0].isDigit()
+        && unit[0] != QLatin1Char('-') && unit[0] != QChar(u'\u2212');
+    return word ? unit : QString();
 }
 
 // The kinds of one SALVENTO.INI, with the data directory where WSI.INI lies.

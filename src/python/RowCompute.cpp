@@ -1,6 +1,5 @@
 #include "python/RowCompute.h"
 
-#include "core/base/FileError.h"
 #include "core/data/DataManager.h"
 #include "core/data/EvaluationState.h"
 
@@ -56,7 +55,7 @@ void ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& input
                         outputs[i][r] = ResultValue(row.Input(indices[i]));
                 }
             }
-        } catch (const FileError&) {
+        } catch (...) {   // a FileError, or memory running out: never out of a thread
             const std::scoped_lock lock(errorGuard);
             if (!error)
                 error = std::current_exception();

@@ -18,7 +18,7 @@ struct InputColumn
 // source table's cell would be (NaN and infinities become the missing-value marker), then the kinds of
 // `indices` are computed in identifier order. The results go to `outputs` (one array of `rows` floats
 // per index, in the order of `indices`; NaN where a kind gives no value). The rows are split among
-// `threads` threads, each with its own evaluation state. A formula's FileError (an unreadable
-// WSI.INI) stops every thread and is thrown again here.
+// `threads` threads, each with its own evaluation state. An exception in any of them (a formula's
+// FileError for an unreadable WSI.INI) stops every thread and is thrown again here.
 void ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& inputs, const std::vector<int>& indices,
                  std::size_t rows, int threads, const std::vector<float*>& outputs);

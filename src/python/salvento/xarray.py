@@ -46,8 +46,8 @@ def compute(ds, indices, mapping=None, config=None, threads=None, **inputs):
     inputs' coordinates, the Dataset's attributes and each kind's long name, units and classes.
     """
     indices = [indices] if isinstance(indices, str) else list(dict.fromkeys(indices))
-    kinds = {kind["short_name"]: kind for kind in salvento.kinds(config)}
-    sources = {name: name for name in [*ds.data_vars, *ds.coords] if name in kinds and kinds[name]["listed"]}
+    kinds = {kind["short_name"]: kind for kind in salvento.kinds(config) if kind["listed"]}
+    sources = {name: name for name in [*ds.data_vars, *ds.coords] if name in kinds}
     for variable, kind in (mapping or {}).items():
         if variable not in ds.variables:
             raise ValueError(f"the dataset has no variable {variable}")
@@ -55,9 +55,13 @@ def compute(ds, indices, mapping=None, config=None, threads=None, **inputs):
         sources[variable] = kind
     arrays = {kind: ds[variable] for variable, kind in sources.items()}
     arrays.update(inputs)
+    # Checked here, before any chunk is computed on a worker.
     unknown = [name for name in [*indices, *arrays] if name not in kinds]
     if unknown:
         raise ValueError(f"no data kind has the short name {', '.join(map(str, unknown))}")
+    inputs_asked = [index for index in indices if not kinds[index]["computed"]]
+    if inputs_asked:
+        raise ValueError(f"{', '.join(inputs_asked)}: an input, not an index")
     chunked = any(isinstance(a, xarray.DataArray) and a.chunks is not None for a in arrays.values())
     if threads is None and chunked:
         threads = 1

@@ -14,6 +14,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -144,12 +145,23 @@ public:
             results.emplace_back(py::ssize_t(rows));
             outputs.push_back(results.back().mutable_data());
         }
+        // Ctrl+C reaches Python's main thread only: there it ends the computation now and then.
+        const py::module_ threading = py::module_::import("threading");
+        std::function<bool()> interrupted;
+        if (threading.attr("current_thread")().is(threading.attr("main_thread")()))
+            interrupted = [] {
+                const py::gil_scoped_acquire locked;
+                return PyErr_CheckSignals() != 0;
+            };
+        bool completed = false;
         try {
             const py::gil_scoped_release unlocked;
-            ComputeRows(*m_kinds, columns, ids, rows, threads, outputs);
+            completed = ComputeRows(*m_kinds, columns, ids, rows, threads, outputs, interrupted);
         } catch (const FileError& error) {
             throw std::runtime_error(error.Message().toStdString());
         }
+        if (!completed)
+            throw py::error_already_set();
         py::dict out;
         for (std::size_t i = 0; i < indices.size(); ++i)
             out[py::str(indices[i])] = results[i];

@@ -29,8 +29,8 @@ float ResultValue(float value)
 
 }   // namespace
 
-void ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& inputs, const std::vector<int>& indices,
-                 std::size_t rows, int threads, const std::vector<float*>& outputs)
+bool ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& inputs, const std::vector<int>& indices,
+                 std::size_t rows, int threads, const std::vector<float*>& outputs, const std::function<bool()>& stop)
 {
     // The indices are computed in identifier order, as the calculation command computes them.
     std::vector<std::size_t> order(indices.size());
@@ -39,12 +39,13 @@ void ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& input
 
     std::atomic<std::size_t> nextBlock{0};
     std::atomic<bool> failed{false};
+    std::atomic<bool> stopped{false};
     std::exception_ptr error;
     std::mutex errorGuard;
-    const auto work = [&] {
+    const auto work = [&](bool asksStop) {
         EvaluationState row(kinds);
         try {
-            for (std::size_t first = nextBlock.fetch_add(BlockRows); first < rows && !failed;
+            for (std::size_t first = nextBlock.fetch_add(BlockRows); first < rows && !failed && !stopped;
                  first = nextBlock.fetch_add(BlockRows)) {
                 const std::size_t end = std::min(first + BlockRows, rows);
                 for (std::size_t r = first; r < end; ++r) {
@@ -54,6 +55,8 @@ void ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& input
                     for (const std::size_t i : order)
                         outputs[i][r] = ResultValue(row.Input(indices[i]));
                 }
+                if (asksStop && stop && stop())
+                    stopped = true;
             }
         } catch (...) {   // a FileError, or memory running out: never out of a thread
             const std::scoped_lock lock(errorGuard);
@@ -67,9 +70,10 @@ void ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& input
     {
         std::vector<std::jthread> helpers;
         for (int t = 1; t < count; ++t)
-            helpers.emplace_back(work);
-        work();
+            helpers.emplace_back(work, false);
+        work(true);
     }
     if (error)
         std::rethrow_exception(error);
+    return !stopped;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 class DataManager;
@@ -19,6 +20,9 @@ struct InputColumn
 // `indices` are computed in identifier order. The results go to `outputs` (one array of `rows` floats
 // per index, in the order of `indices`; NaN where a kind gives no value). The rows are split among
 // `threads` threads, each with its own evaluation state. An exception in any of them (a formula's
-// FileError for an unreadable WSI.INI) stops every thread and is thrown again here.
-void ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& inputs, const std::vector<int>& indices,
-                 std::size_t rows, int threads, const std::vector<float*>& outputs);
+// FileError for an unreadable WSI.INI) stops every thread and is thrown again here. `stop`, when
+// given, is asked on the calling thread after each block of rows; when it says so, every thread stops
+// and false is returned (the results are then incomplete).
+bool ComputeRows(const DataManager& kinds, const std::vector<InputColumn>& inputs, const std::vector<int>& indices,
+                 std::size_t rows, int threads, const std::vector<float*>& outputs,
+                 const std::function<bool()>& stop = {});

@@ -51,7 +51,7 @@ def synthetic_grid(cells, hours, chunk_cells, chunk_hours):
         "sp": 101325.0 - 12.0 * (latitude - 50.0) + 600.0 * field(random.standard_normal),
         "tcc": cloud,
         "tp": rain,
-        "sd": xarray.where(daily_mean < -2.0, 0.05, 0.0) + 0.0 * t,
+        "sd": xarray.where(daily_mean < -2.0, 0.05, 0.0),
         "mrt": t + 18.0 * sun * (1.0 - 0.8 * cloud) + 273.15,
     }, coords=coords, attrs={"title": "synthetic hourly grid"})
     return ds.transpose("time", "latitude", "longitude")

@@ -63,3 +63,15 @@ def test_missing_values_and_broadcasting():
 def test_bad_input_raises(call, error, words):
     with pytest.raises(error, match=words):
         call()
+
+
+def test_defaults_come_from_the_configuration_given(tmp_path):
+    ini = tmp_path / "SALVENTO.INI"
+    shipped_text = open(salvento.default_config(), encoding="utf-8").read()
+    assert "\nM=135\n" in shipped_text
+    ini.write_text(shipped_text.replace("\nM=135\n", "\nM=200\n"), encoding="utf-8")
+    weather = dict(t=25.0, td=12.0, v=1.0, Mrt=40.0)
+    shipped = salvento.compute("STI", **weather)["STI"]
+    assert shipped == salvento.compute("STI", M=135.0, **weather)["STI"]
+    assert salvento.compute("STI", config=ini, **weather)["STI"] == salvento.compute("STI", M=200.0, **weather)["STI"]
+    assert salvento.compute("STI", config=ini, **weather)["STI"] != shipped

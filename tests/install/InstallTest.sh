@@ -30,6 +30,15 @@ rows=$(grep -c "" indices.txt)
 ((rows == 8761)) || { echo "expected a header and 8760 rows, got $rows lines"; exit 1; }
 grep -q UTCI indices.txt
 
+package=$(find "$usr/lib" -path '*-packages/salvento' -type d)
+if [[ -n $package ]]; then
+  step "the Python package computes with the installed data directory"
+  PYTHONPATH=$(dirname "$package") /usr/bin/python3 -c 'import salvento
+utci = salvento.compute("UTCI", t=20.0, td=10.0, v=2.0, Mrt=25.0, M=135.0)["UTCI"]
+assert 17 < utci < 19, utci
+assert salvento.default_config().startswith("'"$usr"'/share/salvento/"), salvento.default_config()'
+fi
+
 step "the bash completion offers the commands and the kinds' names"
 words=$(PATH=$usr/bin:$PATH bash -c 'source "$1"; COMP_WORDS=(salvento-cli calc --indices UTC); COMP_CWORD=3
   _salvento_cli 2>/dev/null; echo "${COMPREPLY[@]}"' - "$usr/share/bash-completion/completions/salvento-cli")

@@ -1,0 +1,77 @@
+import os
+import subprocess
+
+import numpy as np
+import pytest
+
+import salvento
+
+from conftest import RESOURCES
+
+
+def cli_results(tmp_path):
+    """Every index the batch tool computes from the example year: header and rows of texts."""
+    out = tmp_path / "indices.txt"
+    subprocess.run([os.environ["SALVENTO_CLI"], "calc", str(RESOURCES / "examples" / "station-year.txt"), "--all",
+                    "-o", str(out), "--decimal-separator", ".", "--quiet"], check=True)
+    lines = out.read_text(encoding="utf-8").splitlines()
+    return lines[0].split("\t"), [line.split("\t") for line in lines[1:]]
+
+
+def as_written(value, written):
+    """A float32 result as the batch tool writes it: with as many decimals as `written` has."""
+    if isinstance(value, str) or value is None:
+        return value or ""
+    if np.isnan(value):
+        return ""
+    decimals = len(written.partition(".")[2])
+    text = f"{float(value):.{decimals}f}"
+    return text[1:] if text.lstrip("-0.") == "" and text.startswith("-") else text
+
+
+def test_every_index_as_the_batch_tool(tmp_path, example_inputs):
+    header, rows = cli_results(tmp_path)
+    by_name = {kind["name"]: kind["short_name"] for kind in salvento.kinds()}
+    indices = [by_name[name] for name in header]
+    assert len(indices) >= 70
+    results = salvento.compute(indices, **example_inputs)
+    assert all(np.array_equal(results[i], salvento.compute(i, threads=1, **example_inputs)[i], equal_nan=True)
+               for i in ("UTCI", "STI", "PMV"))
+    for column, index in enumerate(indices):
+        got = [as_written(value, row[column]) for value, row in zip(results[index], rows)]
+        assert got == [row[column] for row in rows], index
+
+
+def test_missing_values_and_broadcasting():
+    t = np.array([[-5.0, 20.0, np.nan, 35.0]])
+    columns = np.array([[2.0], [5.0]])
+    out = salvento.compute(["UTCI", "STI"], t=t, td=0.0, v=columns, Mrt=t + 10, M=135.0)
+    assert out["UTCI"].shape == (2, 4) and out["UTCI"].dtype == np.float32
+    assert np.isnan(out["UTCI"][:, 2]).all() and not np.isnan(out["UTCI"][:, [0, 1, 3]]).any()
+    one = salvento.compute("UTCI", t=20.0, td=0.0, v=5.0, Mrt=30.0, M=135.0)["UTCI"]
+    assert one.shape == () and one == out["UTCI"][1, 1]
+
+
+@pytest.mark.parametrize("call, error, words", [
+    (lambda: salvento.compute("NoSuchIndex", t=1.0), ValueError, "NoSuchIndex"),
+    (lambda: salvento.compute("UTCI", tt=1.0), ValueError, "tt"),
+    (lambda: salvento.compute("t", t=1.0), ValueError, "input"),
+    (lambda: salvento.compute("UTCI", t=np.zeros(3), v=np.zeros(4)), ValueError, "broadcast"),
+    (lambda: salvento.compute("UTCI", t=np.array(["warm", "cold"])), TypeError, "numbers"),
+    (lambda: salvento.compute("UTCI", config="/nonexistent/SALVENTO.INI", t=1.0), ValueError, "configuration"),
+])
+def test_bad_input_raises(call, error, words):
+    with pytest.raises(error, match=words):
+        call()
+
+
+def test_defaults_come_from_the_configuration_given(tmp_path):
+    ini = tmp_path / "SALVENTO.INI"
+    shipped_text = open(salvento.default_config(), encoding="utf-8").read()
+    assert "\nM=135\n" in shipped_text
+    ini.write_text(shipped_text.replace("\nM=135\n", "\nM=200\n"), encoding="utf-8")
+    weather = dict(t=25.0, td=12.0, v=1.0, Mrt=40.0)
+    shipped = salvento.compute("STI", **weather)["STI"]
+    assert shipped == salvento.compute("STI", M=135.0, **weather)["STI"]
+    assert salvento.compute("STI", config=ini, **weather)["STI"] == salvento.compute("STI", M=200.0, **weather)["STI"]
+    assert salvento.compute("STI", config=ini, **weather)["STI"] != shipped

@@ -116,7 +116,7 @@
 <context>
     <name>DataFile</name>
     <message>
-        <location filename="../../src/core/table/DataFile.cpp" line="+218"/>
+        <location filename="../../src/core/table/DataFile.cpp" line="+296"/>
         <source>Czy na pewno chcesz usunąć zawartość tabeli ?</source>
         <translation>Are you sure you want to delete the contents of the table?</translation>
     </message>
@@ -126,12 +126,12 @@
         <translation>The file has no header line - it cannot be loaded with this option!</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+103"/>
         <source>Błąd podczas zapisu do pliku %1 !</source>
         <translation>Error while writing to the file %1!</translation>
     </message>
     <message>
-        <location line="-88"/>
+        <location line="-91"/>
         <source>Przy odczycie danych z pliku pominięte zostały kolumny nazywające się tak samo, jak jakaś kolumna tabeli !</source>
         <translation>Columns of the file with the same name as a column of the table were skipped while reading the data!</translation>
     </message>
@@ -164,7 +164,7 @@ Czy jesteś pewien, że chcesz kontynuować ?</source>
 Are you sure you want to continue?</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>Tabela musi zawierać co najmniej jeden wiersz - liczba usuwanych wierszy została zmniejszona !</source>
         <translation>A table must keep at least one row - the number of rows to delete has been reduced!</translation>
     </message>
@@ -248,7 +248,7 @@ The new name has not been saved!</translation>
 <context>
     <name>OpenDataFile</name>
     <message>
-        <location filename="../../src/core/table/OpenDataFile.cpp" line="+78"/>
+        <location filename="../../src/core/table/OpenDataFile.cpp" line="+80"/>
         <source>Nie mogę znaleźć pliku </source>
         <translation>Cannot find the file </translation>
     </message>
@@ -286,8 +286,8 @@ The point is used as the decimal separator instead.</translation>
         <translation>The output file %1 is one of the input files!</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location filename="../../src/cli/main.cpp" line="+182"/>
+        <location line="+49"/>
+        <location filename="../../src/cli/main.cpp" line="+191"/>
         <source>Katalog %1 nie istnieje !</source>
         <translation>The directory %1 does not exist!</translation>
     </message>
@@ -783,7 +783,7 @@ The current column, however, is not a data column!</translation>
 <context>
     <name>TChartWin</name>
     <message>
-        <location filename="../../src/gui/chart/ChartWindow.cpp" line="+104"/>
+        <location filename="../../src/gui/chart/ChartWindow.cpp" line="+120"/>
         <source>Przebieg</source>
         <translation>Series</translation>
     </message>
@@ -2561,7 +2561,7 @@ write to us!</translation>
 <context>
     <name>TTable</name>
     <message>
-        <location filename="../../src/core/table/Table.cpp" line="+22"/>
+        <location filename="../../src/core/table/Table.cpp" line="+29"/>
         <source>Tabela </source>
         <translation>Table </translation>
     </message>
@@ -2576,7 +2576,7 @@ write to us!</translation>
         <translation>Table %2d (%s)</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+156"/>
         <source>[Nieznana dana wejściowa lub wskaźnik]</source>
         <translation>[Unknown input or index]</translation>
     </message>

@@ -80,13 +80,13 @@ struct CalcRequest
 };
 
 // Calculates from the input files into the destination table and saves it to `output` (standard
-// output when empty). The simple way: the inputs are the sources in order and the destination is a
+// output when empty or "-"). The simple way: the inputs are the sources in order and the destination is a
 // new table, or the first source with `keepInputs`; the complex way: they are priorities 1, 2 …, and
 // IN::DESCR gives a priority a description column (DESCR is "row" or a column name of that file).
 int CalculateFiles(CommandContext& context, const CalcRequest& request, const QStringList& inputs,
                    const QString& output)
 {
-    const bool toFile = !output.isEmpty();
+    const bool toFile = !output.isEmpty() && output != StandardStream;
     TableSet tables;
     CalcChoices& choices = context.ui.calcChoices;
     choices = CalcChoices();
@@ -140,13 +140,7 @@ int CalculateFiles(CommandContext& context, const CalcRequest& request, const QS
     if (const QString report = manager.DefaultsReport(); !report.isEmpty())
         context.ui.ShowReport(report);
 
-    TTable& destination = *manager.Destination();
-    if (toFile)
-        return SaveTableAs(destination, output, context.ui) ? ExitOk : ExitFileError;
-    QFile out;
-    const bool written = out.open(stdout, QIODevice::WriteOnly) && WriteTable(destination, out) && out.write("\n") == 1
-        && out.flush();
-    return written ? ExitOk : ExitFileError;
+    return WriteOutput(context, *manager.Destination(), output);
 }
 
 // calc --each IN... --out-dir DIR: the simple way on each input alone, into DIR/<input's name>; goes
@@ -206,6 +200,8 @@ int RunCalc(CommandContext& context)
         return Usage(QStringLiteral("--each and --out-dir go together"));
     if (each && given("output"))
         return Usage(QStringLiteral("--each writes into --out-dir, not to --output"));
+    if (context.arguments.count(StandardStream) > 1)
+        return Usage(QStringLiteral("standard input (-) can be read once"));
     if (given("threads")) {
         bool number = false;
         request.threads = parser.value(QStringLiteral("threads")).toInt(&number);

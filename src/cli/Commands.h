@@ -30,10 +30,18 @@ struct CommandContext
 int Usage(const QString& message);
 
 // Opens an input file as the Open command does (the load dialog's defaults, or the separators the
-// command line gives) into a new table of `tables`; none when it could not be opened, and then
-// OpenFailed gives the exit status.
+// command line gives) into a new table of `tables`, "-" reading standard input; none when it could not be opened, and
+// then OpenFailed gives the exit status.
 TTable* OpenInput(CommandContext& context, TableSet& tables, const QString& path);
 int OpenFailed(const CommandContext& context);
+
+// The name that stands for standard input (an input file) or standard output (an output file).
+inline const QString StandardStream = QStringLiteral("-");
+
+// Writes the table as a data file to `output`, or to standard output for "-" or an empty name, with
+// the data and decimal separators of --out-sep and --out-dec where they are given (otherwise the
+// table's separator, tab for a new table, and the program's decimal separator). The exit status.
+int WriteOutput(CommandContext& context, TTable& table, const QString& output);
 
 int RunCalc(CommandContext& context);
 int RunConvert(CommandContext& context);

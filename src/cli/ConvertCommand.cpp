@@ -7,7 +7,7 @@
 #include <QCommandLineParser>
 
 // convert IN OUT: opens IN as the Open command would, with the load dialog's defaults or what
-// --data-sep and --dec-sep say, and saves the table to OUT.
+// --data-sep and --dec-sep say, and saves the table to OUT (- for standard input and output).
 int RunConvert(CommandContext& context)
 {
     if (context.arguments.size() != 2)
@@ -17,5 +17,5 @@ int RunConvert(CommandContext& context)
     TTable* table = OpenInput(context, tables, context.arguments[0]);
     if (!table)
         return OpenFailed(context);
-    return SaveTableAs(*table, context.arguments[1], context.ui) ? ExitOk : ExitFileError;
+    return WriteOutput(context, *table, context.arguments[1]);
 }

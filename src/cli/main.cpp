@@ -55,8 +55,11 @@ const std::map<QString, CommandEntry> Commands = {
      {RunCalc,
       {QStringLiteral("complex"), QStringLiteral("indices"), QStringLiteral("all"), QStringLiteral("output"),
        QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("progress"), QStringLiteral("threads"),
-       QStringLiteral("keep-inputs"), QStringLiteral("each"), QStringLiteral("out-dir")}}},
-    {QStringLiteral("convert"), {RunConvert, {QStringLiteral("data-sep"), QStringLiteral("dec-sep")}}},
+       QStringLiteral("keep-inputs"), QStringLiteral("each"), QStringLiteral("out-dir"), QStringLiteral("out-sep"),
+       QStringLiteral("out-dec")}}},
+    {QStringLiteral("convert"),
+     {RunConvert,
+      {QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("out-sep"), QStringLiteral("out-dec")}}},
     {QStringLiteral("find"),
      {RunFind,
       {QStringLiteral("text"), QStringLiteral("case-insensitive"), QStringLiteral("no-text-cells"),
@@ -86,7 +89,7 @@ const char* const Description = R"(Salvento batch tool: the calculations of the 
 
 Commands:
   calc [--complex] [--indices a,b,c | --all] [-k] [-o OUT | --each --out-dir DIR] [--threads N]
-       [--data-sep C] [--dec-sep C] IN...
+       [--data-sep C] [--dec-sep C] [--out-sep C] [--out-dec C] IN...
       Calculates indices for every row. Simple way (the default): the input files are the source
       tables in the order given. --complex: they are priorities 1, 2, ... (at most four) and every
       combination of their rows is calculated; IN::DESCR gives a priority a description column,
@@ -97,10 +100,11 @@ Commands:
       every input is calculated alone, into DIR/<its file name>; a file that fails does not stop
       the others (one line per file on standard error). The rows are calculated on N threads
       (default: every core); the results do not depend on N.
-  convert IN OUT [--data-sep C] [--dec-sep C]
+  convert IN OUT [--data-sep C] [--dec-sep C] [--out-sep C] [--out-dec C]
       Opens the data file IN as the Open command does (detected data separator, the program's
       decimal separator, or what --data-sep and --dec-sep say, t standing for tab), binds the header
       to the data kinds and saves the table to OUT.
+
   possible (--have a,b,c | IN...)
       Lists the kinds that can be computed from the kinds named, or from those bound to the
       columns of the input files, in identifier order.
@@ -121,6 +125,11 @@ Commands:
       ends or comes round. --intervals as typed in the search dialog (INF_a;b_c;d_INF); --classes
       are the class numbers, from 0, of the kind of the --column. A precision that is not a number
       keeps 0.001.
+
+calc and convert read standard input for an input named -, and write to standard output for -o -
+(calc's default) or OUT -. --out-sep and --out-dec give the output's data and decimal separators
+(default: the input's data separator for convert, tab for calc; the program's decimal separator);
+--out-sep ';' --out-dec ',' gives what a Polish spreadsheet opens directly.
 
 --json (kinds, possible, stats, find) prints one JSON document instead of the text, numbers as
 numbers and null where there is none:
@@ -288,6 +297,10 @@ int main(int argc, char* argv[])
         {QStringLiteral("data-sep"), QStringLiteral("The input files' data separator (t = tab)."), QStringLiteral("C")},
         {QStringLiteral("dec-sep"), QStringLiteral("The input files' decimal separator (t = tab)."),
          QStringLiteral("C")},
+        {QStringLiteral("out-sep"), QStringLiteral("calc, convert: the output's data separator (t = tab)."),
+         QStringLiteral("C")},
+        {QStringLiteral("out-dec"), QStringLiteral("calc, convert: the output's decimal separator."),
+         QStringLiteral("C")},
         {QStringLiteral("complex"), QStringLiteral("calc: the complex way, inputs as priorities 1, 2, ...")},
         {QStringLiteral("indices"), QStringLiteral("calc: the kinds to calculate, by name."), QStringLiteral("a,b,c")},
         {QStringLiteral("all"), QStringLiteral("calc: every computable kind (the default).")},
@@ -372,14 +385,17 @@ int main(int argc, char* argv[])
         if (blank)
             return Usage(QStringLiteral("--%1 needs a value").arg(name));
     }
-    for (const QString& name :
-         {QStringLiteral("decimal-separator"), QStringLiteral("data-sep"), QStringLiteral("dec-sep")}) {
+    for (const QString& name : {QStringLiteral("decimal-separator"), QStringLiteral("data-sep"),
+                                QStringLiteral("dec-sep"), QStringLiteral("out-sep"), QStringLiteral("out-dec")}) {
         if (!parser.isSet(name))
             continue;
-        if (const QString problem = SeparatorProblem(name, parser.value(name), name != QStringLiteral("data-sep"));
-            !problem.isEmpty())
+        const bool decimal = name != QStringLiteral("data-sep") && name != QStringLiteral("out-sep");
+        if (const QString problem = SeparatorProblem(name, parser.value(name), decimal); !problem.isEmpty())
             return Usage(problem);
     }
+    if (parser.isSet(QStringLiteral("out-sep")) && parser.isSet(QStringLiteral("out-dec"))
+        && parser.value(QStringLiteral("out-sep")) == parser.value(QStringLiteral("out-dec")))
+        return Usage(QStringLiteral("--out-sep and --out-dec cannot be the same character"));
 
     const QString programDirectory = QCoreApplication::applicationDirPath();
     const QString dataDirectory = DataDirectory(programDirectory);

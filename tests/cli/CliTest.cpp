@@ -234,6 +234,30 @@ TEST_F(CliTest, KeepsTheInputColumnsAndCalculatesEachFileAlone)
         EXPECT_EQ(Cli(refused).status, 2) << refused.join(u' ').toStdString();
 }
 
+TEST_F(CliTest, ReadsStandardInputAndWritesTheOutputFormatAsked)
+{
+    Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");
+    Write(QStringLiteral("weather.txt"), "station;t;v\nHel;0;1\nHel;10;0.1");
+    QProcess process;
+    process.setStandardInputFile(Path(QStringLiteral("weather.txt")));
+    process.start(QStringLiteral(SALVENTO_CLI),
+                  {QStringLiteral("--home"), dir.path(), QStringLiteral("calc"), QStringLiteral("-k"),
+                   QStringLiteral("--indices"), QStringLiteral("WCI"), QStringLiteral("--out-sep"), QStringLiteral(";"),
+                   QStringLiteral("--out-dec"), QStringLiteral(","), QStringLiteral("-"), QStringLiteral("-o"),
+                   QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+              "station;t;v;WCI\r\nHel;0,000000;1,000000;746,471558\r\n"
+              "Hel;10,000000;0,100000;406,584808\n");
+    const QString in = Path(QStringLiteral("weather.txt"));
+    for (const QStringList& refused :
+         {QStringList{QStringLiteral("convert"), in, QStringLiteral("-"), QStringLiteral("--out-sep"),
+                      QStringLiteral(","), QStringLiteral("--out-dec"), QStringLiteral(",")},
+          QStringList{QStringLiteral("calc"), QStringLiteral("-"), QStringLiteral("-")}})
+        EXPECT_EQ(Cli(refused).status, 2) << refused.join(u' ').toStdString();
+}
+
 TEST_F(CliTest, CalculatesTheComplexWayWithDescriptionColumns)
 {
     Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");

@@ -241,15 +241,15 @@ std::array<int, PriorityCount> CalcManager::SourceRows(int destinationRow) const
 void CalcManager::EvaluateRow(EvaluationState& row, int destinationRow, Block& block) const
 {
     const std::array<int, PriorityCount> rows = SourceRows(destinationRow);
-    m_kinds.LogNewRow();
+    const bool log = m_kinds.LogEnabled;
+    if (log)
+        m_kinds.LogNewRow();
     row.ResetAll();
-    for (int id = 0; id < kind::ListedCount; ++id) {
-        const KindRoute& route = m_routes[std::size_t(id)];
-        if (route.Found)
-            row.SetFromSource(id, SourceValue(id, rows[std::size_t(route.Priority)]));
-    }
+    for (const int id : m_sourced)
+        row.SetFromSource(id, SourceValue(id, rows[std::size_t(m_routes[std::size_t(id)].Priority)]));
     for (const int id : m_selected) {
-        m_kinds.LogCalculating(QStringLiteral("+-+-+-+-+-+-+-+-"));
+        if (log)
+            m_kinds.LogCalculating(QStringLiteral("+-+-+-+-+-+-+-+-"));
         block.Values.push_back(row.Input(id));
     }
     for (int id = 0; id < kind::ListedCount; ++id)
@@ -328,9 +328,13 @@ QString CalcManager::DefaultsReport() const
 bool CalcManager::Run(const CalcProgress& progress, const std::atomic<bool>* cancel)
 {
     m_selected.clear();
-    for (int id = kind::FirstComputed; id < kind::ListedCount; ++id)
-        if (m_routes[std::size_t(id)].Selected)
+    m_sourced.clear();
+    for (int id = 0; id < kind::ListedCount; ++id) {
+        if (m_routes[std::size_t(id)].Found)
+            m_sourced.push_back(id);
+        if (id >= kind::FirstComputed && m_routes[std::size_t(id)].Selected)
             m_selected.push_back(id);
+    }
     const int total = int(RowsNeeded());
     const int threads = RunThreads();
     std::vector<EvaluationState> states(std::size_t(threads), EvaluationState{m_kinds});

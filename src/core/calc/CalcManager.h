@@ -125,6 +125,7 @@ private:
     DataManager& m_kinds;
     KindFlags m_fromDefaults{};
     std::vector<int> m_selected;   // the kinds computed, in identifier order
+    std::vector<int> m_sourced;    // the kinds a source table gives, in identifier order
     int m_threadCount;
     TableSet& m_tables;
     UserInterface& m_ui;

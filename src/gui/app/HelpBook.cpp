@@ -108,11 +108,13 @@ QStringList THelpBook::Search(const QString& words) const
     QStringList found;
     if (wanted.isEmpty())
         return found;
-    for (const auto& [name, page] : m_pages)
-        if (std::all_of(wanted.begin(), wanted.end(), [&](const QString& word) {
+    for (const auto& entry : m_pages) {
+        const auto& page = entry.second;
+        if (std::all_of(wanted.begin(), wanted.end(), [&page](const QString& word) {
                 return page.Text.contains(word, Qt::CaseInsensitive) || page.Title.contains(word, Qt::CaseInsensitive);
             }))
-            found += name;
+            found += entry.first;
+    }
     std::sort(found.begin(), found.end(), [this](const QString& a, const QString& b) {
         return QString::compare(Title(a), Title(b), Qt::CaseInsensitive) < 0;
     });

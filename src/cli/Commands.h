@@ -46,6 +46,7 @@ int WriteOutput(CommandContext& context, TTable& table, const QString& output);
 int RunCalc(CommandContext& context);
 int RunConvert(CommandContext& context);
 int RunFind(CommandContext& context);
+int RunHelp(CommandContext& context);
 int RunKinds(CommandContext& context);
 int RunPlot(CommandContext& context);
 int RunPossible(CommandContext& context);

@@ -67,6 +67,7 @@ const std::map<QString, CommandEntry> Commands = {
        QStringLiteral("missing"), QStringLiteral("bad"), QStringLiteral("intervals"), QStringLiteral("classes"),
        QStringLiteral("column"), QStringLiteral("upward"), QStringLiteral("data-sep"), QStringLiteral("dec-sep"),
        QStringLiteral("json")}}},
+    {QStringLiteral("help"), {RunHelp, {}}},
     {QStringLiteral("kinds"), {RunKinds, {QStringLiteral("json")}}},
     {QStringLiteral("plot"),
      {RunPlot,
@@ -142,6 +143,10 @@ numbers and null where there is none:
   find      {"found": [{column, row, text}]}
 An interval holds the numbers from `from` (inclusive) to below `below`; null stands for infinity.
 
+  help [KIND]
+      Without KIND, lists the data kinds 0-94 with their descriptions; with it, prints the kind's
+      reference from the help (what it is, its unit, inputs, formula, classes, how to read it, its
+      source) as plain text, in the language of SALVENTO.INI.
   plot IN --columns a,b [--type series|histogram|calendar] [--freq MODE] [--percent] [--size WxH]
         -o OUT
       Draws a chart of the columns to OUT: a PNG picture, or SVG for a name ending in .svg (default
@@ -347,8 +352,9 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions(options);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("calc, convert, possible, kinds, stats, find, plot or completion"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("calc, convert, possible, kinds, help, stats, find, plot or completion"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("The command's arguments."),
                                  QStringLiteral("[arguments...]"));
     CliUserInterface ui;

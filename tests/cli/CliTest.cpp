@@ -258,6 +258,19 @@ TEST_F(CliTest, ReadsStandardInputAndWritesTheOutputFormatAsked)
         EXPECT_EQ(Cli(refused).status, 2) << refused.join(u' ').toStdString();
 }
 
+TEST_F(CliTest, HelpListsTheKindsAndPrintsAKindsReference)
+{
+    const CliRun list = Shipped({QStringLiteral("help")});
+    ASSERT_EQ(list.status, 0) << list.err.toStdString();
+    EXPECT_EQ(list.out.count(QLatin1Char('\n')), 95);
+    const CliRun utci = Shipped({QStringLiteral("help"), QStringLiteral("utci")});
+    ASSERT_EQ(utci.status, 0) << utci.err.toStdString();
+    EXPECT_TRUE(utci.out.startsWith(QStringLiteral("UTCI"))) << utci.out.left(200).toStdString();
+    EXPECT_TRUE(utci.out.contains(QStringLiteral("Bröde")));   // its published source
+    EXPECT_FALSE(utci.out.contains(QLatin1Char('<')));
+    EXPECT_EQ(Shipped({QStringLiteral("help"), QStringLiteral("nosuch")}).status, 1);
+}
+
 TEST_F(CliTest, CalculatesTheComplexWayWithDescriptionColumns)
 {
     Write(QStringLiteral("SALVENTO.INI"), "[Typicals]\nt=20\nv=2\n");

@@ -1,14 +1,16 @@
 // Writes PNG pictures of the desktop application for the README: the main window with two tables
 // (the example year and the indices calculated from it), the Edit menu offering to undo a change,
 // the load options dialog, both calculation dialogs, the data options dialog, the options dialog and
-// the three charts of the example year.
+// the three charts of the example year and the help on UTCI in Polish and English.
 // Drawn offscreen; see script/screenshots.
 
 #include "core/calc/CalcManager.h"
 #include "core/data/DataManager.h"
+#include "core/settings/ConfigLocation.h"
 #include "core/table/OpenDataFile.h"
 #include "core/table/Table.h"
 #include "gui/app/Application.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/app/MainForm.h"
 #include "gui/app/OptionsForm.h"
 #include "gui/calc/CalcMainForm.h"
@@ -29,6 +31,7 @@
 #include <QPixmap>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -194,6 +197,19 @@ int main(int argc, char* argv[])
         chart.resize(1000, 560);
         chart.show();
         Save(&chart, out, names[i]);
+    }
+
+    // The help on UTCI in both languages.
+    QTranslator english;
+    for (const auto& [language, name] : {std::pair{1045, "help-pl.png"}, std::pair{1033, "help-en.png"}}) {
+        if (language == 1033 && english.load(FindLanguageModule(program.filePath(QStringLiteral("salvento")), 1033)))
+            QCoreApplication::installTranslator(&english);
+        THelpWindow help(THelpWindow::PageDirectory(program.path(), language));
+        help.ShowPage(
+            QDir(THelpWindow::PageDirectory(program.path(), language)).filePath(QStringLiteral("kind-UTCI.html")));
+        help.resize(1000, 700);
+        help.show();
+        Save(&help, out, name);
     }
     return 0;
 }

@@ -61,9 +61,9 @@ int RunHelp(CommandContext& context)
                                UserInterface::Icon::Error);
         return ExitFileError;
     }
-    const QString path = QDir(kinds.ProgramDirectory())
-                             .filePath(QStringLiteral("help/%1/kind-%2.html")
-                                           .arg(kinds.LanguageCode().toLower(), data->ShortName));
+    const QString path
+        = QDir(kinds.ProgramDirectory())
+              .filePath(QStringLiteral("help/%1/kind-%2.html").arg(kinds.LanguageCode().toLower(), data->ShortName));
     QFile page(path);
     if (!page.open(QIODevice::ReadOnly)) {
         context.ui.ShowMessage(QStringLiteral("salvento-cli: %1 cannot be read").arg(QDir::toNativeSeparators(path)),

@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 bool MenuVisible(TMainForm& form, const QString& title)
@@ -76,6 +78,19 @@ TEST(MainForm, ShortcutsWorkAfterAMenuWasOpenedAndClosed)
     QTest::keyClick(menu, Qt::Key_Escape);
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(form.Workbench().Tables().Count(), 1);
+}
+
+TEST(MainForm, NoTwoCommandsShareAShortcut)
+{
+    MainFormFixture fixture;
+    std::map<QString, QString> owners;   // shortcut → the command holding it
+    for (const QAction* action : fixture.Form().findChildren<QAction*>())
+        for (const QKeySequence& shortcut : action->shortcuts()) {
+            const auto [owner, fresh] = owners.emplace(shortcut.toString(), action->text());
+            EXPECT_TRUE(fresh || owner->second == action->text())
+                << shortcut.toString().toStdString() << ": " << owner->second.toStdString() << " and "
+                << action->text().toStdString();
+        }
 }
 
 TEST(MainForm, ClosingAModifiedTableAsksFirst)

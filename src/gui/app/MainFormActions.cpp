@@ -178,7 +178,7 @@ void TMainForm::CreateActions()
     a.Chart = AddAction("acWykres", tr("&Wykres ..."),
                         tr("Wykres|Rysuje wykres zaznaczonych kolumn bieżącej tabeli: przebieg, histogram lub "
                            "kalendarz bioklimatyczny"),
-                        Qt::CTRL | Qt::Key_G);
+                        Qt::CTRL | Qt::SHIFT | Qt::Key_G);
     connect(a.Statistics, &QAction::triggered, this, &TMainForm::ComputeStatistics);
     connect(a.Chart, &QAction::triggered, this, &TMainForm::ShowChart);
 }

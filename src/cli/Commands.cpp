@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace {
 
 // A separator option's character: t stands for tab.
@@ -42,11 +44,11 @@ bool CopyStandardInput(const QString& path)
 TTable* OpenInput(CommandContext& context, TableSet& tables, const QString& path)
 {
     // Standard input is read once, whole, into a file of its own, which is then opened as any other.
-    QTemporaryDir scratch;
+    std::optional<QTemporaryDir> scratch;
     QString file = path;
     if (path == StandardStream) {
-        file = scratch.filePath(QStringLiteral("stdin"));
-        if (!scratch.isValid() || !CopyStandardInput(file)) {
+        file = scratch.emplace().filePath(QStringLiteral("stdin"));
+        if (!scratch->isValid() || !CopyStandardInput(file)) {
             context.ui.ShowMessage(QStringLiteral("salvento-cli: standard input could not be read"),
                                    UserInterface::Icon::Error);
             return nullptr;

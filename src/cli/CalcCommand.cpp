@@ -1,6 +1,7 @@
 #include "cli/CliUserInterface.h"
 #include "cli/Commands.h"
 
+#include "core/base/OrderedBlocks.h"
 #include "core/calc/CalcManager.h"
 #include "core/data/DataManager.h"
 #include "core/table/DataFile.h"
@@ -75,7 +76,6 @@ struct CalcRequest
 {
     bool complex = false;
     bool keepInputs = false;   // the first input's columns go before the results
-    int threads = 0;           // 0: every core
     bool forcedProgress = false;
 };
 
@@ -130,8 +130,6 @@ int CalculateFiles(CommandContext& context, const CalcRequest& request, const QS
 
     CalcSettings settings;
     CalcManager manager(settings, context.kinds, tables, context.ui);
-    if (request.threads > 0)
-        manager.SetThreadCount(request.threads);
     if (!manager.Calculate())
         return ExitFileError;
     ProgressBar progress(request.forcedProgress, context.ui.quiet);
@@ -204,9 +202,10 @@ int RunCalc(CommandContext& context)
         return Usage(QStringLiteral("standard input (-) can be read once"));
     if (given("threads")) {
         bool number = false;
-        request.threads = parser.value(QStringLiteral("threads")).toInt(&number);
-        if (!number || request.threads < 1)
+        const int threads = parser.value(QStringLiteral("threads")).toInt(&number);
+        if (!number || threads < 1)
             return Usage(QStringLiteral("--threads needs a whole number of at least 1"));
+        ordered_blocks::SetThreads(threads);
     }
     context.ui.kinds = &context.kinds;
     context.ui.indexNames = parser.value(QStringLiteral("indices")).split(QLatin1Char(','), Qt::SkipEmptyParts);

@@ -99,8 +99,8 @@ Commands:
       separated, the program's decimal separator), or written to standard output. -k
       (--keep-inputs, simple way): the first input's columns come first, then the results. --each:
       every input is calculated alone, into DIR/<its file name>; a file that fails does not stop
-      the others (one line per file on standard error). The rows are calculated on N threads
-      (default: every core); the results do not depend on N.
+      the others (one line per file on standard error). The rows are read, calculated and written
+      on N threads (default: every core); the results do not depend on N.
   convert IN OUT [--data-sep C] [--dec-sep C] [--out-sep C] [--out-dec C]
       Opens the data file IN as the Open command does (detected data separator, the program's
       decimal separator, or what --data-sep and --dec-sep say, t standing for tab), binds the header
@@ -339,7 +339,8 @@ int main(int argc, char* argv[])
          QStringLiteral("kinds, possible, stats, find: one JSON document instead of the text.")},
         {QStringLiteral("quiet"), QStringLiteral("No progress bar and no notes on standard error (errors still).")},
         {QStringLiteral("progress"), QStringLiteral("calc: the progress bar even when standard error is no terminal.")},
-        {QStringLiteral("threads"), QStringLiteral("calc: the threads that calculate rows (default: every core)."),
+        {QStringLiteral("threads"),
+         QStringLiteral("calc: the threads that read, calculate and write rows (default: every core)."),
          QStringLiteral("N")},
         {{QStringLiteral("k"), QStringLiteral("keep-inputs")},
          QStringLiteral("calc: the first input's columns before the results (simple way).")},

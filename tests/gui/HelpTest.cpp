@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -109,6 +110,35 @@ TEST(HelpPages, EveryKindHasItsPageWithItsInputsLinked)
         for (const QString& link : c.links)
             EXPECT_TRUE(page.contains(QStringLiteral("href=\"%1\"").arg(link))) << c.kind << " " << link.toStdString();
     }
+}
+
+// Every kind's page says, in this order, what the quantity is, how to read a value, how a computed
+// one is computed, where it holds and where it comes from.
+TEST(HelpPages, EveryKindPageTeachesItsQuantity)
+{
+    const std::map<QString, QStringList> sections = {
+        {QStringLiteral("en"),
+         {"<h2>What it is", "<h2>How to read it", "<h2>(Formula|How it is computed)", "<h2>Valid range and limits",
+          "<h2>Source"}},
+        {QStringLiteral("pl"),
+         {"<h2>Czym jest", "<h2>Jak czytać wartość", "<h2>(Wzór|Jak jest oblicza)",
+          "<h2>Zakres stosowania i ograniczenia", "<h2>Źródło"}},
+    };
+    for (const auto& [language, headings] : sections)
+        for (int id = 0; id < kind::ListedCount; ++id) {
+            const char* name = KindCatalogue[std::size_t(id)].ShortName;
+            const QString page = ReadText(
+                QDir(BuiltPages(language)).filePath(QStringLiteral("kind-%1.html").arg(QLatin1String(name))));
+            qsizetype at = 0;
+            for (const QString& heading : headings) {
+                const bool formula = heading.contains(QLatin1Char('|'));
+                if (formula && id < kind::FirstComputed)
+                    continue;
+                at = page.indexOf(QRegularExpression(heading), at);
+                EXPECT_GE(at, 0) << language.toStdString() << " " << name << ": " << heading.toStdString();
+                at = std::max<qsizetype>(at, 0);
+            }
+        }
 }
 
 TEST(HelpPages, NoInternalLinkIsBroken)

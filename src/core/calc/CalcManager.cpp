@@ -1,13 +1,12 @@
 #include "core/calc/CalcManager.h"
 
 #include "core/base/FileError.h"
+#include "core/base/OrderedBlocks.h"
 #include "core/base/UserInterface.h"
-#include "core/calc/OrderedBlocks.h"
 #include "core/data/DataManager.h"
 #include "core/table/TableSet.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 namespace {
 
@@ -23,8 +22,7 @@ constexpr int ProgressInterval = 1024;
 }   // namespace
 
 CalcManager::CalcManager(CalcSettings& settings, DataManager& kinds, TableSet& tables, UserInterface& ui)
-    : m_settings(settings), m_kinds(kinds), m_threadCount(std::max(QThread::idealThreadCount(), 1)), m_tables(tables),
-      m_ui(ui)
+    : m_settings(settings), m_kinds(kinds), m_threadCount(ordered_blocks::Threads()), m_tables(tables), m_ui(ui)
 { }
 
 bool CalcManager::Calculate()

@@ -1,6 +1,7 @@
 #include "core/table/DataFile.h"
 
 #include "core/base/NumberText.h"
+#include "core/base/OrderedBlocks.h"
 #include "core/base/OutputFile.h"
 #include "core/base/TextCodec.h"
 #include "core/base/UserInterface.h"
@@ -13,6 +14,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -37,14 +39,15 @@ QChar FileDecimalSeparator(QChar dataSeparator)
 }
 
 // Stores the fields of a file into cells, each decoded on its own (most into a buffer on the stack).
+// One for each thread that reads.
 class FieldStore
 {
 public:
-    FieldStore(TTable& table, QChar decimalSeparator) : m_table(table), m_decimalSeparator(decimalSeparator) { }
+    explicit FieldStore(QChar decimalSeparator) : m_decimalSeparator(decimalSeparator) { }
 
     // Stores a field into a cell. A number written with the file's decimal separator is rewritten
     // with the program's separator first; anything else goes in as it stands.
-    void operator()(int c, int r, QByteArrayView field)
+    void operator()(const TableFill& fill, int c, int r, QByteArrayView field, TableFill::KeptTexts& kept)
     {
         field = TrimControl(field);
         const bool ascii = std::all_of(field.begin(), field.end(), [](char byte) { return byte >= 0; });
@@ -56,11 +59,10 @@ public:
         if (m_decimalSeparator != DecimalSeparator && ParseNumber(QStringView(begin, end), m_decimalSeparator))
             if (QChar* const at = std::find(begin, end, m_decimalSeparator); at != end)
                 *at = DecimalSeparator;
-        m_table.SetCellText(c, r, QStringView(begin, end));
+        fill.SetCellText(c, r, QStringView(begin, end), kept);
     }
 
 private:
-    TTable& m_table;
     const QChar m_decimalSeparator;
     // A byte-order mark inside the file belongs to the field.
     QStringDecoder m_decoder{QStringDecoder::Utf8,
@@ -68,19 +70,18 @@ private:
     QVarLengthArray<QChar, 64> m_text;
 };
 
-// Gathers the bytes of a file and writes them to a device in blocks of a few megabytes, each
-// block ending with a line.
+// Gathers bytes of a file and writes them to a device in one piece.
 class BlockWriter
 {
 public:
-    explicit BlockWriter(QIODevice& device) : m_device(device), m_block(BlockSize + (1 << 16), Qt::Uninitialized) { }
+    explicit BlockWriter(QIODevice& device) : m_device(device), m_block(1 << 16) { }
 
     // Room for `size` bytes at the end of what is gathered; Commit tells where the bytes written
     // there end.
     char* Reserve(qsizetype size)
     {
-        if (m_size + size > m_block.size())
-            m_block.resize(std::max(2 * m_block.size(), m_size + size));
+        if (m_size + size > qsizetype(m_block.size()))
+            m_block.resize(std::max(2 * m_block.size(), std::size_t(m_size + size)));
         return m_block.data() + m_size;
     }
     void Commit(const char* end) { m_size = end - m_block.data(); }
@@ -92,22 +93,23 @@ public:
         Commit(std::copy(bytes.begin(), bytes.end(), begin) + m_size);
     }
     QByteArrayView Gathered() const { return {m_block.data(), m_size}; }
-    // After a line: writes the block once it is full. False when the write failed.
-    bool EndLine() { return m_size < BlockSize || Flush(); }
     // Writes what is gathered. False when the write failed.
     bool Flush()
     {
-        const bool written = m_size == 0 || m_device.write(m_block.constData(), m_size) == m_size;
+        const bool written = m_size == 0 || m_device.write(m_block.data(), m_size) == m_size;
         m_size = 0;
         return written;
     }
 
 private:
-    static constexpr qsizetype BlockSize = 4 << 20;
     QIODevice& m_device;
-    QByteArray m_block;
+    std::vector<char> m_block;
     qsizetype m_size = 0;
 };
+
+// The lines of a file read as one block, and the rows formatted as one when a table is written.
+constexpr int LinesPerReadBlock = 4096;
+constexpr int RowsPerWrittenBlock = 4096;
 
 // SplitFields of a text of any code units, the separator given in the same ones (none: empty).
 template <class View> void SplitFieldsOf(View line, View separator, std::vector<View>& fields, int maxFields)
@@ -317,7 +319,7 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QByteAr
     const int dataLines = int(lines.size()) - first;
     std::vector<int> map;
     bool skipped = false;
-    int r = PrepareColumns(table, mode, names, fileColumns, dataLines, map, skipped);
+    const int top = PrepareColumns(table, mode, names, fileColumns, dataLines, map, skipped);
     if (skipped) {
         const char* warning = mode == LoadMode::AppendColumns
             ? QT_TRANSLATE_NOOP("DataFile",
@@ -333,15 +335,38 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QByteAr
             if (const int c = map[std::size_t(i)]; c >= 1)
                 table.BindHeader(c, names[std::size_t(i)], kinds);
 
-    FieldStore store(table, decimalSeparator);
-    for (int line = first; line < int(lines.size()); ++line, ++r) {
-        SplitFields(lines[std::size_t(line)], dataSeparator, fields, fileColumns);
-        const int count = std::min(int(fields.size()), fileColumns);
-        for (int i = 0; i < count; ++i)
-            if (const int c = map[std::size_t(i)]; c >= 1)
-                store(c, r, fields[std::size_t(i)]);
-        table.SetRowLabel(r);
+    // The lines are read in blocks on several threads, each line into its own row.
+    const int bottom = top + dataLines - 1;
+    std::vector<int> columns;
+    std::copy_if(map.begin(), map.end(), std::back_inserter(columns), [](int c) { return c >= 1; });
+    {
+        TableFill fill(table, columns, top, bottom);
+        const int threads = ordered_blocks::Threads();
+        std::vector<FieldStore> stores;
+        for (int i = 0; i < threads; ++i)
+            stores.emplace_back(decimalSeparator);
+        std::vector<std::vector<QByteArrayView>> fieldsOf(static_cast<std::size_t>(threads));
+        std::vector<TableFill::KeptTexts> kept(std::size_t(ordered_blocks::SlotCount(threads)));
+        const auto read = [&](int block, int slot, int worker) {
+            FieldStore& store = stores[std::size_t(worker)];
+            std::vector<QByteArrayView>& lineFields = fieldsOf[std::size_t(worker)];
+            const int from = block * LinesPerReadBlock;
+            const int to = std::min(from + LinesPerReadBlock, dataLines);
+            for (int i = from; i < to; ++i) {
+                SplitFields(lines[std::size_t(first + i)], dataSeparator, lineFields, fileColumns);
+                const int count = std::min(int(lineFields.size()), fileColumns);
+                for (int f = 0; f < count; ++f)
+                    if (const int c = map[std::size_t(f)]; c >= 1)
+                        store(fill, c, top + i, lineFields[std::size_t(f)], kept[std::size_t(slot)]);
+            }
+        };
+        const auto keep = [&](int, int slot) {
+            fill.Keep(kept[std::size_t(slot)]);
+            return true;
+        };
+        ordered_blocks::Run((dataLines + LinesPerReadBlock - 1) / LinesPerReadBlock, threads, read, keep);
     }
+    table.SetRowLabels(top, bottom);
 
     if (table.DataSeparator().isNull())
         table.SetDataSeparator(dataSeparator);
@@ -373,35 +398,58 @@ bool WriteTableBlock(const TTable& table, int left, int top, int right, int bott
             header += table.HeaderText(c);
         }
     }
-    const QByteArray headerBytes = header.toUtf8();
-    BlockWriter writer(device);
-    for (int r = first; r <= bottom; ++r) {
-        if (r > first)
-            writer.Append("\r\n");
-        if (r < top) {
-            writer.Append(headerBytes);
-        } else {
-            for (int c = left; c <= right; ++c) {
-                const QByteArrayView before = c > left ? separatorBytes.View() : QByteArrayView();
-                if (const auto number = table.ExportNumber(c, r)) {
-                    char* at = writer.Reserve(before.size() + NumberRoom(number->decimals));
-                    for (const char byte : before)
-                        *at++ = byte;
-                    writer.Commit(WriteNumber(at, number->value, number->decimals, decimal));
-                } else {
-                    writer.Append(before);
-                    writer.Append(table.DisplayText(c, r).toUtf8());
-                }
+
+    if (first > bottom)
+        return true;
+
+    const auto formatRow = [&](BlockWriter& writer, int r) {
+        for (int c = left; c <= right; ++c) {
+            const QByteArrayView before = c > left ? separatorBytes.View() : QByteArrayView();
+            if (const auto number = table.ExportNumber(c, r)) {
+                char* at = writer.Reserve(before.size() + NumberRoom(number->decimals));
+                for (const char byte : before)
+                    *at++ = byte;
+                writer.Commit(WriteNumber(at, number->value, number->decimals, decimal));
+            } else {
+                writer.Append(before);
+                writer.Append(table.DisplayText(c, r).toUtf8());
             }
         }
-        // A reader drops a byte-order mark that starts the file; a text starting with that character
-        // keeps it when a mark goes before it.
-        if (r == first && writer.Gathered().startsWith(ByteOrderMark))
-            writer.Prepend(ByteOrderMark);
-        if (!writer.EndLine())
-            return false;
-    }
-    return writer.Flush();
+    };
+    BlockWriter writer(device);
+    if (first < top)
+        writer.Append(header.toUtf8());
+    else
+        formatRow(writer, first);
+    // A reader drops a byte-order mark that starts the file; a text starting with that character
+    // keeps it when a mark goes before it.
+    if (writer.Gathered().startsWith(ByteOrderMark))
+        writer.Prepend(ByteOrderMark);
+    if (!writer.Flush())
+        return false;
+
+    // The lines after the first are formatted in blocks on several threads and written in order.
+    const int blocks = (bottom - first + RowsPerWrittenBlock - 1) / RowsPerWrittenBlock;
+    const int threads = ordered_blocks::Threads();
+    std::vector<BlockWriter> formatted;
+    for (int i = 0; i < ordered_blocks::SlotCount(threads); ++i)
+        formatted.emplace_back(device);
+    const auto format = [&](int block, int slot, int) {
+        BlockWriter& lines = formatted[std::size_t(slot)];
+        const int from = first + 1 + block * RowsPerWrittenBlock;
+        const int to = std::min(from + RowsPerWrittenBlock - 1, bottom);
+        for (int r = from; r <= to; ++r) {
+            lines.Append("\r\n");
+            formatRow(lines, r);
+        }
+    };
+    bool written = true;
+    const auto write = [&](int, int slot) {
+        written = formatted[std::size_t(slot)].Flush();
+        return written;
+    };
+    ordered_blocks::Run(blocks, threads, format, write);
+    return written;
 }
 
 bool WriteTable(const TTable& table, QIODevice& device)

@@ -12,13 +12,6 @@ namespace {
 const QString EmptyText;
 const TCellData EmptyCell;
 
-// Whether a cell gives its shown text rather than its number to edit or export: it has no valid
-// number, or its column's kind is textual.
-bool GivesShownText(const TAbstractData* kind, const TCellData& cell)
-{
-    return cell.NoValidValue || (kind && kind->IsTextual);
-}
-
 }   // namespace
 
 TTable::TTable(int tableNumber, QObject* parent) : QObject(parent), m_tableNumber(tableNumber)
@@ -171,22 +164,9 @@ QString TTable::EditText(int c, int r) const
 {
     const TAbstractData* kind = ColumnKind(c);
     const TCellData& cell = CellData(c, r);
-    if (GivesShownText(kind, cell))
+    if (TTable::GivesShownText(kind, cell))
         return DisplayText(c, r);
     return FormatNumber(cell.Number, kind && kind->IsInteger ? 0 : 2);
-}
-
-std::optional<TTable::ExportedNumber> TTable::ExportNumber(int c, int r) const
-{
-    if (!IsDataCell(c, r))
-        return std::nullopt;
-    const Column& column = ColumnAt(c);
-    const TCellData& cell = column.cells[std::size_t(r - 1)].value;
-    if (GivesShownText(column.kind, cell))
-        return std::nullopt;
-    // A fraction in an integer kind's column keeps its decimals: an export loses nothing.
-    const bool whole = column.kind && column.kind->IsInteger && cell.Number == std::trunc(cell.Number);
-    return ExportedNumber{cell.Number, whole ? 0 : 6};
 }
 
 QString TTable::ExportText(int c, int r, QChar decimalSeparator) const
@@ -244,6 +224,47 @@ void TTable::SetCellText(int c, int r, QStringView text)
     RecordCells(c, r, r);
     Column& column = ColumnAt(c);
     Store(c, r, ParseCellText(column.kind, column.cells[std::size_t(r - 1)].value, text));
+}
+
+TableFill::TableFill(TTable& table, const std::vector<int>& columns, int top, int bottom)
+    : m_table(table), m_columns(columns), m_top(top), m_bottom(bottom), m_keptTexts(std::size_t(table.ColCount()), 0)
+{
+    for (const int c : m_columns)
+        if (m_bottom >= m_top && m_table.Changeable(c, m_top, m_bottom)) {
+            m_table.RecordCells(c, m_top, m_bottom);
+            m_keptTexts[std::size_t(c)] = !m_table.ColumnAt(c).texts.empty();
+        }
+}
+
+TableFill::~TableFill()
+{
+    for (const int c : m_columns)
+        if (m_bottom >= m_top)
+            m_table.CellsChanged(c, m_top, c, m_bottom);
+}
+
+void TableFill::SetCellText(int c, int r, QStringView text, KeptTexts& kept) const
+{
+    Q_ASSERT(r >= m_top && r <= m_bottom && m_table.IsDataCell(c, r));
+    TTable::Column& column = m_table.ColumnAt(c);
+    const auto index = std::size_t(r - 1);
+    TTable::StoredCell& cell = column.cells[index];
+    ShownText shown = ParseCellText(column.kind, cell.value, text);
+    if (shown.IsNumber() || shown.Text().isEmpty()) {
+        cell.decimals = qint8(std::max(shown.Decimals(), -1));
+        if (m_keptTexts[std::size_t(c)])
+            column.texts[index] = QString();
+    } else {
+        cell.decimals = -1;
+        kept.emplace_back(c, r, shown.TakeText());
+    }
+}
+
+void TableFill::Keep(KeptTexts& kept)
+{
+    for (auto& [c, r, text] : kept)
+        m_table.KeptText(c, r) = std::move(text);
+    kept.clear();
 }
 
 void TTable::SetCellNumber(int c, int r, float value)

@@ -2,11 +2,14 @@
 
 #include "core/base/Catalogue.h"
 #include "core/base/CellData.h"
+#include "core/data/AbstractData.h"
 
 #include <QObject>
 #include <QString>
 
+#include <cmath>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 class DataManager;
@@ -95,7 +98,18 @@ public:
         float value;
         int decimals;
     };
-    std::optional<ExportedNumber> ExportNumber(int c, int r) const;
+    std::optional<ExportedNumber> ExportNumber(int c, int r) const
+    {
+        if (!IsDataCell(c, r))
+            return std::nullopt;
+        const Column& column = ColumnAt(c);
+        const TCellData& cell = column.cells[std::size_t(r - 1)].value;
+        if (GivesShownText(column.kind, cell))
+            return std::nullopt;
+        // A fraction in an integer kind's column keeps its decimals: an export loses nothing.
+        const bool whole = column.kind && column.kind->IsInteger && cell.Number == std::trunc(cell.Number);
+        return ExportedNumber{cell.Number, whole ? 0 : 6};
+    }
     // The full-precision value for the status bar: empty without a valid number; otherwise the
     // export text.
     QString StatusText(int c, int r) const;
@@ -189,6 +203,7 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    friend class TableFill;
     friend class TableJournal;
     friend class TableRecording;
     struct Reverter;
@@ -213,6 +228,12 @@ private:
         bool IsEmpty() const { return right < left; }
     };
 
+    // Whether a cell gives its shown text rather than its number to edit or export: it has no valid
+    // number, or its column's kind is textual.
+    static bool GivesShownText(const TAbstractData* kind, const TCellData& cell)
+    {
+        return cell.NoValidValue || (kind && kind->IsTextual);
+    }
     bool IsDataCell(int c, int r) const { return c >= 1 && c < ColCount() && r >= 1 && r < RowCount(); }
     // Whether cells first…last of column c may be changed: a caller's fault when not.
     bool Changeable(int c, int top, int bottom) const
@@ -278,4 +299,34 @@ public:
 
 private:
     TTable& m_table;
+};
+
+// Cells of a table set from texts on several threads at once, as a file is read. The rows
+// top…bottom of the chosen columns are recorded in the table's journal when the fill begins and
+// announced as changed when it ends; in between, each row's cells may be set on any thread, every
+// row by one thread only, while nothing else touches the table. A text that is kept as it is (no
+// number) is gathered by the thread and stored by Keep on the thread that made the fill.
+class TableFill
+{
+public:
+    // Texts to be kept: column, row and text.
+    using KeptTexts = std::vector<std::tuple<int, int, QString>>;
+
+    TableFill(TTable& table, const std::vector<int>& columns, int top, int bottom);
+    ~TableFill();
+    TableFill(const TableFill&) = delete;
+    TableFill& operator=(const TableFill&) = delete;
+
+    // SetCellText of cell (c, r), one of the fill's, but a kept text goes to `kept`.
+    void SetCellText(int c, int r, QStringView text, KeptTexts& kept) const;
+    // Stores the gathered texts and empties `kept`.
+    void Keep(KeptTexts& kept);
+
+private:
+    TTable& m_table;
+    std::vector<int> m_columns;
+    int m_top;
+    int m_bottom;
+    // Per column of the table: it kept texts before the fill (one to drop where a number goes).
+    std::vector<char> m_keptTexts;
 };

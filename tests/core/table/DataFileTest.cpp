@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "core/base/OrderedBlocks.h"
 #include "core/base/TextCodec.h"
 #include "core/data/DataManager.h"
 #include "core/indices/KindFactory.h"
@@ -12,6 +13,7 @@
 #include "core/table/Table.h"
 #include "core/table/TableSet.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -21,6 +23,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -402,6 +405,44 @@ TEST_F(DataFileTest, RoundTripKeepsEveryCell)
         }
     }
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// A file is read and written in blocks of lines on several threads: the table and the file written
+// are the same for any count of threads, texts among the numbers included.
+TEST_F(DataFileTest, ThreadsReadAndWriteAsOneDoes)
+{
+    QString text = QStringLiteral("t\tstacja\tx\n");
+    for (int r = 1; r <= 10000; ++r)
+        text += QStringLiteral("%1\t%2\t%3\n")
+                    .arg(r % 7 == 0 ? QStringLiteral("brak") : QString::number(r * 0.01 - 40, 'f', 2))
+                    .arg(r % 3 == 0 ? QStringLiteral("Łeba") : QString::number(r))
+                    .arg(r % 11 == 0 ? QString() : QString::number(-r));
+    const int threadsBefore = ordered_blocks::Threads();
+    std::vector<QByteArray> written;
+    std::vector<std::unique_ptr<TTable>> tables;
+    for (const int threads : {1, 3}) {
+        ordered_blocks::SetThreads(threads);
+        tables.push_back(std::make_unique<TTable>(1));
+        ASSERT_TRUE(Load(*tables.back(), text, LoadMode::NewTable, QChar(u'\t'), QChar(u'.')));
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(WriteTable(*tables.back(), file));
+        written.push_back(file.data());
+    }
+    ordered_blocks::SetThreads(threadsBefore);
+    const TTable& one = *tables[0];
+    const TTable& three = *tables[1];
+    ASSERT_EQ(three.RowCount(), 10001);
+    for (int c = 1; c < one.ColCount(); ++c)
+        for (int r = 1; r < one.RowCount(); ++r) {
+            ASSERT_EQ(three.DisplayText(c, r), one.DisplayText(c, r)) << c << "," << r;
+            ASSERT_EQ(three.CellData(c, r).NoValidValue, one.CellData(c, r).NoValidValue);
+            ASSERT_EQ(three.CellNumber(c, r), one.CellNumber(c, r));
+        }
+    EXPECT_EQ(three.DisplayText(2, 3), QStringLiteral("Łeba"));
+    EXPECT_EQ(three.RowLabel(10000), QStringLiteral("10000"));
+    EXPECT_EQ(written[1], written[0]);
+    EXPECT_TRUE(written[0].startsWith("t\tstacja\tx\r\n"));
 }
 
 // What is not a regular file — a pipe, a device — is written in place, never replaced, and a

@@ -24,4 +24,9 @@ constexpr int SlotCount(int threads)
 
 void Run(int blocks, int threads, const Compute& compute, const Commit& commit);
 
+// The threads that work cut into blocks uses unless told otherwise (reading and writing tables,
+// calculating rows): every core, or what SetThreads chose (at least 1).
+int Threads();
+void SetThreads(int threads);
+
 }   // namespace ordered_blocks

@@ -1,5 +1,7 @@
-#include "core/calc/OrderedBlocks.h"
+#include "core/base/OrderedBlocks.h"
 
+#include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -9,6 +11,8 @@
 namespace ordered_blocks {
 
 namespace {
+
+std::atomic<int> threadCount{std::max(int(std::thread::hardware_concurrency()), 1)};
 
 // What the workers and the committing thread share.
 struct Schedule
@@ -108,6 +112,16 @@ void Run(int blocks, int threads, const Compute& compute, const Commit& commit)
         if (!goOn)
             return;
     }
+}
+
+int Threads()
+{
+    return threadCount;
+}
+
+void SetThreads(int threads)
+{
+    threadCount = std::max(threads, 1);
 }
 
 }   // namespace ordered_blocks

@@ -250,8 +250,8 @@ void CalcManager::EvaluateRow(EvaluationState& row, int destinationRow, Block& b
             m_kinds.LogCalculating(QStringLiteral("+-+-+-+-+-+-+-+-"));
         block.Values.push_back(row.Input(id));
     }
-    for (int id = 0; id < kind::ListedCount; ++id)
-        if (row.State(id).FromDefault)
+    for (const int id : row.Defaulted())
+        if (id < kind::ListedCount)
             block.FromDefaults[std::size_t(id)] = true;
 }
 

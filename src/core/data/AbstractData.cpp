@@ -69,7 +69,8 @@ float TAbstractData::GetValue(EvaluationState& row) const
     }
     if (state.Value == NoValue) {
         state.Value = DefaultValue;
-        state.FromDefault = DefaultValue != NoValue;
+        if (DefaultValue != NoValue)
+            row.MarkDefault(Id);
     }
     return state.Value;
 }

@@ -159,12 +159,13 @@ int DataManager::ComputePossible(const KindFlags& have, KindFlags& possible) con
         KindState& state = row.State(id);
         const KindState before = state;
         state.FromSource = false;
-        state.Trial = true;
         state.Value = NoValue;
+        row.SetTrial(id, true);
         if (row.Input(id) != NoValue) {
             possible[std::size_t(id)] = true;
             ++count;
         }
+        row.SetTrial(id, false);
         state = before;
     }
     // The suitability indices only look the weather type up in their table, which WSI.INI fills when

@@ -19,6 +19,7 @@ EvaluationState::EvaluationState(const DataManager& kinds) : m_kinds(kinds)
 {
     for (int id = 0; id < kind::Count; ++id)
         m_kindOf[std::size_t(id)] = kinds.GetById(id);
+    m_defaulted.reserve(kind::Count);
 }
 
 float EvaluationState::Obtain(int id)
@@ -117,12 +118,14 @@ void EvaluationState::SetFromSource(int id, float value)
 
 void EvaluationState::ResetAll()
 {
-    for (KindState& state : m_states) {
-        state.Value = NoValue;
-        state.Ready = true;
-        state.FromSource = false;
-        state.FromDefault = false;
-    }
+    static constexpr std::array<KindState, kind::Count> Reset = [] {
+        std::array<KindState, kind::Count> states{};
+        for (KindState& state : states)
+            state = KindState{.Value = NoValue, .Ready = true};
+        return states;
+    }();
+    m_states = Reset;
+    m_defaulted.clear();
 }
 
 void EvaluationState::ClearComputed()

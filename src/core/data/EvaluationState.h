@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <utility>
+#include <vector>
 
 class DataManager;
 class TAbstractData;
@@ -17,8 +18,8 @@ struct KindState
     float Value = NoValue;      // the kind's value in the row, once known
     bool FromSource = false;    // Value came from a source table
     bool FromDefault = false;   // Value is the kind's default: neither a source nor its formula gave one
+                                // (set through EvaluationState::MarkDefault)
     bool Ready = false;         // the row is set up: GetValue may compute
-    bool Trial = false;         // judged by the computability trial (an implicit index gives its residual)
 };
 
 // The values of every kind during the evaluation of one row: what the sources gave and what was
@@ -49,7 +50,22 @@ public:
     // same result. Each read is still made, so the kinds it obtains are computed as before.
     float Compute(const TAbstractData& kind);
 
-    // Before each row: every value missing, every kind ready, nothing from a source.
+    // Whether kind `id` is judged by the computability trial (an implicit index gives its residual).
+    bool Trial(int id) const { return m_trial[std::size_t(id)]; }
+    void SetTrial(int id, bool trial) { m_trial[std::size_t(id)] = trial; }
+
+    // Kind `id` takes its default value in the row.
+    void MarkDefault(int id)
+    {
+        KindState& state = State(id);
+        if (!state.FromDefault)
+            m_defaulted.push_back(std::uint8_t(id));
+        state.FromDefault = true;
+    }
+    // The kinds that took their default in the row, in the order they first did.
+    const std::vector<std::uint8_t>& Defaulted() const { return m_defaulted; }
+
+    // Before each row: every value missing, every kind ready, nothing from a source or a default.
     void ResetAll();
     // For what-if evaluations: every computed kind not taken from a source is missing again.
     void ClearComputed();
@@ -99,6 +115,8 @@ private:
     const DataManager& m_kinds;
     std::array<const TAbstractData*, kind::Count> m_kindOf{};
     std::array<KindState, kind::Count> m_states{};
+    std::vector<std::uint8_t> m_defaulted;
+    std::array<bool, kind::Count> m_trial{};
     std::array<Recall, kind::Count> m_recalls{};
     Frame* m_frame = nullptr;   // the recalled formula running, none while another one runs inside it
     std::function<void(int, int)> m_traceReads;

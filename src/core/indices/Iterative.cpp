@@ -26,7 +26,7 @@ float TAbstractIterativeIndex::Compute(EvaluationState& row) const
 {
     WhatIf whatIf(row);
     Search search{row, whatIf};
-    if (row.State(Id).Trial) {
+    if (row.Trial(Id)) {
         // The computability analysis asks only whether the residual can be computed at all.
         return GuardedResidual(search, DefaultValue);
     }

@@ -192,7 +192,7 @@ TEST(IterativeSearch, InTheTrialGivesTheResidualAtTheDefaultWithoutSearching)
         ScriptedIndex index(
             row, [](float x) { return 2 * x; }, p);
         index.DefaultValue = 7;
-        row.state.State(kind::STE).Trial = true;
+        row.state.SetTrial(kind::STE, true);
         EXPECT_EQ(index.Compute(row.state), 14.0f);
         EXPECT_EQ(index.trials, (std::vector<float>{7}));
     }
@@ -256,7 +256,7 @@ TEST(SteEci, InTheTrialGiveTheStorageAtTheirOwnDefault)
         KindRow row;
         row.Set(kind::mS, -50);
         row.Kind(id).DefaultValue = 1;
-        row.state.State(id).Trial = true;
+        row.state.SetTrial(id, true);
         EXPECT_EQ(row.Get(id), -50.0f) << row.Kind(id).ShortName.toStdString();
     }
 }

@@ -75,6 +75,7 @@ int WriteOutput(CommandContext& context, TTable& table, const QString& output)
     // The run ends with this write: the program's decimal separator is now the output's.
     if (parser.isSet(QStringLiteral("out-dec")))
         DecimalSeparator = OptionCharacter(parser.value(QStringLiteral("out-dec")));
+    table.SetExactExport(parser.isSet(QStringLiteral("exact")));
     if (!output.isEmpty() && output != StandardStream)
         return SaveTableAs(table, output, context.ui) ? ExitOk : ExitFileError;
     QFile out;

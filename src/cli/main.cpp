@@ -56,10 +56,11 @@ const std::map<QString, CommandEntry> Commands = {
       {QStringLiteral("complex"), QStringLiteral("indices"), QStringLiteral("all"), QStringLiteral("output"),
        QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("progress"), QStringLiteral("threads"),
        QStringLiteral("keep-inputs"), QStringLiteral("each"), QStringLiteral("out-dir"), QStringLiteral("out-sep"),
-       QStringLiteral("out-dec")}}},
+       QStringLiteral("out-dec"), QStringLiteral("exact")}}},
     {QStringLiteral("convert"),
      {RunConvert,
-      {QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("out-sep"), QStringLiteral("out-dec")}}},
+      {QStringLiteral("data-sep"), QStringLiteral("dec-sep"), QStringLiteral("out-sep"), QStringLiteral("out-dec"),
+       QStringLiteral("exact")}}},
     {QStringLiteral("find"),
      {RunFind,
       {QStringLiteral("text"), QStringLiteral("case-insensitive"), QStringLiteral("no-text-cells"),
@@ -90,7 +91,7 @@ const char* const Description = R"(Salvento batch tool: the calculations of the 
 
 Commands:
   calc [--complex] [--indices a,b,c | --all] [-k] [-o OUT | --each --out-dir DIR] [--threads N]
-       [--data-sep C] [--dec-sep C] [--out-sep C] [--out-dec C] IN...
+       [--data-sep C] [--dec-sep C] [--out-sep C] [--out-dec C] [--exact] IN...
       Calculates indices for every row. Simple way (the default): the input files are the source
       tables in the order given. --complex: they are priorities 1, 2, ... (at most four) and every
       combination of their rows is calculated; IN::DESCR gives a priority a description column,
@@ -101,7 +102,7 @@ Commands:
       every input is calculated alone, into DIR/<its file name>; a file that fails does not stop
       the others (one line per file on standard error). The rows are read, calculated and written
       on N threads (default: every core); the results do not depend on N.
-  convert IN OUT [--data-sep C] [--dec-sep C] [--out-sep C] [--out-dec C]
+  convert IN OUT [--data-sep C] [--dec-sep C] [--out-sep C] [--out-dec C] [--exact]
       Opens the data file IN as the Open command does (detected data separator, the program's
       decimal separator, or what --data-sep and --dec-sep say, t standing for tab), binds the header
       to the data kinds and saves the table to OUT.
@@ -130,7 +131,9 @@ Commands:
 calc and convert read standard input for an input named -, and write to standard output for -o -
 (calc's default) or OUT -. --out-sep and --out-dec give the output's data and decimal separators
 (default: the input's data separator for convert, tab for calc; the program's decimal separator);
---out-sep ';' --out-dec ',' gives what a Polish spreadsheet opens directly.
+--out-sep ';' --out-dec ',' gives what a Polish spreadsheet opens directly. Numbers are written with
+6 decimals; --exact writes each with every decimal it needs to be read back as the same float32
+value (the shortest such text), so that nothing computed is lost on the way to another program.
 
 --json (kinds, possible, stats, find) prints one JSON document instead of the text, numbers as
 numbers and null where there is none:
@@ -306,6 +309,8 @@ int main(int argc, char* argv[])
          QStringLiteral("C")},
         {QStringLiteral("out-dec"), QStringLiteral("calc, convert: the output's decimal separator."),
          QStringLiteral("C")},
+        {QStringLiteral("exact"),
+         QStringLiteral("calc, convert: numbers with every decimal needed to read them back unchanged.")},
         {QStringLiteral("complex"), QStringLiteral("calc: the complex way, inputs as priorities 1, 2, ...")},
         {QStringLiteral("indices"), QStringLiteral("calc: the kinds to calculate, by name."), QStringLiteral("a,b,c")},
         {QStringLiteral("all"), QStringLiteral("calc: every computable kind (the default).")},

@@ -250,6 +250,12 @@ TEST_F(CliTest, ReadsStandardInputAndWritesTheOutputFormatAsked)
     EXPECT_EQ(process.readAllStandardOutput().toStdString(),
               "station;t;v;WCI\r\nHel;0,000000;1,000000;746,471558\r\n"
               "Hel;10,000000;0,100000;406,584808\n");
+    // --exact: the shortest text that reads back as the same float32.
+    Write(QStringLiteral("fine.txt"), "t;v\n0.1;1e-7\n-0.0000001;123456789");
+    EXPECT_EQ(Cli({QStringLiteral("convert"), QStringLiteral("--exact"), QStringLiteral("--out-dec"),
+                   QStringLiteral(","), Path(QStringLiteral("fine.txt")), QStringLiteral("-")})
+                  .out.toStdString(),
+              "t;v\r\n0,1;0,0000001\r\n-0,0000001;123456792\n");
     const QString in = Path(QStringLiteral("weather.txt"));
     for (const QStringList& refused :
          {QStringList{QStringLiteral("convert"), in, QStringLiteral("-"), QStringLiteral("--out-sep"),

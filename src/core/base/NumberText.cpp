@@ -296,7 +296,9 @@ char* WriteNumber(char* out, float value, int decimals, QChar decimalSeparator)
         }
         return end;
     }
-    end = std::to_chars(out, out + NumberRoom(decimals), double(value), std::chars_format::fixed, decimals).ptr;
+    char* const last = out + NumberRoom(decimals);
+    end = decimals == ExactDecimals ? std::to_chars(out, last, value, std::chars_format::fixed).ptr
+                                    : std::to_chars(out, last, double(value), std::chars_format::fixed, decimals).ptr;
     if (*out == '-' && std::all_of(out + 1, end, [](char c) { return c == '0' || c == '.'; }))
         end = std::copy(out + 1, end, out);
     if (char* const point = std::find(out, end, '.'); point != end && separator.View() != ".") {

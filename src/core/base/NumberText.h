@@ -34,9 +34,13 @@ inline std::optional<float> ParseNumber(QStringView text)
     return ParseNumber(text, DecimalSeparator);
 }
 
-// Number to text in fixed-point notation with `decimals` places (−1 stands for 2), rounded to
-// nearest, with `decimalSeparator` in place of the point. NoValue gives the empty text. Any finite
-// float prints in full. A negative number that rounds to zero prints without its sign.
+// The decimals of a number written with as many places as reading it back to the same float needs
+// (the shortest such text).
+constexpr int ExactDecimals = 64;
+
+// Number to text in fixed-point notation with `decimals` places (−1 stands for 2; ExactDecimals),
+// rounded to nearest, with `decimalSeparator` in place of the point. NoValue gives the empty text.
+// Any finite float prints in full. A negative number that rounds to zero prints without its sign.
 QString FormatNumber(float value, int decimals, QChar decimalSeparator);
 // The same text in UTF-8, written at `out`, which has room for NumberRoom(decimals) bytes; returns
 // the end of the text.

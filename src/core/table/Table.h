@@ -108,8 +108,12 @@ public:
             return std::nullopt;
         // A fraction in an integer kind's column keeps its decimals: an export loses nothing.
         const bool whole = column.kind && column.kind->IsInteger && cell.Number == std::trunc(cell.Number);
-        return ExportedNumber{cell.Number, whole ? 0 : 6};
+        return ExportedNumber{cell.Number, whole ? 0 : m_exactExport ? ExactDecimals : 6};
     }
+    // Whether the export texts give each number with every decimal it needs to be read back as the
+    // same float, instead of 6 (off unless set).
+    bool ExactExport() const { return m_exactExport; }
+    void SetExactExport(bool exact) { m_exactExport = exact; }
     // The full-precision value for the status bar: empty without a valid number; otherwise the
     // export text.
     QString StatusText(int c, int r) const;
@@ -280,6 +284,7 @@ private:
     QString m_fileName;
     bool m_fileReadOnly = false;
     QChar m_dataSeparator;
+    bool m_exactExport = false;
     bool m_modified = false;
     int m_updateDepth = 0;
     Dirty m_dirtyCells;

@@ -41,6 +41,8 @@ template <class View> std::vector<View> SplitLinesOf(View text, std::size_t maxL
 {
     std::vector<View> lines;
     const qsizetype n = text.size();
+    // As many lines as there are line feeds, and one more: the usual ends need no growing.
+    lines.reserve(std::min<std::size_t>(maxLines, std::count(text.begin(), text.end(), u'\n') + 1));
     // The next CR and the next LF from `start` on (n when none), each looked for again only once
     // passed.
     qsizetype cr = -1;

@@ -10,7 +10,6 @@
 namespace {
 
 const QString EmptyText;
-const TCellData EmptyCell;
 
 }   // namespace
 
@@ -136,13 +135,6 @@ void TTable::SetRowLabels(int first, int last)
     for (int r = first; r <= last; ++r)
         m_labels[std::size_t(r - 1)] = r;
     LabelsChanged(first, last);
-}
-
-const TCellData& TTable::CellData(int c, int r) const
-{
-    if (c < 1 || c >= ColCount() || r < 1 || r >= RowCount())
-        return EmptyCell;
-    return ColumnAt(c).cells[std::size_t(r - 1)].value;
 }
 
 QString TTable::DisplayText(int c, int r) const

@@ -81,7 +81,11 @@ public:
     void SetRowLabels(int first, int last);
 
     // Data cells (c, r ≥ 1). A change addressed outside the table is refused (and asserted against).
-    const TCellData& CellData(int c, int r) const;
+    const TCellData& CellData(int c, int r) const
+    {
+        static constexpr TCellData Empty;
+        return IsDataCell(c, r) ? ColumnAt(c).cells[std::size_t(r - 1)].value : Empty;
+    }
     // The text of any grid cell as shown: a header, a row label or a data cell's shown text.
     QString DisplayText(int c, int r) const;
     // The text the in-place editor starts with: a valid number with 2 decimals (0 for integer

@@ -1,5 +1,8 @@
 #include "core/indices/Utci.h"
 
+#include <cstdint>
+#include <utility>
+
 // The published coefficients of the operational UTCI polynomial (Bröde et al. 2012), as printed.
 // One block per power of D and Pa, headed by that monomial; within a block one line per power of va
 // from 0 up; along a line the powers of Ta from 0 up.
@@ -122,14 +125,63 @@ const std::array<double, 210> UtciCoefficients = {
 
 namespace {
 
+using PowerTable = std::array<Real, 7>;
+
 // 1, x, x², … x⁶.
-std::array<Real, 7> Powers(Real x)
+PowerTable Powers(Real x)
 {
-    std::array<Real, 7> powers{};
+    PowerTable powers{};
     powers[0] = 1;
     for (std::size_t n = 1; n < powers.size(); ++n)
         powers[n] = powers[n - 1] * x;
     return powers;
+}
+
+// The powers of Ta, va, D and Pa in each term, in the order of the coefficients.
+struct TermPowers
+{
+    std::array<std::uint8_t, 210> ta{}, va{}, d{}, pa{};
+};
+constexpr TermPowers PowersOfTerm = [] {
+    TermPowers powers;
+    std::size_t n = 0;
+    for (std::uint8_t l = 0; l <= 6; ++l)
+        for (std::uint8_t k = 0; k <= 6 - l; ++k)
+            for (std::uint8_t j = 0; j <= 6 - l - k; ++j)
+                for (std::uint8_t i = 0; i <= 6 - l - k - j; ++i, ++n) {
+                    powers.ta[n] = i;
+                    powers.va[n] = j;
+                    powers.d[n] = k;
+                    powers.pa[n] = l;
+                }
+    return powers;
+}();
+
+// Term N, c · Ta^i · va^j · D^k · Pa^l, multiplied from the left. A factor of power 0 is exactly 1
+// and is left out, which changes no product.
+template <std::size_t N>
+Real Term(const PowerTable& ta, const PowerTable& va, const PowerTable& d, const PowerTable& pa)
+{
+    Real term = UtciCoefficients[N];
+    if constexpr (PowersOfTerm.ta[N] > 0)
+        term *= ta[PowersOfTerm.ta[N]];
+    if constexpr (PowersOfTerm.va[N] > 0)
+        term *= va[PowersOfTerm.va[N]];
+    if constexpr (PowersOfTerm.d[N] > 0)
+        term *= d[PowersOfTerm.d[N]];
+    if constexpr (PowersOfTerm.pa[N] > 0)
+        term *= pa[PowersOfTerm.pa[N]];
+    return term;
+}
+
+// `sum` plus the terms one after the other in their order, written out when compiled: no loop
+// whose branches the processor would have to guess.
+template <std::size_t... N>
+Real SumOfTerms(Real sum, const PowerTable& ta, const PowerTable& va, const PowerTable& d, const PowerTable& pa,
+                std::index_sequence<N...>)
+{
+    ((sum += Term<N>(ta, va, d, pa)), ...);
+    return sum;
 }
 
 }   // namespace
@@ -157,16 +209,7 @@ float TData_UTCI::Compute(EvaluationState& row) const
     const float d = float(mrt - t);     // radiant excess over the air [K]
     const float pa = float(0.1L * e);   // vapour pressure [kPa]
 
-    const std::array<Real, 7> taPowers = Powers(t);
-    const std::array<Real, 7> vaPowers = Powers(va);
-    const std::array<Real, 7> dPowers = Powers(d);
-    const std::array<Real, 7> paPowers = Powers(pa);
-    Real utci = t;
-    std::size_t n = 0;
-    for (std::size_t l = 0; l <= 6; ++l)
-        for (std::size_t k = 0; k <= 6 - l; ++k)
-            for (std::size_t j = 0; j <= 6 - l - k; ++j)
-                for (std::size_t i = 0; i <= 6 - l - k - j; ++i)
-                    utci += UtciCoefficients[n++] * taPowers[i] * vaPowers[j] * dPowers[k] * paPowers[l];
-    return Result(utci);
+    // UTCI = Ta + Σ c · Ta^i · va^j · D^k · Pa^l over i + j + k + l ≤ 6.
+    return Result(SumOfTerms(t, Powers(t), Powers(va), Powers(d), Powers(pa),
+                             std::make_index_sequence<UtciCoefficients.size()>()));
 }

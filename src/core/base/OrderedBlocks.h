@@ -24,6 +24,13 @@ constexpr int SlotCount(int threads)
 
 void Run(int blocks, int threads, const Compute& compute, const Commit& commit);
 
+// What one of several threads writes (a worker's state, a slot's buffer), on cache lines of its
+// own: two threads writing the same line would take it from each other at every write.
+template <class T> struct alignas(64) PerThread
+{
+    T value;
+};
+
 // The threads that work cut into blocks uses unless told otherwise (reading and writing tables,
 // calculating rows): every core, or what SetThreads chose (at least 1).
 int Threads();

@@ -335,8 +335,8 @@ bool CalcManager::Run(const CalcProgress& progress, const std::atomic<bool>* can
     }
     const int total = int(RowsNeeded());
     const int threads = RunThreads();
-    std::vector<EvaluationState> states(std::size_t(threads), EvaluationState{m_kinds});
-    std::vector<Block> blocks(std::size_t(ordered_blocks::SlotCount(threads)));
+    std::vector<ordered_blocks::PerThread<EvaluationState>> states(std::size_t(threads), {EvaluationState{m_kinds}});
+    std::vector<ordered_blocks::PerThread<Block>> blocks(std::size_t(ordered_blocks::SlotCount(threads)));
     const int blockCount = (total + ProgressInterval - 1) / ProgressInterval;
 
     bool completed = true;
@@ -344,11 +344,11 @@ bool CalcManager::Run(const CalcProgress& progress, const std::atomic<bool>* can
         TableUpdate update(*m_destination);
         const auto compute = [&](int index, int slot, int worker) {
             const int first = index * ProgressInterval + 1;
-            EvaluateBlock(states[std::size_t(worker)], first, std::min(ProgressInterval, total - first + 1),
-                          blocks[std::size_t(slot)]);
+            EvaluateBlock(states[std::size_t(worker)].value, first, std::min(ProgressInterval, total - first + 1),
+                          blocks[std::size_t(slot)].value);
         };
         const auto commit = [&](int index, int slot) {
-            const Block& block = blocks[std::size_t(slot)];
+            const Block& block = blocks[std::size_t(slot)].value;
             WriteBlock(block);
             if (block.Failed) {
                 completed = false;

@@ -342,14 +342,11 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QByteAr
     {
         TableFill fill(table, columns, top, bottom);
         const int threads = ordered_blocks::Threads();
-        std::vector<FieldStore> stores;
-        for (int i = 0; i < threads; ++i)
-            stores.emplace_back(decimalSeparator);
-        std::vector<std::vector<QByteArrayView>> fieldsOf(static_cast<std::size_t>(threads));
-        std::vector<TableFill::KeptTexts> kept(std::size_t(ordered_blocks::SlotCount(threads)));
-        const auto read = [&](int block, int slot, int worker) {
-            FieldStore& store = stores[std::size_t(worker)];
-            std::vector<QByteArrayView>& lineFields = fieldsOf[std::size_t(worker)];
+        std::vector<ordered_blocks::PerThread<TableFill::KeptTexts>> kept(
+            std::size_t(ordered_blocks::SlotCount(threads)));
+        const auto read = [&](int block, int slot, int) {
+            FieldStore store(decimalSeparator);
+            std::vector<QByteArrayView> lineFields;
             const int from = block * LinesPerReadBlock;
             const int to = std::min(from + LinesPerReadBlock, dataLines);
             for (int i = from; i < to; ++i) {
@@ -357,11 +354,11 @@ bool LoadIntoTable(TTable& table, const QString& path, const std::vector<QByteAr
                 const int count = std::min(int(lineFields.size()), fileColumns);
                 for (int f = 0; f < count; ++f)
                     if (const int c = map[std::size_t(f)]; c >= 1)
-                        store(fill, c, top + i, lineFields[std::size_t(f)], kept[std::size_t(slot)]);
+                        store(fill, c, top + i, lineFields[std::size_t(f)], kept[std::size_t(slot)].value);
             }
         };
         const auto keep = [&](int, int slot) {
-            fill.Keep(kept[std::size_t(slot)]);
+            fill.Keep(kept[std::size_t(slot)].value);
             return true;
         };
         ordered_blocks::Run((dataLines + LinesPerReadBlock - 1) / LinesPerReadBlock, threads, read, keep);
@@ -431,11 +428,11 @@ bool WriteTableBlock(const TTable& table, int left, int top, int right, int bott
     // The lines after the first are formatted in blocks on several threads and written in order.
     const int blocks = (bottom - first + RowsPerWrittenBlock - 1) / RowsPerWrittenBlock;
     const int threads = ordered_blocks::Threads();
-    std::vector<BlockWriter> formatted;
+    std::vector<ordered_blocks::PerThread<BlockWriter>> formatted;
     for (int i = 0; i < ordered_blocks::SlotCount(threads); ++i)
-        formatted.emplace_back(device);
+        formatted.push_back({BlockWriter(device)});
     const auto format = [&](int block, int slot, int) {
-        BlockWriter& lines = formatted[std::size_t(slot)];
+        BlockWriter& lines = formatted[std::size_t(slot)].value;
         const int from = first + 1 + block * RowsPerWrittenBlock;
         const int to = std::min(from + RowsPerWrittenBlock - 1, bottom);
         for (int r = from; r <= to; ++r) {
@@ -445,7 +442,7 @@ bool WriteTableBlock(const TTable& table, int left, int top, int right, int bott
     };
     bool written = true;
     const auto write = [&](int, int slot) {
-        written = formatted[std::size_t(slot)].Flush();
+        written = formatted[std::size_t(slot)].value.Flush();
         return written;
     };
     ordered_blocks::Run(blocks, threads, format, write);

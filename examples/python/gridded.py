@@ -37,9 +37,10 @@ def synthetic_grid(cells, hours, chunk_cells, chunk_hours):
     latitude = xarray.DataArray(coords["latitude"], dims="latitude", coords={"latitude": coords["latitude"]})
     daily_mean = 9.0 - 0.7 * (latitude - 50.0) - 11.0 * np.cos(2 * math.pi * (day - 15) / 365)   # °C
     daily_range = 4.0 + 2.0 * np.cos(2 * math.pi * (day - 180) / 365)
-    sun = np.clip(np.cos(2 * math.pi * (hour - 13) / 24), 0.0, None)
+    sun = np.cos(2 * math.pi * (hour - 13) / 24).clip(0.0, None)
     t = daily_mean + daily_range * np.cos(2 * math.pi * (hour - 15) / 24) + 1.5 * field(random.standard_normal)
-    cloud = np.clip(0.6 + 0.3 * field(random.standard_normal), 0.0, 1.0)
+    # The DataArray's own clip and round: numpy's would compute the whole array at once.
+    cloud = (0.6 + 0.3 * field(random.standard_normal)).clip(0.0, 1.0)
     wind = 1.0 + 9.0 * field(random.random) ** 2
     rain = xarray.where(field(random.random) < 0.08, 0.004 * field(random.random), 0.0)
     ds = xarray.Dataset({
@@ -64,7 +65,7 @@ def indices(ds):
     return salvento.xarray.compute(
         ds, ["UTCI", "STI", "Weather"],
         t=ds.t2m - 273.15, td=ds.d2m - 273.15, tmax=ds.mx2t - 273.15, tmin=ds.mn2t - 273.15,
-        v10m=ds.si10, v=0.67 * ds.si10, p=ds.sp / 100.0, N8=np.round(8.0 * ds.tcc),
+        v10m=ds.si10, v=0.67 * ds.si10, p=ds.sp / 100.0, N8=(8.0 * ds.tcc).round(),
         prec=1000.0 * ds.tp, snow=100.0 * ds.sd, Mrt=ds.mrt - 273.15, M=135.0,
         lat=degrees + 0.6 * (ds.latitude - degrees),   # degrees.minutes
         month=time.month, day=time.day, hour=time.hour)

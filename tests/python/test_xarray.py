@@ -1,3 +1,6 @@
+import importlib.util
+import pathlib
+
 import numpy as np
 import xarray
 
@@ -33,3 +36,16 @@ def test_chunked_equals_unchunked_and_numpy(example_inputs):
     assert whole.attrs == ds.attrs and set(whole.coords) == set(ds.coords)
     utci = whole["UTCI"].attrs
     assert utci["units"] == "°C" and len(utci["class_names"]) == len(utci["class_thresholds"]) + 1
+
+
+def test_the_gridded_example_stays_lazy():
+    """The example's grid and indices are Dask arrays until written: nothing of the size of the grid is
+    computed at once (numpy's clip or round on a DataArray would)."""
+    path = pathlib.Path(__file__).resolve().parents[2] / "examples" / "python" / "gridded.py"
+    spec = importlib.util.spec_from_file_location("gridded", path)
+    example = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(example)
+    ds = example.synthetic_grid(8, 48, chunk_cells=4, chunk_hours=24)
+    out = example.indices(ds)
+    full = [v for v in [*ds.data_vars.values(), *out.data_vars.values()] if v.ndim == 3]
+    assert len(full) >= 10 and all(v.chunks is not None for v in full)

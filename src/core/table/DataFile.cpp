@@ -39,7 +39,7 @@ QChar FileDecimalSeparator(QChar dataSeparator)
 }
 
 // Stores the fields of a file into cells, each decoded on its own (most into a buffer on the stack).
-// One for each thread that reads.
+// One for each block of lines read.
 class FieldStore
 {
 public:

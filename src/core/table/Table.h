@@ -91,8 +91,9 @@ public:
     // The text the in-place editor starts with: a valid number with 2 decimals (0 for integer
     // kinds); otherwise, and for textual kinds, the shown text.
     QString EditText(int c, int r) const;
-    // The text written to files and the clipboard: a valid number with 6 decimals, in an integer
-    // kind's column a whole number with none; otherwise, and for textual kinds, the shown text.
+    // The text written to files and the clipboard: a valid number with 6 decimals (with ExactExport,
+    // every decimal it needs), in an integer kind's column a whole number with none; otherwise, and
+    // for textual kinds, the shown text.
     // Numbers take the program's decimal separator, or `decimalSeparator`.
     QString ExportText(int c, int r) const { return ExportText(c, r, DecimalSeparator); }
     QString ExportText(int c, int r, QChar decimalSeparator) const;
